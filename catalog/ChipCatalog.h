@@ -1,0 +1,54 @@
+#pragma once
+
+#include "catalog/ChipEntryArray.h"
+#include "platform/String.h"
+
+class CArchive;
+
+// The whole chip catalogue in memory: the type names and the chip entries, with the
+// single routine that loads or stores it.
+class CChipCatalog {
+public:
+    CChipCatalog() = default;
+    virtual ~CChipCatalog() = default;
+    CChipCatalog(const CChipCatalog&) = delete;
+    CChipCatalog& operator=(const CChipCatalog&) = delete;
+
+    int GetTypeCount() const;
+    CString GetTypeName(int nIndex) const;
+    void AddTypeName(const CString& strName);
+    void SetTypeName(int nIndex, const CString& strName);
+    void RemoveTypeName(int nIndex);
+
+    int GetEntryCount() const;
+    // "Error chip" for an index out of range.
+    CString GetEntryName(int nIndex) const;
+    BYTE GetPowerPins(int nIndex) const;
+    int GetLength(int nIndex) const;
+    BYTE GetAddressFormat(int nIndex) const;
+    BYTE GetClkMask(int nIndex) const;
+    BYTE GetDataOutMask(int nIndex) const;
+    BYTE GetDataInMask(int nIndex) const;
+    BYTE GetWriteBufferOrCsMask(int nIndex) const;
+    BYTE GetKind(int nIndex) const;
+    // All twelve bytes of an entry; zeros for an index out of range.
+    ChipSettings GetSettings(int nIndex) const;
+    void SetEntry(int nIndex, const CString& strName, const BYTE* pSettings);
+    void AddEmptyEntry();
+    void RemoveEntry(int nIndex);
+
+    // Loads or stores the whole catalogue. A load checks every count against the bytes
+    // left and raises CArchiveException before allocating for a count the data cannot
+    // hold.
+    void Serialize(CArchive& ar);
+
+    const CStringArray& Types() const { return m_types; }
+    const CChipEntryArray& Entries() const { return m_entries; }
+
+private:
+    bool IsValidEntry(int nIndex) const { return nIndex >= 0 && nIndex < m_entries.GetSize(); }
+    BYTE GetByte(int nIndex, int nByte) const;
+
+    CStringArray m_types;
+    CChipEntryArray m_entries;
+};

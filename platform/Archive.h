@@ -1,0 +1,110 @@
+#pragma once
+
+#include "platform/String.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+class CFile;
+
+// The failure an archive raises. Besides the framework's cause and file name it says
+// where in the file it happened and what was being read.
+class CArchiveException : public std::exception {
+public:
+    enum Cause { none, generic, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
+
+    CArchiveException(int cause, CString strFileName, long long nOffset = -1, CString strWhat = "",
+                      CString strDetail = "");
+
+    // The framework's text with the file name, followed by offset and context when known,
+    // for example "An attempt was made to access Progr.ini past its end (entry 12 name,
+    // byte offset 345)."
+    CString GetErrorMessage() const;
+    const char* what() const noexcept override;
+
+    int m_cause;
+    CString m_strFileName;
+    long long m_nOffset;
+    CString m_strWhat;
+    CString m_strDetail;
+
+private:
+    std::string m_strMessage;
+};
+
+// A serialisation stream. A loading archive reads from bytes held in memory: either
+// the whole of a file read at construction, or a buffer the caller owns. A storing
+// archive collects the bytes in memory; Close writes them to its file, if it has one.
+class CArchive {
+public:
+    enum Mode { store = 0, load = 1 };
+
+    // On a loading archive the whole file is read at once; a read error raises
+    // CArchiveException(generic).
+    CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
+    // A loading archive over bytes the caller keeps alive; strFileName names them in
+    // failures.
+    CArchive(const void* pData, std::size_t nSize, CString strFileName);
+    // A storing archive with no file: the bytes stay in GetStoredBytes().
+    CArchive();
+    ~CArchive();
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    BOOL IsLoading() const { return m_nMode == load; }
+    BOOL IsStoring() const { return m_nMode == store; }
+    // Store: writes the collected bytes to the file; a failed write raises
+    // CArchiveException(generic). Load: nothing to do.
+    void Close();
+
+    // Raw reads never fail at the end of the data: they return what was there.
+    UINT Read(void* lpBuf, UINT nMax);
+    void Write(const void* lpBuf, UINT nMax);
+
+    CArchive& operator<<(BYTE b);
+    CArchive& operator<<(WORD w);
+    CArchive& operator<<(DWORD dw);
+    CArchive& operator<<(LONG l);
+    CArchive& operator>>(BYTE& b);
+    CArchive& operator>>(WORD& w);
+    CArchive& operator>>(DWORD& dw);
+    CArchive& operator>>(LONG& l);
+
+    // Counts: WORD, or FFFF and a DWORD (a further FFFFFFFF and QWORD is read, never
+    // written). The value is returned as read; callers check it against BytesLeft().
+    std::uint64_t ReadCount();
+    void WriteCount(std::uint64_t nCount);
+
+    // What the next failure names as being read, for example "entry 12 name".
+    void SetContext(CString strWhat) { m_strContext = std::move(strWhat); }
+    const CString& GetContext() const { return m_strContext; }
+    // Bytes not yet read (load) and the offset of the next byte (load or store).
+    std::size_t BytesLeft() const { return m_nSize - m_nPos; }
+    std::size_t GetPosition() const { return IsLoading() ? m_nPos : m_stored.size(); }
+    const CString& GetFileName() const { return m_strFileName; }
+    const std::vector<BYTE>& GetStoredBytes() const { return m_stored; }
+    std::vector<BYTE> TakeStoredBytes() { return std::move(m_stored); }
+
+    // Raises CArchiveException(endOfFile) at the current offset with the context.
+    [[noreturn]] void ThrowEndOfFile() const;
+    // Raises CArchiveException(badIndex) ("has a bad format") with the context.
+    [[noreturn]] void ThrowBadFormat(const CString& strDetail) const;
+
+private:
+    void Need(std::size_t n) const;
+
+    int m_nMode;
+    CFile* m_pFile = nullptr;
+    CString m_strFileName;
+    CString m_strContext;
+    std::vector<BYTE> m_owned;
+    const BYTE* m_pData = nullptr;
+    std::size_t m_nSize = 0;
+    std::size_t m_nPos = 0;
+    std::vector<BYTE> m_stored;
+};
+
+CArchive& operator<<(CArchive& ar, const CString& s);
+CArchive& operator>>(CArchive& ar, CString& s);

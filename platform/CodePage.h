@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The system's ANSI code page, taken from the locale the way Windows compatibility
+// layers do: ru_*, uk_*, be_*, bg_* and sr_* give Windows-1251, everything else
+// Windows-1252.
+enum class CodePage { Windows1252 = 1252, Windows1251 = 1251 };
+
+CodePage AnsiCodePageFromLocale(const char* pszLocale);
+// Reads LC_ALL, LC_CTYPE and LANG, in that order, once.
+CodePage SystemAnsiCodePage();
+
+// Unicode code point of one 8-bit character; undefined bytes map to U+FFFD.
+char32_t AnsiToUnicode(unsigned char ch, CodePage cp);
+// 8-bit character for a code point; a character the page lacks becomes '?'.
+char UnicodeToAnsi(char32_t cp32, CodePage cp);
+
+std::u32string AnsiToUtf32(const std::string& s, CodePage cp);
+std::string Utf32ToAnsi(const std::u32string& s, CodePage cp);
+// UTF-16 code units (surrogate pairs joined) to 8-bit, stopping at the first NUL unit.
+std::string Utf16ToAnsi(const std::u16string& s, CodePage cp);
+// Case folding used by sorted list boxes: letters of the page compare without case.
+unsigned char AnsiFoldCase(unsigned char ch, CodePage cp);

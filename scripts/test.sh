@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a normal build, then an address and
+# undefined-behaviour sanitizer build.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/deps.sh"
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j2
+  (cd "$dir" && ctest --output-on-failure -j2)
+}
+
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_BENCH=OFF

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "catalog/ChipEntryArray.h"
+
+// What each setup form holds in its boxes, and the twelve settings bytes it stores on OK.
+// The forms, the starter catalogue and the command-line tool all build bytes here.
+
+// Both forms refuse a length the 16-bit Length field cannot hold.
+constexpr int kMaxChipLength = 65535;
+
+struct I2CChipValues {
+    BYTE nPowerPins = 0x80;
+    BYTE nPinClk = 6;
+    BYTE nPinData = 5;
+    BYTE nWriteBuffer = 8;
+    int nLength = 128;
+};
+
+struct MicrowireChipValues {
+    int nVariant = 0;  // 0..2; stored as Kind = variant + 1
+    BYTE nPowerPins = 0x80;
+    BYTE nPinClk = 2;
+    BYTE nPinDataIn = 3;
+    BYTE nPinDataOut = 4;
+    BYTE nPinCs = 1;
+    BYTE nBitsAddress = 6;
+    int nLength = 128;
+};
+
+// 1 below 256, 17 from 256 to 2048, 0 above.
+BYTE I2CAddressFormat(int nLength);
+// 0xA0 + the low three power-pin bits.
+BYTE I2CDeviceAddress(BYTE nPowerPins);
+
+ChipSettings BuildI2CSettings(const I2CChipValues& v);
+ChipSettings BuildMicrowireSettings(const MicrowireChipValues& v);
+
+// What a form shows when it opens a stored entry (multi-bit masks open as pin 0).
+I2CChipValues I2CValuesFromSettings(const ChipSettings& s);
+MicrowireChipValues MicrowireValuesFromSettings(const ChipSettings& s);
