@@ -78,27 +78,49 @@ public:
     void WriteCount(std::uint64_t nCount);
 
     // What the next failure names as being read, for example "entry 12 name".
-    void SetContext(CString strWhat) { m_strContext = std::move(strWhat); }
-    const CString& GetContext() const { return m_strContext; }
+    void SetContext(CString strWhat);
+    // The same without building a string per item: "<pszWhat> <nIndex> <pszPart>", the
+    // index left out when negative and the part when null ("entry 12 name"). The
+    // pointers must stay valid until the next SetContext; string literals do.
+    void SetContext(const char* pszWhat, long long nIndex = -1, const char* pszPart = nullptr);
+    const CString& GetContext() const;
     // Bytes not yet read (load) and the offset of the next byte (load or store).
     std::size_t BytesLeft() const { return m_nSize - m_nPos; }
     std::size_t GetPosition() const { return IsLoading() ? m_nPos : m_stored.size(); }
     const CString& GetFileName() const { return m_strFileName; }
     const std::vector<BYTE>& GetStoredBytes() const { return m_stored; }
     std::vector<BYTE> TakeStoredBytes() { return std::move(m_stored); }
+    // Storing: makes room for nBytes in total, so a large store does not regrow.
+    void ReserveStored(std::size_t nBytes) { m_stored.reserve(nBytes); }
 
-    // Raises CArchiveException(endOfFile) at the current offset with the context.
+    // The next nBytes of a loading archive, which it then moves past; raises
+    // CArchiveException(endOfFile) when fewer are left.
+    const BYTE* Take(std::size_t nBytes);
+    // A string's length prefix; bWide tells that the FF FE FF wide marker preceded it.
+    std::uint64_t ReadStringLength(bool& bWide);
+    // The shortest length prefix for nLength 8-bit characters.
+    void WriteStringLength(std::size_t nLength);
+
+    // Raises CArchiveException(endOfFile) with the context and the offset where the
+    // item named by the context began (the current offset when there is none).
     [[noreturn]] void ThrowEndOfFile() const;
     // Raises CArchiveException(badIndex) ("has a bad format") with the context.
     [[noreturn]] void ThrowBadFormat(const CString& strDetail) const;
 
 private:
     void Need(std::size_t n) const;
+    std::uint64_t ReadLE(int nBytes);
+    void WriteLE(std::uint64_t v, int nBytes);
+    long long ContextOffset() const;
 
     int m_nMode;
     CFile* m_pFile = nullptr;
     CString m_strFileName;
-    CString m_strContext;
+    mutable CString m_strContext;
+    mutable const char* m_pszContextWhat = nullptr;  // set while the context is not yet formatted
+    long long m_nContextIndex = -1;
+    const char* m_pszContextPart = nullptr;
+    long long m_nContextOffset = -1;
     std::vector<BYTE> m_owned;
     const BYTE* m_pData = nullptr;
     std::size_t m_nSize = 0;

@@ -3,6 +3,7 @@
 #include "platform/String.h"
 
 #include <cstdio>
+#include <vector>
 
 // A file as the framework opens it. Failures of Open are reported by its result (and
 // errno, kept in m_nLastError); Read and Write report what they moved.
@@ -26,6 +27,9 @@ public:
     UINT Read(void* pBuf, UINT nCount);
     // Returns FALSE when not every byte could be written.
     BOOL Write(const void* pBuf, UINT nCount);
+    // Reads from the current position to the end of the file into bytes. FALSE on a
+    // read error (see GetLastError); bytes then holds what was read before it.
+    bool ReadAll(std::vector<BYTE>& bytes);
     BOOL Close();
     // The length of the open file, or -1 when it cannot be told.
     long long GetLength() const;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+#include "platform/String.h"
+
+#include <memory>
+#include <vector>
+
+// Notification codes a backend reports for a control.
+constexpr int BN_CLICKED = 0;
+constexpr int EN_CHANGE = 0x0300;
+constexpr int LBN_SELCHANGE = 1;
+constexpr int LBN_DBLCLK = 2;
+// Commands that are not control notifications (Enter, Esc, close box, F1) come as
+// BN_CLICKED of IDOK, IDCANCEL or ID_HELP.
+constexpr UINT ID_HELP = 0xE146;
+
+// What a backend calls back into: the dialog object that owns the window.
+class IDialogSite {
+public:
+    virtual ~IDialogSite() = default;
+    // Controls exist, nothing is shown yet. Runs OnInitDialog; TRUE asks the backend to
+    // put the focus on the first tab stop.
+    virtual BOOL SiteInitDialog() = 0;
+    // A control notification or a command. The site drops it while data is exchanged.
+    virtual void SiteCommand(int nID, int nCode) = 0;
+};
+
+// One dialog window of a backend, built from a template. Controls are addressed by ID.
+// Texts are 8-bit strings in the ANSI code page; a backend converts them for display.
+class IDialogWindow {
+public:
+    virtual ~IDialogWindow() = default;
+
+    // Runs SiteInitDialog, shows the window and runs until EndModal; returns its code.
+    virtual int RunModal() = 0;
+    virtual void EndModal(int nResult) = 0;
+
+    virtual bool HasControl(int nID) const = 0;
+    // Setting the text a control already shows raises no EN_CHANGE.
+    virtual void SetText(int nID, const CString& strText) = 0;
+    virtual CString GetText(int nID) const = 0;
+    virtual int GetCheck(int nID) const = 0;
+    virtual void SetCheck(int nID, int nCheck) = 0;
+    virtual void EnableControl(int nID, BOOL bEnable) = 0;
+    virtual BOOL IsControlEnabled(int nID) const = 0;
+    virtual void SetFocusTo(int nID) = 0;
+    virtual void SelectAllText(int nID) = 0;
+    virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
+
+    // List boxes hold rows in the order given; the framework decides sorted places.
+    virtual void ListResetContent(int nID) = 0;
+    virtual void ListInsertString(int nID, int nIndex, const CString& strText) = 0;
+    virtual void ListSetStrings(int nID, std::vector<CString> rows) = 0;
+    virtual int ListGetCount(int nID) const = 0;
+    virtual CString ListGetText(int nID, int nIndex) const = 0;
+    virtual int ListGetCurSel(int nID) const = 0;
+    virtual void ListSetCurSel(int nID, int nIndex) = 0;
+};
+
+class IWindowBackend {
+public:
+    virtual ~IWindowBackend() = default;
+    // pOwner is the window the new dialog belongs to, or null.
+    virtual std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                              IDialogWindow* pOwner) = 0;
+    // nType carries MB_OK or MB_YESNO and the icon; returns IDOK, IDYES or IDNO.
+    virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
+};
+
+void AfxSetBackend(IWindowBackend* pBackend);
+IWindowBackend* AfxGetBackend();

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/String.h"
+
+#include <exception>
+
+class CWnd;
+class CListBox;
+
+// Thrown by CDataExchange::Fail after the prompt has been shown.
+class CUserException : public std::exception {
+public:
+    const char* what() const noexcept override { return "user input rejected"; }
+};
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+
+    // Remembers the control the next range check reports on.
+    void PrepareCtrl(int nIDC);
+    void PrepareEditCtrl(int nIDC);
+    // Puts the focus on the last prepared control (selecting an edit box's text) and
+    // throws CUserException.
+    [[noreturn]] void Fail();
+
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+    int m_idLastControl = 0;
+    BOOL m_bEditLastControl = FALSE;
+};
+
+// Framework prompts, exact.
+extern const char* const AFX_IDP_PARSE_INT;        // "Please enter an integer."
+extern const char* const AFX_IDP_PARSE_BYTE;       // "Please enter an integer between 0 and 255."
+extern const char* const AFX_IDP_PARSE_UINT;       // "Please enter a positive integer."
+extern const char* const AFX_IDP_PARSE_INT_RANGE;  // "Please enter an integer between %1 and %2."
+extern const char* const AFX_IDP_PARSE_STRING_SIZE;  // "Please enter no more than %1 characters."
+
+// The framework's simple number scanner (see the data exchange rules). Returns false
+// when the text is not a number of that kind; bSigned allows a leading '-'.
+enum class ScanResult { ok, notNumber, negativeUnsigned };
+ScanResult AfxScanNumber(const char* pszText, bool bSigned, long long& nValue);
+// Replaces %1 and %2.
+CString AfxFormatPrompt(const char* pszTemplate, const CString& str1, const CString& str2 = "");
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
+void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl);
+void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Wnd.h"
+
+#include <memory>
+
+// A modal dialog built from a numbered template.
+class CDialog : public CWnd, private IDialogSite {
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Builds the window from the template on the current backend and runs it until it
+    // ends; returns the end code (IDOK, IDCANCEL, or -1 when the template is missing).
+    virtual int DoModal();
+    void EndDialog(int nResult);
+    UINT GetTemplateID() const { return m_nIDTemplate; }
+    bool IsOpen() const { return m_pWindow != nullptr; }
+
+    IDialogWindow* GetWindow() const { return m_pWindow.get(); }
+    bool IsUpdatingData() const { return m_nUpdateDepth > 0; }
+
+protected:
+    // Writes the fields into the controls; TRUE puts the focus on the first tab stop.
+    virtual BOOL OnInitDialog();
+    // Reads and checks the fields; ends with IDOK when they pass.
+    virtual void OnOK();
+    virtual void OnCancel();
+
+private:
+    friend class CWnd;
+    BOOL SiteInitDialog() override;
+    void SiteCommand(int nID, int nCode) override;
+    // Runs a handler; an exception it lets through goes to the application's
+    // top-level report and the window stays open.
+    template <class F> void Guard(F&& f);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+    std::unique_ptr<IDialogWindow> m_pWindow;
+    int m_nUpdateDepth = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Wnd.h"
+
+#include <vector>
+
+constexpr int LB_ERR = -1;
+
+// A list box control. A list with LBS_SORT keeps its rows in the code page's
+// case-insensitive order; rows that compare equal stay in the order they came.
+class CListBox : public CWnd {
+public:
+    void ResetContent();
+    // Returns the index the row took.
+    int AddString(const CString& strText);
+    // Adds many rows at once, in one sort, with the same result as AddString for each.
+    void AddStrings(const std::vector<CString>& rows);
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    void GetText(int nIndex, CString& strText) const;
+    CString GetText(int nIndex) const;
+
+    void Attach(CDialog* pDialog, int nID) { AttachToControl(pDialog, nID); }
+
+private:
+    bool IsSorted() const;
+};
+
+// The order of a sorted list box: letters of the ANSI code page compare without case.
+int AfxCompareListText(const CString& a, const CString& b);

@@ -1,0 +1,125 @@
+#include "platform/String.h"
+
+#include "platform/Archive.h"
+#include "platform/CodePage.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+std::size_t ClampIndex(int nIndex, std::size_t nSize)
+{
+    if (nIndex < 0)
+        return 0;
+    return std::min(static_cast<std::size_t>(nIndex), nSize);
+}
+
+}  // namespace
+
+void CString::Format(const char* pszFormat, ...)
+{
+    va_list args;
+    va_start(args, pszFormat);
+    va_list copy;
+    va_copy(copy, args);
+    char buf[256];
+    int n = std::vsnprintf(buf, sizeof buf, pszFormat, args);
+    va_end(args);
+    if (n < 0) {
+        m_str.clear();
+    } else if (static_cast<std::size_t>(n) < sizeof buf) {
+        m_str.assign(buf, static_cast<std::size_t>(n));
+    } else {
+        m_str.assign(static_cast<std::size_t>(n) + 1, '\0');
+        std::vsnprintf(&m_str[0], m_str.size(), pszFormat, copy);
+        m_str.resize(static_cast<std::size_t>(n));
+    }
+    va_end(copy);
+}
+
+int CString::Insert(int nIndex, char ch)
+{
+    m_str.insert(ClampIndex(nIndex, m_str.size()), 1, ch);
+    return GetLength();
+}
+
+int CString::Insert(int nIndex, const char* psz)
+{
+    m_str.insert(ClampIndex(nIndex, m_str.size()), psz ? psz : "");
+    return GetLength();
+}
+
+CString CString::Left(int nCount) const
+{
+    return CString(m_str.substr(0, ClampIndex(nCount, m_str.size())));
+}
+
+CString CString::Mid(int nFirst, int nCount) const
+{
+    std::size_t first = ClampIndex(nFirst, m_str.size());
+    std::size_t count = nCount < 0 ? std::string::npos : static_cast<std::size_t>(nCount);
+    return CString(m_str.substr(first, count));
+}
+
+int CString::Compare(const char* psz) const
+{
+    return _mbscmp(m_str.c_str(), psz ? psz : "");
+}
+
+int CString::CompareNoCase(const char* psz) const
+{
+    CodePage cp = SystemAnsiCodePage();
+    const unsigned char* a = reinterpret_cast<const unsigned char*>(m_str.c_str());
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(psz ? psz : "");
+    for (;; ++a, ++b) {
+        int d = AnsiFoldCase(*a, cp) - AnsiFoldCase(*b, cp);
+        if (d != 0 || *a == 0)
+            return d;
+    }
+}
+
+int _mbscmp(const char* a, const char* b)
+{
+    // strcmp compares as unsigned char, which is what the multibyte routine does for
+    // the single-byte code pages this layer supports.
+    return std::strcmp(a, b);
+}
+
+void CStringArray::RemoveAt(int nIndex, int nCount)
+{
+    auto first = m_items.begin() + nIndex;
+    m_items.erase(first, first + nCount);
+}
+
+void CStringArray::InsertAt(int nIndex, const CString& s)
+{
+    m_items.insert(m_items.begin() + nIndex, s);
+}
+
+void CStringArray::Serialize(CArchive& ar)
+{
+    Serialize(ar, "string count", "string");
+}
+
+void CStringArray::Serialize(CArchive& ar, const char* pszCountWhat, const char* pszItemWhat)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(m_items.size());
+        for (const CString& s : m_items)
+            ar << s;
+        return;
+    }
+    ar.SetContext(pszCountWhat);
+    std::uint64_t nCount = ar.ReadCount();
+    // Every string takes at least one byte, so a larger count cannot be genuine.
+    if (nCount > ar.BytesLeft())
+        ar.ThrowBadFormat(CString("the count is larger than the bytes left"));
+    m_items.resize(static_cast<std::size_t>(nCount));
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        ar.SetContext(pszItemWhat, static_cast<long long>(i));
+        ar >> m_items[i];
+    }
+}

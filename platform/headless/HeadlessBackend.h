@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Backend.h"
+#include "platform/headless/HeadlessDialog.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// An in-memory backend for tests. Each modal dialog runs the next script queued for its
+// template: the script acts as the user and must end the dialog. Nothing ever waits, so
+// no test can block in a modal loop; anything unexpected is recorded in Failures().
+class CHeadlessBackend : public IWindowBackend {
+public:
+    using Script = std::function<void(CHeadlessDialog&)>;
+
+    struct MessageRecord {
+        CString strText;
+        CString strCaption;
+        UINT nType;
+        int nAnswer;
+    };
+
+    CHeadlessBackend();  // installs itself as the current backend
+    ~CHeadlessBackend() override;  // restores the previous one
+
+    // The next dialog built from template nTemplateID runs this script.
+    void ExpectDialog(UINT nTemplateID, Script script);
+    // Answers for the next yes/no questions, in order. An OK box needs no answer.
+    void AnswerMessageBox(int nAnswer);
+
+    const std::vector<MessageRecord>& Messages() const { return m_messages; }
+    std::vector<CString> MessageTexts() const;
+    void ClearMessages() { m_messages.clear(); }
+    // Dialogs nobody expected, dialogs a script left open, unanswered questions,
+    // actions on missing controls. A passing test leaves this empty.
+    const std::vector<CString>& Failures() const { return m_failures; }
+    bool AllScriptsUsed() const { return m_scripts.empty() && m_answers.empty(); }
+    // Every dialog opened so far, by template ID, in order.
+    const std::vector<UINT>& OpenedDialogs() const { return m_opened; }
+
+    std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      IDialogWindow* pOwner) override;
+    int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+
+private:
+    friend class CHeadlessDialog;
+    void Fail(const CString& strWhat) { m_failures.push_back(strWhat); }
+    bool TakeScript(UINT nTemplateID, Script& script);
+
+    IWindowBackend* m_pPrevious;
+    std::deque<std::pair<UINT, Script>> m_scripts;
+    std::deque<int> m_answers;
+    std::vector<MessageRecord> m_messages;
+    std::vector<CString> m_failures;
+    std::vector<UINT> m_opened;
+};
