@@ -41,6 +41,8 @@ public:
     // left and raises CArchiveException before allocating for a count the data cannot
     // hold.
     void Serialize(CArchive& ar);
+    // The storing half of Serialize, for a catalogue that is not to be changed.
+    void Store(CArchive& ar) const;
 
     const CStringArray& Types() const { return m_types; }
     const CChipEntryArray& Entries() const { return m_entries; }
@@ -48,6 +50,7 @@ public:
 private:
     bool IsValidEntry(int nIndex) const { return nIndex >= 0 && nIndex < m_entries.GetSize(); }
     BYTE GetByte(int nIndex, int nByte) const;
+    void Load(CArchive& ar);
 
     CStringArray m_types;
     CChipEntryArray m_entries;

@@ -1,5 +1,6 @@
 #include "platform/File.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -70,7 +71,8 @@ bool CFile::ReadAll(std::vector<BYTE>& bytes)
     long long nLength = GetLength();
     std::size_t nWant = nLength > 0 ? static_cast<std::size_t>(nLength) : 0;
     // One byte more than the size tells, so a file that grew is read on to its end.
-    for (std::size_t nChunk = nWant + 1;; nChunk = 65536) {
+    const std::size_t nMaxChunk = std::size_t(1) << 30;
+    for (std::size_t nChunk = std::min(nWant + 1, nMaxChunk);; nChunk = 65536) {
         std::size_t nOld = bytes.size();
         bytes.resize(nOld + nChunk);
         UINT nGot = Read(bytes.data() + nOld, static_cast<UINT>(nChunk));

@@ -107,9 +107,7 @@ void CStringArray::Serialize(CArchive& ar)
 void CStringArray::Serialize(CArchive& ar, const char* pszCountWhat, const char* pszItemWhat)
 {
     if (ar.IsStoring()) {
-        ar.WriteCount(m_items.size());
-        for (const CString& s : m_items)
-            ar << s;
+        Store(ar);
         return;
     }
     ar.SetContext(pszCountWhat);
@@ -122,4 +120,11 @@ void CStringArray::Serialize(CArchive& ar, const char* pszCountWhat, const char*
         ar.SetContext(pszItemWhat, static_cast<long long>(i));
         ar >> m_items[i];
     }
+}
+
+void CStringArray::Store(CArchive& ar) const
+{
+    ar.WriteCount(m_items.size());
+    for (const CString& s : m_items)
+        ar << s;
 }

@@ -81,6 +81,8 @@ public:
     // Stores WriteCount(size) then every element; loads the reverse. The count is
     // checked against the bytes left before the array grows.
     void Serialize(CArchive& ar);
+    // The storing half of Serialize.
+    void Store(CArchive& ar) const;
     // The same, naming what is read in failures: pszCountWhat for the count, and
     // pszItemWhat followed by the index for each element ("type count", "type name 3").
     void Serialize(CArchive& ar, const char* pszCountWhat, const char* pszItemWhat);

@@ -1,0 +1,129 @@
+#include "catalog/ChipCatalog.h"
+
+#include "platform/Archive.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+void StoreLE32(std::uint32_t n, BYTE (&bytes)[4])
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<BYTE>(n >> (8 * i));
+}
+
+std::uint32_t LoadLE32(const BYTE (&bytes)[4])
+{
+    std::uint32_t n = 0;
+    for (int i = 3; i >= 0; --i)
+        n = (n << 8) | bytes[i];
+    return n;
+}
+
+}  // namespace
+
+int CChipCatalog::GetTypeCount() const { return m_types.GetSize(); }
+CString CChipCatalog::GetTypeName(int nIndex) const { return m_types.GetAt(nIndex); }
+void CChipCatalog::AddTypeName(const CString& strName) { m_types.Add(strName); }
+void CChipCatalog::SetTypeName(int nIndex, const CString& strName) { m_types.SetAt(nIndex, strName); }
+void CChipCatalog::RemoveTypeName(int nIndex) { m_types.RemoveAt(nIndex); }
+
+int CChipCatalog::GetEntryCount() const { return m_entries.GetSize(); }
+
+CString CChipCatalog::GetEntryName(int nIndex) const
+{
+    return IsValidEntry(nIndex) ? m_entries[nIndex].name : CString("Error chip");
+}
+
+BYTE CChipCatalog::GetByte(int nIndex, int nByte) const
+{
+    return IsValidEntry(nIndex) ? m_entries[nIndex].settings[nByte] : 0;
+}
+
+BYTE CChipCatalog::GetPowerPins(int nIndex) const { return GetByte(nIndex, ChipSettings::PowerPins); }
+BYTE CChipCatalog::GetAddressFormat(int nIndex) const { return GetByte(nIndex, ChipSettings::AddressFormat); }
+BYTE CChipCatalog::GetClkMask(int nIndex) const { return GetByte(nIndex, ChipSettings::ClkMask); }
+BYTE CChipCatalog::GetDataOutMask(int nIndex) const { return GetByte(nIndex, ChipSettings::DataOutMask); }
+BYTE CChipCatalog::GetDataInMask(int nIndex) const { return GetByte(nIndex, ChipSettings::DataInMask); }
+BYTE CChipCatalog::GetKind(int nIndex) const { return GetByte(nIndex, ChipSettings::Kind); }
+
+BYTE CChipCatalog::GetWriteBufferOrCsMask(int nIndex) const
+{
+    return GetByte(nIndex, ChipSettings::WriteBufferOrCsMask);
+}
+
+int CChipCatalog::GetLength(int nIndex) const
+{
+    return GetByte(nIndex, ChipSettings::LengthLow) + 256 * GetByte(nIndex, ChipSettings::LengthHigh);
+}
+
+ChipSettings CChipCatalog::GetSettings(int nIndex) const
+{
+    return IsValidEntry(nIndex) ? m_entries[nIndex].settings : ChipSettings();
+}
+
+void CChipCatalog::SetEntry(int nIndex, const CString& strName, const BYTE* pSettings)
+{
+    if (!IsValidEntry(nIndex))
+        return;
+    ChipEntry& entry = m_entries[nIndex];
+    entry.name = strName;
+    std::memcpy(entry.settings.data(), pSettings, ChipSettings::Size);
+}
+
+void CChipCatalog::AddEmptyEntry()
+{
+    m_entries.SetSize(m_entries.GetSize() + 1);
+}
+
+void CChipCatalog::RemoveEntry(int nIndex)
+{
+    m_entries.RemoveAt(nIndex);
+}
+
+void CChipCatalog::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        Store(ar);
+    else
+        Load(ar);
+}
+
+void CChipCatalog::Store(CArchive& ar) const
+{
+    m_types.Store(ar);
+    BYTE count[4];
+    StoreLE32(static_cast<std::uint32_t>(m_entries.GetSize()), count);
+    ar.Write(count, sizeof count);
+    for (int i = 0; i < m_entries.GetSize(); ++i) {
+        ar << m_entries[i].name;
+        ar.Write(m_entries[i].settings.data(), ChipSettings::Size);
+    }
+}
+
+void CChipCatalog::Load(CArchive& ar)
+{
+    m_types.Serialize(ar, "type count", "type name");
+
+    // The count is read raw: bytes the file no longer holds keep the earlier value.
+    ar.SetContext("entry count");
+    BYTE count[4];
+    StoreLE32(static_cast<std::uint32_t>(m_entries.GetSize()), count);
+    ar.Read(count, sizeof count);
+    LONG nCount = static_cast<LONG>(LoadLE32(count));
+    // Every entry needs at least the one byte of its name's length.
+    if (nCount < 0)
+        ar.ThrowBadFormat(CString("the entry count is negative"));
+    if (static_cast<std::size_t>(nCount) > ar.BytesLeft())
+        ar.ThrowBadFormat(CString("the entry count is larger than the bytes left"));
+
+    m_entries.SetSize(nCount);
+    for (int i = 0; i < nCount; ++i) {
+        ChipEntry& entry = m_entries[i];
+        ar.SetContext("entry", i, "name");
+        ar >> entry.name;
+        ar.SetContext("entry", i, "settings");
+        ar.Read(entry.settings.data(), ChipSettings::Size);
+    }
+}
