@@ -1,0 +1,82 @@
+#include "app/ChipListDlg.h"
+
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "platform/DataExchange.h"
+#include "platform/WinApp.h"
+#include "res/Resource.h"
+
+#include <vector>
+
+BEGIN_MESSAGE_MAP(CChipListDlg, CDialog)
+    ON_BN_CLICKED(IDC_ADD_NEW, OnAddNew)
+    ON_BN_CLICKED(IDC_EDIT_CHIP, OnEditChip)
+    ON_BN_CLICKED(IDC_DELETE_CHIP, OnDeleteChip)
+END_MESSAGE_MAP()
+
+CChipListDlg::CChipListDlg(CWnd* pParent)
+    : CDialog(IDD_CHIPLIST_DIALOG, pParent), m_hIcon(AfxFindIcon(IDR_MAINFRAME))
+{
+}
+
+void CChipListDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CHIP_LIST, m_listChips);
+}
+
+BOOL CChipListDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    RefreshChipList();
+    return TRUE;
+}
+
+int CChipListDlg::FindEntryByName(const CChipCatalog& catalog, const CString& strName)
+{
+    for (int i = 0; i < catalog.GetEntryCount(); ++i)
+        if (_mbscmp(strName, catalog.GetEntryName(i)) == 0)
+            return i;
+    return -1;
+}
+
+void CChipListDlg::RefreshChipList()
+{
+    m_listChips.ResetContent();
+    CChipCatalog catalog;
+    const CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
+    if (!result.Ok()) {
+        AfxMessageBox(result.strMessage);
+        return;
+    }
+    // One sort for the whole list: adding row by row would be quadratic.
+    std::vector<CString> names;
+    names.reserve(static_cast<std::size_t>(catalog.GetEntryCount()));
+    for (int i = 0; i < catalog.GetEntryCount(); ++i)
+        names.push_back(catalog.GetEntryName(i));
+    m_listChips.AddStrings(names);
+}
+
+void CChipListDlg::OnDeleteChip()
+{
+    const int nSel = m_listChips.GetCurSel();
+    if (nSel < 0)
+        return;
+    const CString strText = m_listChips.GetText(nSel);
+    CChipCatalog catalog;
+    // A file that fails to load is reported by the refresh and never saved over.
+    if (CCatalogFile::Load(catalog).Ok()) {
+        const int nIndex = FindEntryByName(catalog, strText);
+        CString strQuestion;
+        strQuestion.Format("You sure of removing %s", strText.GetString());
+        if (nIndex >= 0 && AfxMessageBox(strQuestion, MB_YESNO, 0) == IDYES) {
+            catalog.RemoveEntry(nIndex);
+            const CCatalogFile::SaveResult saved = CCatalogFile::Save(catalog);
+            if (!saved.Ok())
+                AfxMessageBox(saved.strMessage);
+        }
+    }
+    RefreshChipList();
+}

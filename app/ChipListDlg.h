@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Dialog.h"
+#include "platform/ListBox.h"
+
+class CChipCatalog;
+
+// The main window: the sorted list of chip names with Add New, Edit chip and Delete
+// Chip. It keeps no catalogue; every command loads its own copy from the file.
+class CChipListDlg : public CDialog {
+public:
+    explicit CChipListDlg(CWnd* pParent = nullptr);
+
+    // Reloads the rows from the file: one row per entry, sorted, none selected.
+    void RefreshChipList();
+
+    // The first entry in file order whose name equals strName byte for byte, or -1.
+    static int FindEntryByName(const CChipCatalog& catalog, const CString& strName);
+
+    CListBox m_listChips;
+    HICON m_hIcon;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnAddNew();
+    void OnEditChip();
+    void OnDeleteChip();
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,214 @@
+#include "platform/DataExchange.h"
+
+#include "platform/Dialog.h"
+#include "platform/ListBox.h"
+#include "platform/WinApp.h"
+
+#include <climits>
+#include <stdexcept>
+
+const char* const AFX_IDP_PARSE_INT = "Please enter an integer.";
+const char* const AFX_IDP_PARSE_BYTE = "Please enter an integer between 0 and 255.";
+const char* const AFX_IDP_PARSE_UINT = "Please enter a positive integer.";
+const char* const AFX_IDP_PARSE_INT_RANGE = "Please enter an integer between %1 and %2.";
+const char* const AFX_IDP_PARSE_STRING_SIZE = "Please enter no more than %1 characters.";
+
+namespace {
+// The framework reads at most this many characters of a box.
+constexpr std::size_t kScanChars = 31;
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+IDialogWindow& WindowOf(CDataExchange* pDX)
+{
+    IDialogWindow* pWnd = pDX->m_pDlgWnd->GetBackendWindow();
+    if (!pWnd)
+        throw std::logic_error("data exchange with a window that is not open");
+    return *pWnd;
+}
+
+[[noreturn]] void Prompt(CDataExchange* pDX, const CString& strText)
+{
+    AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+// Reads a number box; on failure shows the prompt and fails the exchange.
+long long ReadNumber(CDataExchange* pDX, int nIDC, bool bSigned)
+{
+    pDX->PrepareEditCtrl(nIDC);
+    long long nValue = 0;
+    switch (AfxScanNumber(WindowOf(pDX).GetText(nIDC), bSigned, nValue)) {
+    case ScanResult::ok:
+        return nValue;
+    case ScanResult::negativeUnsigned:
+        Prompt(pDX, AFX_IDP_PARSE_UINT);
+    case ScanResult::notNumber:
+        break;
+    }
+    Prompt(pDX, AFX_IDP_PARSE_INT);
+}
+
+void WriteNumber(CDataExchange* pDX, int nIDC, long long nValue)
+{
+    pDX->PrepareEditCtrl(nIDC);
+    WindowOf(pDX).SetText(nIDC, CString(std::to_string(nValue)));
+}
+
+template <class T> void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal)
+{
+    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+        return;
+    Prompt(pDX, AfxFormatPrompt(AFX_IDP_PARSE_INT_RANGE, CString(std::to_string(minVal)),
+                                CString(std::to_string(maxVal))));
+}
+}  // namespace
+
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
+{
+}
+
+void CDataExchange::PrepareCtrl(int nIDC)
+{
+    IDialogWindow& wnd = WindowOf(this);
+    if (!wnd.HasControl(nIDC))
+        throw std::logic_error("control " + std::to_string(nIDC) + " is missing from dialog template " +
+                               std::to_string(m_pDlgWnd->GetOwnerDialog()->GetTemplateID()));
+    m_idLastControl = nIDC;
+    m_bEditLastControl = FALSE;
+}
+
+void CDataExchange::PrepareEditCtrl(int nIDC)
+{
+    PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+}
+
+void CDataExchange::Fail()
+{
+    if (m_bSaveAndValidate && m_idLastControl != 0) {
+        IDialogWindow& wnd = WindowOf(this);
+        wnd.SetFocusTo(m_idLastControl);
+        if (m_bEditLastControl)
+            wnd.SelectAllText(m_idLastControl);
+    }
+    throw CUserException();
+}
+
+ScanResult AfxScanNumber(const char* pszText, bool bSigned, long long& nValue)
+{
+    const std::string text = std::string(pszText ? pszText : "").substr(0, kScanChars);
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    const std::size_t nFirst = i;
+    bool bNegative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        bNegative = text[i] == '-';
+        ++i;
+    }
+    if (bNegative && !bSigned)
+        return ScanResult::negativeUnsigned;
+    const long long nLimit = bSigned ? (bNegative ? -static_cast<long long>(INT_MIN) : INT_MAX) : UINT_MAX;
+    long long n = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        n = std::min(nLimit, n * 10 + (text[i] - '0'));
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i != text.size() || (n == 0 && (nFirst == text.size() || text[nFirst] != '0')))
+        return ScanResult::notNumber;
+    nValue = bNegative ? -n : n;
+    return ScanResult::ok;
+}
+
+CString AfxFormatPrompt(const char* pszTemplate, const CString& str1, const CString& str2)
+{
+    std::string out;
+    for (const char* p = pszTemplate; *p; ++p) {
+        if (p[0] == '%' && (p[1] == '1' || p[1] == '2')) {
+            out += (p[1] == '1' ? str1 : str2).Str();
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return CString(out);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
+{
+    pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = WindowOf(pDX).GetText(nIDC);
+    else
+        WindowOf(pDX).SetText(nIDC, value);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    if (pDX->m_bSaveAndValidate)
+        value = static_cast<int>(ReadNumber(pDX, nIDC, true));
+    else
+        WriteNumber(pDX, nIDC, value);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
+{
+    if (pDX->m_bSaveAndValidate)
+        value = static_cast<UINT>(ReadNumber(pDX, nIDC, false));
+    else
+        WriteNumber(pDX, nIDC, value);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value)
+{
+    if (!pDX->m_bSaveAndValidate) {
+        WriteNumber(pDX, nIDC, value);
+        return;
+    }
+    const long long n = ReadNumber(pDX, nIDC, false);
+    if (n > 255)
+        Prompt(pDX, AFX_IDP_PARSE_BYTE);
+    value = static_cast<BYTE>(n);
+}
+
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
+{
+    pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = WindowOf(pDX).GetCheck(nIDC);
+    else
+        WindowOf(pDX).SetCheck(nIDC, value >= 0 && value <= 2 ? value : 0);
+}
+
+void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        index = WindowOf(pDX).ListGetCurSel(nIDC);
+    else
+        WindowOf(pDX).ListSetCurSel(nIDC, index);
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl)
+{
+    pDX->PrepareCtrl(nIDC);
+    rControl.Attach(pDX->m_pDlgWnd->GetOwnerDialog(), nIDC);
+}
+
+void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal)
+{
+    CheckRange<int>(pDX, value, minVal, maxVal);
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
+{
+    CheckRange<int>(pDX, value, minVal, maxVal);
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
+{
+    if (pDX->m_bSaveAndValidate && value.GetLength() > nChars)
+        Prompt(pDX, AfxFormatPrompt(AFX_IDP_PARSE_STRING_SIZE, CString(std::to_string(nChars))));
+}

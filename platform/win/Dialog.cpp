@@ -1,0 +1,90 @@
+#include "platform/Dialog.h"
+
+#include "platform/DataExchange.h"
+#include "platform/WinApp.h"
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+{
+    m_pDialog = this;
+}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal()
+{
+    const DialogTemplate* pTemplate = AfxFindDialogTemplate(m_nIDTemplate);
+    IWindowBackend* pBackend = AfxGetBackend();
+    if (!pTemplate || !pBackend || m_pWindow)
+        return -1;
+    // A dialog without a parent belongs to the main window, as the framework arranges.
+    CWnd* pOwner = m_pParentWnd;
+    if (!pOwner && AfxGetApp())
+        pOwner = AfxGetApp()->m_pMainWnd;
+    IDialogWindow* pOwnerWindow = pOwner && pOwner != this ? pOwner->GetBackendWindow() : nullptr;
+
+    m_pWindow = pBackend->CreateDialogWindow(*pTemplate, *this, pOwnerWindow);
+    const int nResult = m_pWindow->RunModal();
+    m_pWindow.reset();
+    return nResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    if (m_pWindow)
+        m_pWindow->EndModal(nResult);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+template <class F> void CDialog::Guard(F&& f)
+{
+    try {
+        f();
+    } catch (const CUserException&) {
+        // The prompt has been shown already.
+    } catch (const std::exception& e) {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->ProcessWndProcException(e);
+        else
+            AfxMessageBox(AfxExceptionMessage(e), MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+BOOL CDialog::SiteInitDialog()
+{
+    BOOL bFocusFirst = TRUE;
+    Guard([&] { bFocusFirst = OnInitDialog(); });
+    return bFocusFirst;
+}
+
+void CDialog::SiteCommand(int nID, int nCode)
+{
+    if (IsUpdatingData())
+        return;
+    Guard([&] {
+        if (OnCmdMsg(static_cast<UINT>(nID), nCode) || nCode != BN_CLICKED)
+            return;
+        if (nID == IDOK)
+            OnOK();
+        else if (nID == IDCANCEL)
+            OnCancel();
+        else if (nID == static_cast<int>(ID_HELP) && AfxGetApp())
+            AfxGetApp()->OnCmdMsg(ID_HELP, BN_CLICKED);
+    });
+}

@@ -1,0 +1,35 @@
+#include "platform/Backend.h"
+#include "platform/DialogTemplate.h"
+
+const DWORD g_afxPalette16[16] = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+};
+
+namespace {
+const ResourceTable* g_pResources = nullptr;
+IWindowBackend* g_pBackend = nullptr;
+}
+
+const ControlTemplate* DialogTemplate::FindControl(int nControlID) const
+{
+    for (const ControlTemplate& c : controls)
+        if (c.nID == nControlID && nControlID != -1)
+            return &c;
+    return nullptr;
+}
+
+void AfxSetResources(const ResourceTable* pTable) { g_pResources = pTable; }
+
+const DialogTemplate* AfxFindDialogTemplate(UINT nID)
+{
+    return g_pResources && g_pResources->pfnFindDialog ? g_pResources->pfnFindDialog(nID) : nullptr;
+}
+
+const IconResource* AfxFindIcon(UINT nID)
+{
+    return g_pResources && g_pResources->pfnFindIcon ? g_pResources->pfnFindIcon(nID) : nullptr;
+}
+
+void AfxSetBackend(IWindowBackend* pBackend) { g_pBackend = pBackend; }
+IWindowBackend* AfxGetBackend() { return g_pBackend; }

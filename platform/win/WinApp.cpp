@@ -1,0 +1,103 @@
+#include "platform/WinApp.h"
+
+#include "platform/Archive.h"
+#include "platform/Backend.h"
+#include "platform/DataExchange.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <new>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+
+// The executable's file name without directory and extension.
+CString ExecutableTitle(const char* pszPath)
+{
+    std::string name = pszPath ? pszPath : "";
+    const std::size_t nSlash = name.find_last_of('/');
+    if (nSlash != std::string::npos)
+        name.erase(0, nSlash + 1);
+    const std::size_t nDot = name.find_last_of('.');
+    if (nDot != std::string::npos && nDot > 0)
+        name.erase(nDot);
+    return CString(name);
+}
+
+CString AppTitle()
+{
+    if (g_pApp && !g_pApp->m_strAppTitle.IsEmpty())
+        return g_pApp->m_strAppTitle;
+    return ExecutableTitle(program_invocation_short_name);
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp(const char* pszAppName) : m_strAppTitle(pszAppName)
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return 0; }
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return AfxFindIcon(nIDResource); }
+
+void CWinApp::ProcessWndProcException(const std::exception& e)
+{
+    AfxMessageBox(AfxExceptionMessage(e), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CWinApp::OnHelp()
+{
+    AfxMessageBox("This program edits the chip catalogue Progr.ini in the folder it was started in.\n\n"
+                  "Add New asks for a chip type and opens its setup form; Edit chip opens the form of "
+                  "the selected chip; Delete Chip removes it. Every change is saved to Progr.ini at once.",
+                  MB_OK);
+}
+
+int AfxMessageBox(const CString& strText, UINT nType, UINT)
+{
+    IWindowBackend* pBackend = AfxGetBackend();
+    if (!pBackend) {
+        std::fprintf(stderr, "%s: %s\n", AppTitle().GetString(), strText.GetString());
+        return (nType & MB_YESNO) ? IDNO : IDOK;
+    }
+    return pBackend->MessageBox(strText, AppTitle(), nType | MB_ICONEXCLAMATION);
+}
+
+CString AfxExceptionMessage(const std::exception& e)
+{
+    if (const auto* pArchive = dynamic_cast<const CArchiveException*>(&e))
+        return pArchive->GetErrorMessage();
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return "Out of memory.";
+    return CString(e.what());
+}
+
+int AfxWinMain(int argc, char** argv, IWindowBackend& backend)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return 1;
+    if (pApp->m_strAppTitle.IsEmpty() && argc > 0)
+        pApp->m_strAppTitle = ExecutableTitle(argv[0]);
+    IWindowBackend* pPrevious = AfxGetBackend();
+    AfxSetBackend(&backend);
+    pApp->InitInstance();
+    const int nCode = pApp->ExitInstance();
+    AfxSetBackend(pPrevious);
+    return nCode;
+}

@@ -1,0 +1,80 @@
+#include "platform/Wnd.h"
+
+#include "platform/DataExchange.h"
+#include "platform/Dialog.h"
+
+namespace {
+// Counts a running exchange on the dialog, also when it leaves by an exception.
+class CUpdateScope {
+public:
+    explicit CUpdateScope(int& nDepth) : m_nDepth(nDepth) { ++m_nDepth; }
+    ~CUpdateScope() { --m_nDepth; }
+    CUpdateScope(const CUpdateScope&) = delete;
+    CUpdateScope& operator=(const CUpdateScope&) = delete;
+
+private:
+    int& m_nDepth;
+};
+}  // namespace
+
+IDialogWindow* CWnd::GetBackendWindow() const
+{
+    return m_pDialog ? m_pDialog->GetWindow() : nullptr;
+}
+
+bool CWnd::IsUpdatingData() const
+{
+    return m_pDialog && m_pDialog->IsUpdatingData();
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    if (!m_pDialog || !GetBackendWindow())
+        return FALSE;
+    CUpdateScope scope(m_pDialog->m_nUpdateDepth);
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const CUserException&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CWnd::SetDlgItemText(int nID, const CString& strText)
+{
+    if (IDialogWindow* pWnd = GetBackendWindow())
+        pWnd->SetText(nID, strText);
+}
+
+CString CWnd::GetDlgItemText(int nID) const
+{
+    IDialogWindow* pWnd = GetBackendWindow();
+    return pWnd ? pWnd->GetText(nID) : CString();
+}
+
+void CWnd::CheckDlgButton(int nID, UINT nCheck)
+{
+    if (IDialogWindow* pWnd = GetBackendWindow())
+        pWnd->SetCheck(nID, static_cast<int>(nCheck));
+}
+
+UINT CWnd::IsDlgButtonChecked(int nID) const
+{
+    IDialogWindow* pWnd = GetBackendWindow();
+    return pWnd ? static_cast<UINT>(pWnd->GetCheck(nID)) : 0;
+}
+
+void CWnd::EnableDlgItem(int nID, BOOL bEnable)
+{
+    if (IDialogWindow* pWnd = GetBackendWindow())
+        pWnd->EnableControl(nID, bEnable);
+}
+
+void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    if (IDialogWindow* pWnd = GetBackendWindow())
+        pWnd->SetIcon(hIcon, bBigIcon);
+}

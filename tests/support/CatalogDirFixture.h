@@ -1,0 +1,85 @@
+#pragma once
+
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "res/Resources.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// A test that runs the system's windows on the headless backend inside a fresh working
+// directory, where Progr.ini is the catalogue.
+class CatalogDirFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxSetResources(&OrvaneResources());
+        char szTemplate[] = "/tmp/orvane-test-XXXXXX";
+        ASSERT_NE(mkdtemp(szTemplate), nullptr);
+        m_strDir = szTemplate;
+        char szOld[4096];
+        ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
+        m_strOldDir = szOld;
+        ASSERT_EQ(chdir(m_strDir.c_str()), 0);
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(m_backend.Failures().empty()) << "first: " << FirstFailure();
+        EXPECT_TRUE(m_backend.AllScriptsUsed()) << "scripts or answers left unused";
+        (void)chdir(m_strOldDir.c_str());
+        (void)std::system(("chmod -R u+rwx '" + m_strDir + "' && rm -rf '" + m_strDir + "'").c_str());
+    }
+
+    std::string FirstFailure() const
+    {
+        return m_backend.Failures().empty() ? "" : m_backend.Failures().front().Str();
+    }
+
+    static std::vector<BYTE> ReadFile(const char* pszPath = "Progr.ini")
+    {
+        std::ifstream in(pszPath, std::ios::binary);
+        return std::vector<BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    static void WriteFile(const std::vector<BYTE>& bytes, const char* pszPath = "Progr.ini")
+    {
+        std::ofstream out(pszPath, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // Saves a catalogue with the given type names and (name, settings) entries.
+    static void WriteCatalog(const std::vector<CString>& types,
+                             const std::vector<std::pair<CString, ChipSettings>>& entries)
+    {
+        CChipCatalog catalog;
+        for (const CString& t : types)
+            catalog.AddTypeName(t);
+        for (const auto& [name, settings] : entries) {
+            catalog.AddEmptyEntry();
+            catalog.SetEntry(catalog.GetEntryCount() - 1, name, settings.data());
+        }
+        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
+    }
+
+    static std::vector<CString> EntryNames()
+    {
+        CChipCatalog catalog;
+        EXPECT_EQ(CCatalogFile::Load(catalog).status, CCatalogFile::loaded);
+        std::vector<CString> names;
+        for (int i = 0; i < catalog.GetEntryCount(); ++i)
+            names.push_back(catalog.GetEntryName(i));
+        return names;
+    }
+
+    CHeadlessBackend m_backend;
+    std::string m_strDir;
+    std::string m_strOldDir;
+};
