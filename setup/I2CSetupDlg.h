@@ -2,13 +2,14 @@
 
 #include "setup/SetupFormDlg.h"
 
+struct I2CChipValues;
+
 // "Setup I2C Memory": creates or edits one I2C chip (kind 0).
 class CI2CSetupDlg : public CSetupFormDlg {
 public:
     explicit CI2CSetupDlg(CWnd* pParent = nullptr);
 
-    // Inputs, set by the caller before DoModal (m_nIndex, m_bNew, m_strName are in the
-    // base).
+    // The caller's inputs m_nIndex, m_bNew and m_strName are in the base.
     BYTE m_nPortWrite = 0;
     BYTE m_nPortRead = 0;
     BYTE m_nPinClk = 0;
@@ -28,4 +29,8 @@ protected:
     void OnChangePinData();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void SetValues(const I2CChipValues& v);
+    I2CChipValues GetValues() const;
 };

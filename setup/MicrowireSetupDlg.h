@@ -2,6 +2,8 @@
 
 #include "setup/SetupFormDlg.h"
 
+struct MicrowireChipValues;
+
 // "Setup Microwire Memory": creates or edits one Microwire chip (kinds 1 to 3).
 class CMicrowireSetupDlg : public CSetupFormDlg {
 public:
@@ -29,4 +31,8 @@ protected:
     void OnChangePinDataOut();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void SetValues(const MicrowireChipValues& v);
+    MicrowireChipValues GetValues() const;
 };

@@ -3,6 +3,8 @@
 #include "catalog/ChipCatalog.h"
 #include "platform/Dialog.h"
 
+class CDataExchange;
+
 // What both setup forms share: the caller's inputs, the private catalogue copy with its
 // load on open and save on OK, and the eight "Power Pins" boxes.
 class CSetupFormDlg : public CDialog {
@@ -23,6 +25,20 @@ protected:
     void OnPowerPinClicked();
     void DDX_PowerPins(CDataExchange* pDX);
     virtual void UpdatePatterns() = 0;
+
+    // Exchanges shared by both forms: a pin number 0..8, the length, a pattern text.
+    static void DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin);
+    static void DDX_Length(CDataExchange* pDX, int nIDC, int& nLength);
+    static void DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPattern);
+
+    // Loads the catalogue and settles m_nIndex: appends an empty entry in new mode,
+    // checks the index in edit mode. A failure is reported and ends the form as Cancel;
+    // it then returns FALSE and the caller must stop opening the form.
+    BOOL OpenEntry();
+    BOOL RefuseToOpen(const CString& strError);
+    // Writes the Name box and the settings into the entry and saves the whole catalogue.
+    // A failed save is reported and returns FALSE; the form stays open.
+    BOOL SaveEntry(const ChipSettings& settings);
 
     DECLARE_MESSAGE_MAP()
 };

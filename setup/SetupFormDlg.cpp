@@ -1,0 +1,104 @@
+#include "setup/SetupFormDlg.h"
+
+#include "catalog/CatalogFile.h"
+#include "platform/DataExchange.h"
+#include "platform/WinApp.h"
+#include "res/Resource.h"
+#include "setup/ChipRules.h"
+#include "setup/PinConversions.h"
+
+namespace {
+
+// The boxes in exchange order: element i of m_bPowerPin is the box labelled i + 1.
+const int kPowerPinIDs[8] = {
+    IDC_POWER_PIN1, IDC_POWER_PIN2, IDC_POWER_PIN3, IDC_POWER_PIN4,
+    IDC_POWER_PIN5, IDC_POWER_PIN6, IDC_POWER_PIN7, IDC_POWER_PIN8,
+};
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSetupFormDlg, CDialog)
+    // 1004 (pin 1) to 1011 (pin 5) are all eight boxes.
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_POWER_PIN1, IDC_POWER_PIN5, OnPowerPinClicked)
+END_MESSAGE_MAP()
+
+CSetupFormDlg::CSetupFormDlg(UINT nIDTemplate, CWnd* pParent)
+    : CDialog(nIDTemplate, pParent)
+{
+}
+
+void CSetupFormDlg::DDX_PowerPins(CDataExchange* pDX)
+{
+    for (int i = 0; i < 8; ++i)
+        DDX_Check(pDX, kPowerPinIDs[i], m_bPowerPin[i]);
+}
+
+void CSetupFormDlg::ShowPowerPins()
+{
+    PowerPinsToChecks(m_nPowerPins, m_bPowerPin);
+    UpdateData(FALSE);
+}
+
+void CSetupFormDlg::OnPowerPinClicked()
+{
+    // The boxes are exchanged first, so they are current even when a later box is
+    // rejected; the platform has then already shown its prompt.
+    UpdateData(TRUE);
+    m_nPowerPins = ChecksToPowerPins(m_bPowerPin);
+    UpdatePatterns();
+}
+
+void CSetupFormDlg::DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin)
+{
+    DDX_Text(pDX, nIDC, nPin);
+    DDV_MinMaxByte(pDX, nPin, 0, 8);
+}
+
+void CSetupFormDlg::DDX_Length(CDataExchange* pDX, int nIDC, int& nLength)
+{
+    DDX_Text(pDX, nIDC, nLength);
+    DDV_MinMaxInt(pDX, nLength, 0, kMaxChipLength);
+}
+
+void CSetupFormDlg::DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPattern)
+{
+    DDX_Text(pDX, nIDC, strPattern);
+    DDV_MaxChars(pDX, strPattern, 8);
+}
+
+BOOL CSetupFormDlg::OpenEntry()
+{
+    CCatalogFile::LoadResult result = CCatalogFile::Load(m_catalog);
+    if (!result.Ok())
+        return RefuseToOpen(result.strMessage);
+    if (m_bNew) {
+        m_catalog.AddEmptyEntry();
+        m_nIndex = m_catalog.GetEntryCount() - 1;
+        return TRUE;
+    }
+    if (m_nIndex >= 0 && m_nIndex < m_catalog.GetEntryCount())
+        return TRUE;
+    CString strError;
+    strError.Format("%s has no chip at index %d (chip count: %d).",
+                    CCatalogFile::DefaultFileName, m_nIndex, m_catalog.GetEntryCount());
+    return RefuseToOpen(strError);
+}
+
+BOOL CSetupFormDlg::RefuseToOpen(const CString& strError)
+{
+    // Saving this catalogue would write an empty or partial copy over the file, so the
+    // form never opens on it.
+    AfxMessageBox(strError);
+    EndDialog(IDCANCEL);
+    return FALSE;
+}
+
+BOOL CSetupFormDlg::SaveEntry(const ChipSettings& settings)
+{
+    m_catalog.SetEntry(m_nIndex, m_strNameEdit, settings.data());
+    CCatalogFile::SaveResult result = CCatalogFile::Save(m_catalog);
+    if (result.Ok())
+        return TRUE;
+    AfxMessageBox(result.strMessage);
+    return FALSE;
+}
