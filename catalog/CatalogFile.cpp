@@ -59,7 +59,11 @@ int ResolveTarget(const char* pszPath, Target& target)
             return errno == ENOENT ? 0 : errno;
         if (!S_ISLNK(target.st.st_mode)) {
             target.bExists = true;
-            return S_ISDIR(target.st.st_mode) ? EISDIR : 0;
+            if (S_ISDIR(target.st.st_mode))
+                return EISDIR;
+            // Renaming over a file needs no permission on the file itself, but a file
+            // its owner made read-only is not to be replaced behind their back.
+            return ::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
         }
         std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
         ssize_t n = ::readlink(target.path.c_str(), &link[0], link.size());

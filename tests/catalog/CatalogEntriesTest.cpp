@@ -1,0 +1,121 @@
+#include "CatalogTestSupport.h"
+
+TEST(CatalogEntries, IndexesOutOfRangeGiveErrorChipAndZeros)
+{
+    CChipCatalog catalog;
+    AddEntry(catalog, "24C16", SettingsOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    for (int nIndex : {-1, 1, 1000}) {
+        EXPECT_EQ(catalog.GetEntryName(nIndex), "Error chip");
+        EXPECT_EQ(catalog.GetKind(nIndex), 0);
+        EXPECT_EQ(catalog.GetPowerPins(nIndex), 0);
+        EXPECT_EQ(catalog.GetLength(nIndex), 0);
+        EXPECT_EQ(catalog.GetAddressFormat(nIndex), 0);
+        EXPECT_EQ(catalog.GetClkMask(nIndex), 0);
+        EXPECT_EQ(catalog.GetDataOutMask(nIndex), 0);
+        EXPECT_EQ(catalog.GetDataInMask(nIndex), 0);
+        EXPECT_EQ(catalog.GetWriteBufferOrCsMask(nIndex), 0);
+        EXPECT_EQ(catalog.GetSettings(nIndex), ChipSettings());
+    }
+}
+
+TEST(CatalogEntries, AccessorsReadTheirBytes)
+{
+    CChipCatalog catalog;
+    AddEntry(catalog, "X", SettingsOf({0x81, 0x34, 0x12, 0x11, 0x20, 0x10, 0x08, 0x40, 0xA1, 9, 10, 3}));
+    EXPECT_EQ(catalog.GetLength(0), 0x1234);
+    EXPECT_EQ(catalog.GetPowerPins(0), 0x81);
+    EXPECT_EQ(catalog.GetAddressFormat(0), 0x11);
+    EXPECT_EQ(catalog.GetClkMask(0), 0x20);
+    EXPECT_EQ(catalog.GetDataOutMask(0), 0x10);
+    EXPECT_EQ(catalog.GetDataInMask(0), 0x08);
+    EXPECT_EQ(catalog.GetWriteBufferOrCsMask(0), 0x40);
+    EXPECT_EQ(catalog.GetKind(0), 3);
+    AddEntry(catalog, "Y", SettingsOf({0, 0xFF, 0xFF}));
+    EXPECT_EQ(catalog.GetLength(1), 65535);
+}
+
+TEST(CatalogEntries, AddSetAndRemoveKeepOrderAndNeverAppend)
+{
+    CChipCatalog catalog;
+    catalog.AddEmptyEntry();
+    EXPECT_EQ(catalog.GetEntryCount(), 1);
+    EXPECT_EQ(catalog.GetEntryName(0), "");
+    EXPECT_EQ(catalog.GetSettings(0), ChipSettings());
+
+    const ChipSettings bytes = SettingsOf({5});
+    catalog.SetEntry(1, "beyond", bytes.data());
+    catalog.SetEntry(-1, "before", bytes.data());
+    EXPECT_EQ(catalog.GetEntryCount(), 1);
+    EXPECT_EQ(catalog.GetEntryName(0), "");
+
+    catalog.SetEntry(0, "A", bytes.data());
+    AddEntry(catalog, "B", SettingsOf({6}));
+    AddEntry(catalog, "C", SettingsOf({7}));
+    catalog.RemoveEntry(0);
+    ASSERT_EQ(catalog.GetEntryCount(), 2);
+    EXPECT_EQ(catalog.GetEntryName(0), "B");
+    EXPECT_EQ(catalog.GetPowerPins(0), 6);
+    EXPECT_EQ(catalog.GetEntryName(1), "C");
+    catalog.RemoveEntry(5);
+    catalog.RemoveEntry(-1);
+    EXPECT_EQ(catalog.GetEntryCount(), 2);
+    catalog.RemoveEntry(1);
+    EXPECT_EQ(catalog.GetEntryCount(), 1);
+    EXPECT_EQ(catalog.GetEntryName(0), "B");
+}
+
+TEST(CatalogEntries, TypeNamesKeepListOrder)
+{
+    CChipCatalog catalog;
+    for (const char* psz : {"I2C", "MW 1", "MW 2", "MW 1"})
+        catalog.AddTypeName(psz);
+    catalog.SetTypeName(1, "Microwire");
+    catalog.RemoveTypeName(0);
+    ASSERT_EQ(catalog.GetTypeCount(), 3);
+    EXPECT_EQ(catalog.GetTypeName(0), "Microwire");
+    EXPECT_EQ(catalog.GetTypeName(1), "MW 2");
+    EXPECT_EQ(catalog.GetTypeName(2), "MW 1");
+}
+
+TEST(CatalogEntries, CapacityFollowsTheGrowthRule)
+{
+    CChipEntryArray list;
+    EXPECT_EQ(list.GetCapacity(), 0);
+    list.SetSize(1);
+    EXPECT_EQ(list.GetCapacity(), 1);  // the first allocation is exact
+    list.SetSize(2);
+    EXPECT_EQ(list.GetCapacity(), 5);  // grows by at least 4
+    list.SetSize(5);
+    EXPECT_EQ(list.GetCapacity(), 5);
+    list.SetSize(6);
+    EXPECT_EQ(list.GetCapacity(), 9);
+    list.SetSize(100);
+    EXPECT_EQ(list.GetCapacity(), 100);  // straight to the size when that is more
+    list.SetSize(101);
+    EXPECT_EQ(list.GetCapacity(), 112);  // size / 8
+    list.SetSize(20000);
+    list.SetSize(20001);
+    EXPECT_EQ(list.GetCapacity(), 21024);  // at most 1024
+    list.SetSize(3);
+    list.RemoveAt(0);
+    EXPECT_EQ(list.GetCapacity(), 21024);  // shrinking keeps the storage
+    EXPECT_EQ(list.GetSize(), 2);
+    list.SetSize(0);
+    EXPECT_EQ(list.GetCapacity(), 0);
+}
+
+TEST(CatalogEntries, GrowingKeepsEntriesAndAddsEmptyOnes)
+{
+    CChipEntryArray list;
+    list.SetSize(2);
+    list[1].name = "kept";
+    list[1].settings[0] = 7;
+    list.SetSize(1);
+    list.SetSize(3);
+    EXPECT_EQ(list[1].name, "");  // destroyed by the shrink, empty again
+    EXPECT_EQ(list[1].settings, ChipSettings());
+    list[0].name = "first";
+    list.SetSize(40);
+    EXPECT_EQ(list[0].name, "first");
+    EXPECT_EQ(list[39].settings, ChipSettings());
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "platform/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+using Bytes = std::vector<BYTE>;
+
+// "01 0a FF" -> {0x01, 0x0A, 0xFF}; spaces are ignored.
+inline Bytes Hex(const std::string& text)
+{
+    Bytes out;
+    std::string digits;
+    for (char ch : text) {
+        if (ch == ' ')
+            continue;
+        digits += ch;
+        if (digits.size() == 2) {
+            out.push_back(static_cast<BYTE>(std::stoi(digits, nullptr, 16)));
+            digits.clear();
+        }
+    }
+    return out;
+}
+
+inline Bytes Concat(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+inline Bytes StoredString(const CString& s)
+{
+    CArchive ar;
+    ar << s;
+    return ar.TakeStoredBytes();
+}
+
+inline void LoadBytes(CChipCatalog& catalog, const Bytes& bytes)
+{
+    CCatalogFile::LoadFromBytes(catalog, bytes.data(), bytes.size(), "Progr.ini");
+}
+
+inline ChipSettings SettingsOf(std::initializer_list<int> values)
+{
+    ChipSettings s;
+    int i = 0;
+    for (int v : values)
+        s[i++] = static_cast<BYTE>(v);
+    return s;
+}
+
+inline void AddEntry(CChipCatalog& catalog, const CString& name, const ChipSettings& s)
+{
+    catalog.AddEmptyEntry();
+    catalog.SetEntry(catalog.GetEntryCount() - 1, name, s.data());
+}
+
+// A fresh directory under /tmp, removed with everything in it.
+class TempDir {
+public:
+    TempDir()
+    {
+        char templ[] = "/tmp/orvane-test-XXXXXX";
+        m_path = ::mkdtemp(templ);
+    }
+    ~TempDir()
+    {
+        ::chmod(m_path.c_str(), 0700);
+        std::string cmd = "rm -rf '" + m_path + "'";
+        if (std::system(cmd.c_str()) != 0)
+            std::fprintf(stderr, "could not remove %s\n", m_path.c_str());
+    }
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+
+    std::vector<std::string> List() const
+    {
+        std::vector<std::string> names;
+        if (DIR* d = ::opendir(m_path.c_str())) {
+            while (dirent* e = ::readdir(d)) {
+                std::string n = e->d_name;
+                if (n != "." && n != "..")
+                    names.push_back(n);
+            }
+            ::closedir(d);
+        }
+        return names;
+    }
+
+private:
+    std::string m_path;
+};
+
+inline Bytes ReadFileBytes(const std::string& path)
+{
+    Bytes out;
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        int ch;
+        while ((ch = std::fgetc(f)) != EOF)
+            out.push_back(static_cast<BYTE>(ch));
+        std::fclose(f);
+    }
+    return out;
+}
+
+inline void WriteFileBytes(const std::string& path, const Bytes& bytes)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}

@@ -1,0 +1,111 @@
+#include "CatalogTestSupport.h"
+
+#include "setup/ChipRules.h"
+#include "setup/PinConversions.h"
+
+TEST(PinConversions, PinsAndMasksConvertBothWaysAndNothingElseDoes)
+{
+    EXPECT_EQ(PinToMask(0), 0);
+    EXPECT_EQ(PinToMask(9), 0);
+    EXPECT_EQ(PinToMask(255), 0);
+    EXPECT_EQ(PinToMask(5), 0x10);
+    EXPECT_EQ(MaskToPin(0), 0);
+    EXPECT_EQ(MaskToPin(0x03), 0);
+    EXPECT_EQ(MaskToPin(0xFF), 0);
+    EXPECT_EQ(MaskToPin(0x10), 5);
+    EXPECT_EQ(MaskToPin(0x80), 8);
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(MaskToPin(PinToMask(static_cast<BYTE>(p))), p);
+    for (int m = 0; m < 256; ++m) {
+        bool bOneBit = m != 0 && (m & (m - 1)) == 0;
+        EXPECT_EQ(PinToMask(MaskToPin(static_cast<BYTE>(m))), bOneBit ? m : 0) << m;
+    }
+}
+
+TEST(PinConversions, PatternsAreAlwaysEightBinaryDigits)
+{
+    EXPECT_EQ(FormatBinary8(0), "00000000");
+    EXPECT_EQ(FormatBinary8(1), "00000001");
+    EXPECT_EQ(FormatBinary8(0x10), "00010000");
+    EXPECT_EQ(FormatBinary8(0xA0), "10100000");
+    EXPECT_EQ(FormatBinary8(0xFF), "11111111");
+    for (int v = 0; v < 256; ++v)
+        EXPECT_EQ(std::stoi(FormatBinary8(static_cast<BYTE>(v)).Str(), nullptr, 2), v);
+}
+
+TEST(PinConversions, PowerPinChecksMirrorTheByte)
+{
+    int checks[8];
+    PowerPinsToChecks(0x81, checks);
+    const int expected[8] = {1, 0, 0, 0, 0, 0, 0, 1};
+    EXPECT_TRUE(std::equal(checks, checks + 8, expected));
+    for (int b = 0; b < 256; ++b) {
+        PowerPinsToChecks(static_cast<BYTE>(b), checks);
+        EXPECT_EQ(ChecksToPowerPins(checks), b);
+    }
+    // Box "5" (element 4) ticked on 0x80, then "8" (element 7) cleared.
+    PowerPinsToChecks(0x80, checks);
+    checks[4] = 1;
+    EXPECT_EQ(ChecksToPowerPins(checks), 0x90);
+    checks[7] = 0;
+    EXPECT_EQ(ChecksToPowerPins(checks), 0x10);
+    // Values other than 0 and 1 are summed in 8-bit arithmetic.
+    const int odd[8] = {2, 0, 0, 0, 0, 0, 0, 3};
+    EXPECT_EQ(ChecksToPowerPins(odd), static_cast<BYTE>(2 + 3 * 128));
+}
+
+TEST(ChipRules, I2CBytesFollowTheFormValues)
+{
+    EXPECT_EQ(BuildI2CSettings(I2CChipValues()),
+              SettingsOf({0x80, 0x80, 0x00, 0x01, 0x20, 0x10, 0x10, 0x08, 0xA0, 0x00, 0x10, 0x00}));
+    struct { int nLength; BYTE nFormat; } formats[] = {{0, 1}, {255, 1}, {256, 0x11}, {2048, 0x11},
+                                                       {2049, 0}, {65536, 0}};
+    for (auto f : formats)
+        EXPECT_EQ(I2CAddressFormat(f.nLength), f.nFormat) << f.nLength;
+    EXPECT_EQ(I2CDeviceAddress(5), 0xA5);
+    EXPECT_EQ(I2CDeviceAddress(0x80), 0xA0);
+    EXPECT_EQ(I2CDeviceAddress(0xFF), 0xA7);
+
+    I2CChipValues v;
+    v.nPowerPins = 0x85;
+    v.nPinData = 8;
+    v.nPinClk = 0;
+    v.nLength = 300;
+    ChipSettings s = BuildI2CSettings(v);
+    EXPECT_EQ(s, SettingsOf({0x85, 0x2C, 0x01, 0x11, 0x00, 0x80, 0x80, 0x08, 0xA5, 0x00, 0x80, 0x00}));
+    I2CChipValues back = I2CValuesFromSettings(s);
+    EXPECT_EQ(back.nPowerPins, 0x85);
+    EXPECT_EQ(back.nLength, 300);
+    EXPECT_EQ(back.nPinClk, 0);
+    EXPECT_EQ(back.nPinData, 8);
+    EXPECT_EQ(back.nWriteBuffer, 8);
+    // Masks with several bits open as pin 0.
+    EXPECT_EQ(I2CValuesFromSettings(SettingsOf({0, 0, 0, 0, 0x30, 0x03})).nPinClk, 0);
+}
+
+TEST(ChipRules, MicrowireBytesFollowTheFormValues)
+{
+    for (int nVariant = 0; nVariant < 3; ++nVariant) {
+        MicrowireChipValues v;
+        v.nVariant = nVariant;
+        EXPECT_EQ(BuildMicrowireSettings(v),
+                  SettingsOf({0x80, 0x80, 0x00, 0x06, 0x02, 0x08, 0x04, 0x01, 0x00, 0x08, 0x08, nVariant + 1}));
+    }
+    MicrowireChipValues v;
+    v.nPinDataOut = 7;
+    v.nPinDataIn = 0;
+    v.nLength = 65535;
+    v.nBitsAddress = 16;
+    ChipSettings s = BuildMicrowireSettings(v);
+    EXPECT_EQ(s, SettingsOf({0x80, 0xFF, 0xFF, 16, 0x02, 0x40, 0x00, 0x01, 0x00, 0x40, 0x40, 1}));
+    MicrowireChipValues back = MicrowireValuesFromSettings(s);
+    EXPECT_EQ(back.nLength, 65535);
+    EXPECT_EQ(back.nPinDataOut, 7);
+    EXPECT_EQ(back.nPinDataIn, 0);
+    EXPECT_EQ(back.nPinCs, 1);
+    EXPECT_EQ(back.nBitsAddress, 16);
+    struct { int nKind; int nVariant; } kinds[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 0}, {255, 0}};
+    for (auto k : kinds)
+        EXPECT_EQ(MicrowireValuesFromSettings(SettingsOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, k.nKind})).nVariant,
+                  k.nVariant) << k.nKind;
+}
