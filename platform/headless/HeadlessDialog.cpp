@@ -23,8 +23,11 @@ int CHeadlessDialog::RunModal()
     if (m_bEnded)
         return m_nResult;
     CHeadlessBackend::Script script;
-    if (m_backend.TakeScript(m_tmpl.nID, script))
-        script(*this);
+    if (!m_backend.TakeScript(m_tmpl.nID, script)) {
+        EndModal(IDCANCEL);
+        return m_nResult;
+    }
+    script(*this);
     if (!m_bEnded) {
         CString strWhat;
         strWhat.Format("dialog %u was left open by its script", m_tmpl.nID);
