@@ -1,0 +1,12 @@
+#include "types/EditStringDlg.h"
+
+#include "platform/DataExchange.h"
+#include "res/Resource.h"
+
+CEditStringDlg::CEditStringDlg(CWnd* pParent) : CDialog(IDD_EDIT_STRING, pParent) {}
+
+void CEditStringDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_STRING_TEXT, m_strText);
+}

@@ -1,0 +1,93 @@
+#include "types/TypeSelectDlg.h"
+
+#include "catalog/CatalogFile.h"
+#include "platform/DataExchange.h"
+#include "platform/WinApp.h"
+#include "res/Resource.h"
+#include "types/EditStringDlg.h"
+
+BEGIN_MESSAGE_MAP(CTypeSelectDlg, CDialog)
+    ON_BN_CLICKED(IDC_NEW_TYPE, OnNewType)
+    ON_BN_CLICKED(IDC_EDIT_TYPE, OnEditType)
+    ON_BN_CLICKED(IDC_DELETE_TYPE, OnDeleteType)
+END_MESSAGE_MAP()
+
+CTypeSelectDlg::CTypeSelectDlg(CWnd* pParent) : CDialog(IDD_SELECT_TYPE, pParent) {}
+
+void CTypeSelectDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TYPE_LIST, m_listTypes);
+    DDX_LBIndex(pDX, IDC_TYPE_LIST, m_nType);
+}
+
+BOOL CTypeSelectDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CCatalogFile::LoadResult result = CCatalogFile::Load(m_catalog);
+    if (!result.Ok()) {
+        // A file that exists but cannot be read must survive this dialog untouched, so
+        // the dialog ends as if cancelled instead of offering an OK that would save.
+        m_bLoadFailed = true;
+        AfxMessageBox(result.strMessage);
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    FillTypeList();
+    return TRUE;
+}
+
+void CTypeSelectDlg::FillTypeList()
+{
+    m_listTypes.ResetContent();
+    for (int i = 0; i < m_catalog.GetTypeCount(); ++i)
+        m_listTypes.AddString(m_catalog.GetTypeName(i));
+}
+
+void CTypeSelectDlg::OnNewType()
+{
+    CEditStringDlg dlg;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_catalog.AddTypeName(dlg.m_strText);
+    FillTypeList();
+}
+
+void CTypeSelectDlg::OnEditType()
+{
+    int nSel = m_listTypes.GetCurSel();
+    if (nSel < 0)
+        return;
+    CEditStringDlg dlg;
+    m_listTypes.GetText(nSel, dlg.m_strText);
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_catalog.SetTypeName(nSel, dlg.m_strText);
+    FillTypeList();
+}
+
+void CTypeSelectDlg::OnDeleteType()
+{
+    int nSel = m_listTypes.GetCurSel();
+    if (nSel < 0)
+        return;
+    CString strQuestion;
+    strQuestion.Format("You sure of removing %s", m_catalog.GetTypeName(nSel).GetString());
+    if (AfxMessageBox(strQuestion, MB_YESNO) == IDYES)
+        m_catalog.RemoveTypeName(nSel);
+    FillTypeList();
+}
+
+void CTypeSelectDlg::OnOK()
+{
+    if (m_bLoadFailed)
+        return;
+    // The catalogue is saved on every OK, changed or not. A failed save keeps the dialog
+    // open, so the user can retry or cancel knowing the names were not stored.
+    CCatalogFile::SaveResult result = CCatalogFile::Save(m_catalog);
+    if (!result.Ok()) {
+        AfxMessageBox(result.strMessage);
+        return;
+    }
+    CDialog::OnOK();
+}
