@@ -1,0 +1,153 @@
+#pragma once
+
+// Runs the chip list window, Select Type and Edit string on the headless backend in a
+// fresh working directory, where they find ./Progr.ini, and reads back what they wrote.
+
+#include "app/ChipListDlg.h"
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessDialog.h"
+#include "res/Resource.h"
+#include "res/Resources.h"
+#include "setup/ChipRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace types_test {
+
+using Bytes = std::vector<BYTE>;
+
+struct Chip {
+    CString strName;
+    int nKind;       // 0 I2C, 1..3 Microwire, anything else stored as is
+    int nLength = 128;
+};
+
+// The settings a form would store for a chip of that kind and length.
+inline ChipSettings SettingsFor(const Chip& chip)
+{
+    ChipSettings s;
+    if (chip.nKind == 0) {
+        I2CChipValues v;
+        v.nLength = chip.nLength;
+        s = BuildI2CSettings(v);
+    } else {
+        MicrowireChipValues v;
+        v.nVariant = chip.nKind >= 1 && chip.nKind <= 3 ? chip.nKind - 1 : 0;
+        v.nLength = chip.nLength;
+        s = BuildMicrowireSettings(v);
+    }
+    s[ChipSettings::Kind] = static_cast<BYTE>(chip.nKind);
+    return s;
+}
+
+inline std::vector<CString> FourTypes()
+{
+    return {"I2C EEPROM", "Microwire x8", "Microwire x16", "Microwire x16 (variant 2)"};
+}
+
+class ChipTypesFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxSetResources(&OrvaneResources());
+        char szDir[] = "/tmp/orvane-types-XXXXXX";
+        ASSERT_NE(::mkdtemp(szDir), nullptr);
+        m_strDir = szDir;
+        char szOld[4096];
+        ASSERT_NE(::getcwd(szOld, sizeof szOld), nullptr);
+        m_strOldDir = szOld;
+        ASSERT_EQ(::chdir(szDir), 0);
+    }
+
+    void TearDown() override
+    {
+        CCatalogFile::SetWriteHook(nullptr);
+        std::string strFailures;
+        for (const CString& s : m_backend.Failures())
+            strFailures += std::string(s) + "\n";
+        EXPECT_TRUE(strFailures.empty()) << strFailures;
+        EXPECT_TRUE(m_backend.AllScriptsUsed());
+        ASSERT_EQ(::chdir(m_strOldDir.c_str()), 0);
+        std::string strCommand = "rm -rf '" + m_strDir + "'";
+        EXPECT_EQ(std::system(strCommand.c_str()), 0);
+    }
+
+    static void Save(const std::vector<CString>& types, const std::vector<Chip>& chips)
+    {
+        CChipCatalog catalog;
+        for (const CString& s : types)
+            catalog.AddTypeName(s);
+        for (const Chip& chip : chips) {
+            catalog.AddEmptyEntry();
+            catalog.SetEntry(catalog.GetEntryCount() - 1, chip.strName, SettingsFor(chip).data());
+        }
+        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
+    }
+
+    static void WriteRawFile(const Bytes& bytes)
+    {
+        std::ofstream out(CCatalogFile::DefaultFileName, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    static Bytes FileBytes()
+    {
+        std::ifstream in(CCatalogFile::DefaultFileName, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    static bool FileExists() { return ::access(CCatalogFile::DefaultFileName, F_OK) == 0; }
+
+    static void Reload(CChipCatalog& catalog)
+    {
+        CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
+        ASSERT_EQ(result.status, CCatalogFile::loaded) << result.strMessage.GetString();
+    }
+
+    static std::vector<CString> TypeNames()
+    {
+        CChipCatalog catalog;
+        Reload(catalog);
+        std::vector<CString> names;
+        for (int i = 0; i < catalog.GetTypeCount(); ++i)
+            names.push_back(catalog.GetTypeName(i));
+        return names;
+    }
+
+    // The row showing strText, or -1.
+    static int RowOf(const CHeadlessDialog& d, int nID, const CString& strText)
+    {
+        const std::vector<CString> rows = d.Rows(nID);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i] == strText)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    // Runs the chip list window; the script acts in it and must end it.
+    void RunChipList(CHeadlessBackend::Script script)
+    {
+        CChipListDlg dlg;
+        m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, std::move(script));
+        dlg.DoModal();
+    }
+
+    std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
+    const std::vector<UINT>& Opened() const { return m_backend.OpenedDialogs(); }
+
+    CHeadlessBackend m_backend;
+    std::string m_strDir;
+    std::string m_strOldDir;
+};
+
+}  // namespace types_test
