@@ -1,0 +1,81 @@
+#include "platform/qt/QtBackend.h"
+
+#include "platform/WinApp.h"
+#include "platform/qt/QtDialogWindow.h"
+#include "platform/qt/QtText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+bool IsSet(const char* pszName)
+{
+    const char* pszValue = std::getenv(pszName);
+    return pszValue && *pszValue;
+}
+
+QMessageBox::Icon MessageIcon(UINT nType)
+{
+    switch (nType & 0xF0) {
+    case 0x10:
+        return QMessageBox::Critical;
+    case 0x20:
+        return QMessageBox::Question;
+    case 0x40:
+        return QMessageBox::Information;
+    case 0x30:
+        return QMessageBox::Warning;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+}  // namespace
+
+CQtBackend::CQtBackend()
+{
+    const char* pszExit = std::getenv("ORVANE_EXIT_AFTER_SHOW");
+    m_bExitAfterShow = pszExit && std::strcmp(pszExit, "1") == 0;
+}
+
+bool CQtBackend::TakeExitAfterShow()
+{
+    const bool bExit = m_bExitAfterShow;
+    m_bExitAfterShow = false;
+    return bExit;
+}
+
+std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                              IDialogWindow* pOwner)
+{
+    auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
+    QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
+    return std::make_unique<CQtDialogWindow>(*this, tmpl, site, pParent);
+}
+
+int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
+{
+    const bool bYesNo = (nType & 0x0F) == MB_YESNO;
+    QMessageBox box(MessageIcon(nType), AnsiToQString(strCaption), AnsiToQString(strText),
+                    bYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeModalWidget());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(bYesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const int nAnswer = box.exec();
+    if (!bYesNo)
+        return IDOK;
+    return nAnswer == QMessageBox::Yes ? IDYES : IDNO;
+}
+
+int RunQtApplication(int argc, char** argv)
+{
+    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
+        std::fputs("orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    CQtBackend backend;
+    return AfxWinMain(argc, argv, backend);
+}
