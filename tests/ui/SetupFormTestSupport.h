@@ -1,0 +1,166 @@
+#pragma once
+
+// Runs the setup forms on the headless backend in a fresh working directory, where the
+// forms find ./Progr.ini, and reads back what they wrote.
+
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessDialog.h"
+#include "res/Resource.h"
+#include "res/Resources.h"
+#include "setup/I2CSetupDlg.h"
+#include "setup/MicrowireSetupDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace setup_test {
+
+// "80 80 00 ..." as settings bytes.
+inline ChipSettings Bytes(const char* pszHex)
+{
+    ChipSettings s;
+    std::istringstream in(pszHex);
+    for (int i = 0; i < ChipSettings::Size; ++i) {
+        unsigned n = 0;
+        in >> std::hex >> n;
+        s[i] = static_cast<BYTE>(n);
+    }
+    return s;
+}
+
+inline std::string Hex(const ChipSettings& s)
+{
+    std::string str;
+    char buf[4];
+    for (int i = 0; i < ChipSettings::Size; ++i) {
+        std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", s[i]);
+        str += buf;
+    }
+    return str;
+}
+
+// The value of an eight-digit pattern text.
+inline int PatternValue(const CString& str)
+{
+    return str.GetLength() == 8 ? static_cast<int>(std::strtol(str, nullptr, 2)) : -1;
+}
+
+inline const char* const kRangePin = "Please enter an integer between 0 and 8.";
+inline const char* const kRangeByte = "Please enter an integer between 0 and 255.";
+inline const char* const kRangeLength = "Please enter an integer between 0 and 65535.";
+inline const char* const kNotInteger = "Please enter an integer.";
+
+class SetupFormFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxSetResources(&OrvaneResources());
+        char szDir[] = "/tmp/orvane-setup-XXXXXX";
+        ASSERT_NE(::mkdtemp(szDir), nullptr);
+        m_strDir = szDir;
+        char szOld[4096];
+        ASSERT_NE(::getcwd(szOld, sizeof szOld), nullptr);
+        m_strOldDir = szOld;
+        ASSERT_EQ(::chdir(szDir), 0);
+    }
+
+    void TearDown() override
+    {
+        CCatalogFile::SetWriteHook(nullptr);
+        EXPECT_TRUE(m_backend.Failures().empty()) << Join(m_backend.Failures());
+        EXPECT_TRUE(m_backend.AllScriptsUsed());
+        ASSERT_EQ(::chdir(m_strOldDir.c_str()), 0);
+        std::string strCommand = "rm -rf '" + m_strDir + "'";
+        EXPECT_EQ(std::system(strCommand.c_str()), 0);
+    }
+
+    static std::string Join(const std::vector<CString>& texts)
+    {
+        std::string str;
+        for (const CString& s : texts)
+            str += std::string(s) + "\n";
+        return str;
+    }
+
+    // A catalogue with two type names and the given entries, saved as Progr.ini.
+    void WriteCatalog(const std::vector<std::pair<CString, ChipSettings>>& entries)
+    {
+        CChipCatalog catalog;
+        catalog.AddTypeName("I2C");
+        catalog.AddTypeName("Microwire 93C46");
+        for (const auto& entry : entries) {
+            catalog.AddEmptyEntry();
+            catalog.SetEntry(catalog.GetEntryCount() - 1, entry.first, entry.second.data());
+        }
+        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
+    }
+
+    void WriteRawFile(const std::vector<BYTE>& bytes)
+    {
+        std::ofstream out(CCatalogFile::DefaultFileName, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    std::vector<BYTE> FileBytes() const
+    {
+        std::ifstream in(CCatalogFile::DefaultFileName, std::ios::binary);
+        return std::vector<BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Loads Progr.ini as the editor would; fails the test when it does not load.
+    void Reload(CChipCatalog& catalog) const
+    {
+        CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
+        ASSERT_EQ(result.status, CCatalogFile::loaded) << result.strMessage.GetString();
+    }
+
+    ChipSettings SavedSettings(int nIndex) const
+    {
+        CChipCatalog catalog;
+        Reload(catalog);
+        EXPECT_LT(nIndex, catalog.GetEntryCount());
+        return catalog.GetSettings(nIndex);
+    }
+
+    int RunI2C(bool bNew, int nIndex, CHeadlessBackend::Script script, const CString& strName = "")
+    {
+        CI2CSetupDlg dlg;
+        dlg.m_bNew = bNew;
+        dlg.m_nIndex = nIndex;
+        dlg.m_strName = strName;
+        if (script)
+            m_backend.ExpectDialog(IDD_SETUP_I2C, std::move(script));
+        return dlg.DoModal();
+    }
+
+    int RunMicrowire(bool bNew, int nIndex, int nVariant, CHeadlessBackend::Script script,
+                     const CString& strName = "", int b16Bits = 0)
+    {
+        CMicrowireSetupDlg dlg;
+        dlg.m_bNew = bNew;
+        dlg.m_nIndex = nIndex;
+        dlg.m_nVariant = nVariant;
+        dlg.m_strName = strName;
+        dlg.m_b16Bits = b16Bits;
+        if (script)
+            m_backend.ExpectDialog(IDD_SETUP_MICROWIRE, std::move(script));
+        return dlg.DoModal();
+    }
+
+    std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
+
+    CHeadlessBackend m_backend;
+    std::string m_strDir;
+    std::string m_strOldDir;
+};
+
+}  // namespace setup_test
