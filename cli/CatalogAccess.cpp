@@ -1,0 +1,108 @@
+#include "cli/CatalogAccess.h"
+
+#include "catalog/CatalogFile.h"
+#include "cli/CliError.h"
+#include "cli/NameText.h"
+#include "platform/File.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+void LoadCatalogFrom(const std::string& strPath, CChipCatalog& catalog, MissingFile missing)
+{
+    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, strPath.c_str());
+    if (result.status == CCatalogFile::noFile && missing == MissingFile::isError)
+        throw CCliError(strPath, "no such file");
+    if (!result.Ok())
+        throw CCliError(strPath, result.strMessage.Str());
+}
+
+void LoadCatalog(const CliContext& ctx, CChipCatalog& catalog, MissingFile missing)
+{
+    LoadCatalogFrom(ctx.strFile, catalog, missing);
+}
+
+std::vector<BYTE> ReadFileBytes(const std::string& strPath, int nExitCode)
+{
+    CFile file;
+    std::vector<BYTE> bytes;
+    if (!file.Open(strPath.c_str(), CFile::modeRead) || !file.ReadAll(bytes)) {
+        int nError = file.GetLastError();
+        throw CCliError(strPath, nError == ENOENT ? "no such file" : std::strerror(nError), nExitCode);
+    }
+    return bytes;
+}
+
+void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog)
+{
+    CCatalogFile::SaveResult result = CCatalogFile::Save(catalog, ctx.strFile.c_str());
+    if (!result.Ok())
+        throw CCliError(ctx.strFile, result.strMessage.Str());
+}
+
+std::string NameFromArgument(const std::string& strText, bool bHex, CodePage cp, const char* pszWhat)
+{
+    std::string strName;
+    if (bHex) {
+        if (!HexDecode(strText, strName))
+            throw CCliError(pszWhat, "\"" + strText + "\" is not hex bytes", exitUsage);
+        return strName;
+    }
+    std::string strWhy;
+    if (!Utf8ToAnsi(strText, cp, strName, strWhy))
+        throw CCliError(pszWhat, "\"" + strText + "\" " + strWhy + " (give its bytes with --hex)", exitUsage);
+    return strName;
+}
+
+namespace {
+
+// "#12" -> 12; false for anything else.
+bool ParseIndexSelector(const std::string& strText, long& nIndex)
+{
+    if (strText.size() < 2 || strText[0] != '#')
+        return false;
+    for (std::size_t i = 1; i < strText.size(); ++i) {
+        if (strText[i] < '0' || strText[i] > '9')
+            return false;
+    }
+    errno = 0;
+    nIndex = std::strtol(strText.c_str() + 1, nullptr, 10);
+    if (errno == ERANGE || nIndex > INT_MAX)
+        nIndex = INT_MAX;
+    return true;
+}
+
+}  // namespace
+
+int FindEntryByName(const CChipCatalog& catalog, const std::string& strName)
+{
+    const CChipEntryArray& entries = catalog.Entries();
+    for (int i = 0; i < entries.GetSize(); ++i) {
+        if (entries[i].name.Str() == strName)
+            return i;
+    }
+    return -1;
+}
+
+int FindEntry(const CliContext& ctx, const CChipCatalog& catalog, const ChipSelector& selector)
+{
+    long nIndex = 0;
+    if (!selector.bHex && ParseIndexSelector(selector.strText, nIndex)) {
+        if (nIndex >= catalog.GetEntryCount())
+            throw CCliError(ctx.strFile, "no chip " + selector.strText + " (the file has " +
+                                             std::to_string(catalog.GetEntryCount()) + ")");
+        return static_cast<int>(nIndex);
+    }
+    std::string strName = NameFromArgument(selector.strText, selector.bHex, ctx.cp, "chip name");
+    int nFound = FindEntryByName(catalog, strName);
+    if (nFound < 0)
+        throw CCliError(ctx.strFile, "no chip named " + QuotedText(strName, ctx.cp));
+    return nFound;
+}
+
+std::string EntryLabel(const CChipCatalog& catalog, int nIndex, CodePage cp)
+{
+    return "#" + std::to_string(nIndex) + " " + QuotedText(catalog.Entries()[nIndex].name.Str(), cp);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "catalog/ChipCatalog.h"
+#include "cli/CliContext.h"
+
+#include <string>
+#include <vector>
+
+// Loading and saving through the editor's own load and save cycle, and finding chips.
+
+enum class MissingFile { isEmpty, isError };
+
+// Loads ctx.strFile into a fresh catalogue. An unreadable or damaged file throws
+// CCliError, so nothing loaded from it can be saved. A missing file is an empty
+// catalogue (as in the editor) or an error, as the command needs.
+void LoadCatalog(const CliContext& ctx, CChipCatalog& catalog, MissingFile missing);
+void LoadCatalogFrom(const std::string& strPath, CChipCatalog& catalog, MissingFile missing);
+// The file's bytes as they are, for the commands that look at its layout; throws
+// CCliError with nExitCode when it cannot be read.
+std::vector<BYTE> ReadFileBytes(const std::string& strPath, int nExitCode = exitFailure);
+// Replaces the file atomically; a failed save throws CCliError.
+void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog);
+
+// How a command names one chip: "#N" is an index in file order; any other text is a
+// name, matched byte for byte to the first entry that carries it, as the editor finds
+// an entry; with bHex the text is the name's bytes in hex.
+struct ChipSelector {
+    std::string strText;
+    bool bHex = false;
+};
+
+// The name bytes a text stands for in the code page; throws CCliError when the text
+// cannot be written in it (or is not hex, with bHex).
+std::string NameFromArgument(const std::string& strText, bool bHex, CodePage cp, const char* pszWhat);
+// The index of the chip, or throws CCliError naming the file.
+int FindEntry(const CliContext& ctx, const CChipCatalog& catalog, const ChipSelector& selector);
+// The first entry with exactly these name bytes, or -1.
+int FindEntryByName(const CChipCatalog& catalog, const std::string& strName);
+
+// "#3 \"24C02\"", for messages.
+std::string EntryLabel(const CChipCatalog& catalog, int nIndex, CodePage cp);

@@ -1,0 +1,63 @@
+#include "cli/Commands.h"
+
+#include "cli/CliError.h"
+#include "cli/EntryCheck.h"
+
+#include <algorithm>
+
+namespace {
+
+// check's own exit codes: the worst finding decides.
+enum CheckExit { checkClean = 0, checkWarnings = 1, checkErrors = 2 };
+
+std::string FindingLine(const CliContext& ctx, const CChipCatalog& catalog, const Finding& finding)
+{
+    std::string strLine = ctx.strFile + ": ";
+    if (finding.nEntry >= 0)
+        strLine += EntryLabel(catalog, finding.nEntry, ctx.cp) + ": ";
+    strLine += finding.severity == Severity::error ? "error: " : "warning: ";
+    return strLine + finding.strText + '\n';
+}
+
+void Report(CliContext& ctx, const CChipCatalog& catalog, std::vector<Finding>& findings)
+{
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.nEntry < b.nEntry; });
+    std::string out;
+    int nErrors = 0;
+    for (const Finding& finding : findings) {
+        out += FindingLine(ctx, catalog, finding);
+        nErrors += finding.severity == Severity::error;
+    }
+    const int nWarnings = static_cast<int>(findings.size()) - nErrors;
+    out += ctx.strFile + ": " + std::to_string(catalog.GetEntryCount()) + " chips, " + std::to_string(nErrors) +
+           " errors, " + std::to_string(nWarnings) + " warnings\n";
+    ctx.out << out;
+    ctx.nExit = nErrors ? checkErrors : nWarnings ? checkWarnings : checkClean;
+}
+
+}  // namespace
+
+void RunCheck(CliContext& ctx)
+{
+    CChipCatalog catalog;
+    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, ctx.strFile.c_str());
+    if (result.status == CCatalogFile::noFile)
+        throw CCliError(ctx.strFile, "no such file", checkErrors);
+    if (result.status == CCatalogFile::unreadable)
+        throw CCliError(ctx.strFile, result.strMessage.Str(), checkErrors);
+    std::vector<Finding> findings;
+    if (result.status == CCatalogFile::damaged) {
+        // Nothing after the break can be trusted; dump shows the part before it.
+        findings.push_back({Severity::error, -1, "damaged: " + result.strMessage.Str()});
+        CChipCatalog empty;
+        Report(ctx, empty, findings);
+        return;
+    }
+    CheckFileLayout(ReadFileBytes(ctx.strFile, checkErrors), catalog, findings);
+    const CChipEntryArray& entries = catalog.Entries();
+    for (int i = 0; i < entries.GetSize(); ++i)
+        CheckEntry(entries[i].settings, i, findings);
+    CheckDuplicateNames(catalog, findings);
+    Report(ctx, catalog, findings);
+}

@@ -1,0 +1,65 @@
+#include "cli/CliApp.h"
+
+#include "cli/CliCommandLine.h"
+#include "cli/CliError.h"
+#include "cli/NameText.h"
+
+#include <CLI/CLI.hpp>
+
+#include <new>
+
+#ifndef ORVANE_VERSION
+#define ORVANE_VERSION "unknown"
+#endif
+
+namespace {
+
+void AddGlobalOptions(CLI::App& app, CliContext& ctx)
+{
+    app.set_version_flag("--version", "orvane-cli " ORVANE_VERSION);
+    app.add_option("-f,--file", ctx.strFile, "The catalogue file (default: Progr.ini in the working directory)");
+    app.add_option_function<int>(
+           "--codepage", [&ctx](const int& nPage) { CodePageFromNumber(nPage, ctx.cp); },
+           "Code page of the names: 1251 or 1252 (default: from the locale, as the editor)")
+        ->check(CLI::IsMember({1251, 1252}));
+    app.require_subcommand(1);
+    // Global options may also follow the subcommand: "orvane-cli list -f x.ini".
+    app.fallthrough();
+}
+
+int ReportUsage(const CLI::ParseError& e, CLI::App& app, std::ostream& out, std::ostream& err)
+{
+    if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+        return app.exit(e, out, err);  // --help and --version
+    err << "orvane-cli: " << e.what() << "\nRun with --help for more information.\n";
+    return exitUsage;
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+{
+    CliContext ctx(out, err);
+    ctx.cp = SystemAnsiCodePage();
+    CLI::App app("Lists, checks and changes a chip catalogue (Progr.ini) the way the editor does.",
+                 "orvane-cli");
+    AddGlobalOptions(app, ctx);
+    AddSubcommands(app, ctx);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return ReportUsage(e, app, out, err);
+    } catch (const CCliError& e) {
+        err << "orvane-cli: " << (e.GetSubject().empty() ? "" : e.GetSubject() + ": ") << e.what() << '\n';
+        return e.GetExitCode();
+    } catch (const std::bad_alloc&) {
+        err << "orvane-cli: " << ctx.strFile << ": out of memory\n";
+        return exitFailure;
+    }
+    out.flush();
+    if (!out) {
+        err << "orvane-cli: cannot write the results\n";
+        return exitFailure;
+    }
+    return ctx.nExit;
+}

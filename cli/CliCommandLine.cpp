@@ -1,0 +1,139 @@
+#include "cli/CliCommandLine.h"
+
+#include "cli/Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+namespace {
+
+const char* const kChipHelp = "The chip: its name (the first chip of that name, as Edit chip finds it), or #INDEX in file order";
+const char* const kFooter = "Global options (-f FILE, --codepage) may come before or after the subcommand.";
+
+CLI::App* Subcommand(CLI::App& app, const char* pszName, const char* pszHelp)
+{
+    CLI::App* sub = app.add_subcommand(pszName, pszHelp);
+    sub->footer(kFooter);
+    return sub;
+}
+
+void AddChipSelector(CLI::App* sub, ChipSelector& chip)
+{
+    sub->add_option("chip", chip.strText, kChipHelp)->required();
+    sub->add_flag("--hex", chip.bHex, "The chip is given by the hex bytes of its name");
+}
+
+struct ValueOption {
+    const char* pszName;
+    std::optional<int> ChipValueOptions::*pValue;
+    const char* pszHelp;
+};
+
+const ValueOption kValueOptions[] = {
+    {"--clk", &ChipValueOptions::nClk, "Pin CLK, 0..8 (0: no pin)"},
+    {"--data", &ChipValueOptions::nData, "Pin DATA of an I2C chip, 0..8"},
+    {"--data-in", &ChipValueOptions::nDataIn, "Pin DATAIn of a Microwire chip, 0..8"},
+    {"--data-out", &ChipValueOptions::nDataOut, "Pin DATAO of a Microwire chip, 0..8"},
+    {"--cs", &ChipValueOptions::nCs, "Pin CS of a Microwire chip, 0..8"},
+    {"--length", &ChipValueOptions::nLength, "Length, 0..65535"},
+    {"--write-buffer", &ChipValueOptions::nWriteBuffer, "Write buffer of an I2C chip, 0..255"},
+    {"--bits-address", &ChipValueOptions::nBitsAddress, "Bits address of a Microwire chip, 1..16"},
+};
+
+void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
+{
+    sub->add_option("--power-pins", values.strPowerPins, "Power pins: a list such as 1,3,8, \"none\", or a mask 0x85");
+    for (const ValueOption& option : kValueOptions)
+        sub->add_option(option.pszName, values.*option.pValue, option.pszHelp);
+}
+
+void AddReadCommands(CLI::App& app, CliContext& ctx)
+{
+    auto list = std::make_shared<ListOptions>();
+    CLI::App* sub = Subcommand(app, "list", "List the chips in the editor's order, with index, kind and length");
+    sub->add_flag("--file-order", list->bFileOrder, "In file order instead");
+    sub->add_flag("--json", list->bJson, "As JSON");
+    sub->add_option("--name", list->strPattern, "Only names matching this pattern (* and ?, letters without case)");
+    sub->add_option("--family", list->strFamily, "Only this family")->check(CLI::IsMember({"i2c", "microwire", "other"}));
+    sub->callback([&ctx, list] { RunList(ctx, *list); });
+
+    auto show = std::make_shared<ShowOptions>();
+    sub = Subcommand(app, "show", "Show one chip as its form shows it, with its raw bytes");
+    AddChipSelector(sub, show->chip);
+    sub->add_flag("--json", show->bJson, "As JSON");
+    sub->callback([&ctx, show] { RunShow(ctx, *show); });
+
+    auto bTypesJson = std::make_shared<bool>(false);
+    sub = Subcommand(app, "types", "List the type names with their positions and the form each opens");
+    sub->add_flag("--json", *bTypesJson, "As JSON");
+    sub->callback([&ctx, bTypesJson] { RunTypes(ctx, *bTypesJson); });
+
+    sub = Subcommand(app, "check", "Check the file and every chip; exit 0 clean, 1 warnings, 2 errors");
+    sub->callback([&ctx] { RunCheck(ctx); });
+
+    sub = Subcommand(app, "dump", "Annotated hex dump of the file, every field with its offset");
+    sub->callback([&ctx] { RunDump(ctx); });
+
+    auto diff = std::make_shared<DiffOptions>();
+    sub = Subcommand(app, "diff", "Chips added, removed or changed from OLD to NEW; exit 0 same, 1 different");
+    sub->add_option("old", diff->strOld, "The older catalogue file")->required();
+    sub->add_option("new", diff->strNew, "The newer catalogue file")->required();
+    sub->add_flag("--json", diff->bJson, "As JSON");
+    sub->callback([&ctx, diff] { RunDiff(ctx, *diff); });
+}
+
+void AddTransferCommands(CLI::App& app, CliContext& ctx)
+{
+    auto exp = std::make_shared<ExportOptions>();
+    CLI::App* sub = Subcommand(app, "export", "Write the catalogue as JSON (which import reads back) or CSV");
+    sub->add_option("--format", exp->strFormat, "json or csv")->check(CLI::IsMember({"json", "csv"}));
+    sub->add_option("-o,--output", exp->strOutput, "Write to this file instead of standard output");
+    sub->callback([&ctx, exp] { RunExport(ctx, *exp); });
+
+    auto imp = std::make_shared<ImportOptions>();
+    sub = Subcommand(app, "import", "Make the catalogue file from exported JSON, byte for byte");
+    sub->add_option("json", imp->strInput, "The JSON file, or - for standard input")->required();
+    sub->add_flag("--force", imp->bForce, "Replace the catalogue file if it exists");
+    sub->callback([&ctx, imp] { RunImport(ctx, *imp); });
+}
+
+void AddChangeCommands(CLI::App& app, CliContext& ctx)
+{
+    auto add = std::make_shared<AddOptions>();
+    CLI::App* sub = Subcommand(app, "add", "Add a chip as Add New does, with the form's defaults for what is not given");
+    sub->add_option("name", add->strName, "The chip name")->required();
+    sub->add_flag("--hex", add->bHex, "The name is given as hex bytes");
+    sub->add_option("--type", add->strType, "The type: position 0..3 or a type name (0 I2C, 1..3 Microwire)")->required();
+    AddValueOptions(sub, add->values);
+    sub->callback([&ctx, add] { RunAdd(ctx, *add); });
+
+    auto edit = std::make_shared<EditOptions>();
+    sub = Subcommand(app, "edit", "Change a chip as its form does on OK, which also recomputes the derived bytes");
+    AddChipSelector(sub, edit->chip);
+    sub->add_option("--name", edit->strNewName, "New name");
+    sub->add_flag("--name-hex", edit->bNewNameHex, "The new name is given as hex bytes");
+    AddValueOptions(sub, edit->values);
+    sub->callback([&ctx, edit] { RunEdit(ctx, *edit); });
+
+    auto rm = std::make_shared<ChipSelector>();
+    sub = Subcommand(app, "rm", "Remove a chip; a name removes the first chip of that name, as Delete Chip does");
+    AddChipSelector(sub, *rm);
+    sub->callback([&ctx, rm] { RunRemove(ctx, *rm); });
+
+    auto rename = std::make_shared<RenameTypeOptions>();
+    sub = Subcommand(app, "rename-type", "Rename a type name, as Edit Type does");
+    sub->add_option("type", rename->strType, "Its position, or its current name")->required();
+    sub->add_option("new-name", rename->strNewName, "The new name")->required();
+    sub->add_flag("--hex", rename->bHex, "The new name is given as hex bytes");
+    sub->callback([&ctx, rename] { RunRenameType(ctx, *rename); });
+}
+
+}  // namespace
+
+void AddSubcommands(CLI::App& app, CliContext& ctx)
+{
+    AddReadCommands(app, ctx);
+    AddTransferCommands(app, ctx);
+    AddChangeCommands(app, ctx);
+}

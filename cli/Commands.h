@@ -1,0 +1,84 @@
+#pragma once
+
+#include "cli/CatalogAccess.h"
+#include "cli/CliContext.h"
+
+#include <optional>
+#include <string>
+
+// The subcommands, each run on an options record filled by the command line. Results go
+// to ctx.out; a failure throws CCliError; check and diff leave their verdict in ctx.nExit.
+
+struct ListOptions {
+    bool bFileOrder = false;
+    bool bJson = false;
+    std::string strPattern;  // empty: every name
+    std::string strFamily;   // empty, "i2c", "microwire" or "other"
+};
+
+struct ShowOptions {
+    ChipSelector chip;
+    bool bJson = false;
+};
+
+struct ExportOptions {
+    std::string strFormat = "json";
+    std::string strOutput;  // empty or "-": standard output
+};
+
+struct ImportOptions {
+    std::string strInput;  // "-": standard input
+    bool bForce = false;
+};
+
+// Values for add and edit; an empty one leaves the form's value as it is.
+struct ChipValueOptions {
+    std::optional<std::string> strPowerPins;  // "1,3,8", "none" or a mask "0x85"
+    std::optional<int> nClk;
+    std::optional<int> nData;
+    std::optional<int> nDataIn;
+    std::optional<int> nDataOut;
+    std::optional<int> nCs;
+    std::optional<int> nLength;
+    std::optional<int> nWriteBuffer;
+    std::optional<int> nBitsAddress;
+};
+
+struct AddOptions {
+    std::string strName;
+    bool bHex = false;
+    std::string strType;  // a position 0..3 or a type name
+    ChipValueOptions values;
+};
+
+struct EditOptions {
+    ChipSelector chip;
+    std::optional<std::string> strNewName;
+    bool bNewNameHex = false;
+    ChipValueOptions values;
+};
+
+struct RenameTypeOptions {
+    std::string strType;  // a position or the current name
+    std::string strNewName;
+    bool bHex = false;
+};
+
+struct DiffOptions {
+    std::string strOld;
+    std::string strNew;
+    bool bJson = false;
+};
+
+void RunList(CliContext& ctx, const ListOptions& options);
+void RunShow(CliContext& ctx, const ShowOptions& options);
+void RunTypes(CliContext& ctx, bool bJson);
+void RunCheck(CliContext& ctx);
+void RunExport(CliContext& ctx, const ExportOptions& options);
+void RunImport(CliContext& ctx, const ImportOptions& options);
+void RunAdd(CliContext& ctx, const AddOptions& options);
+void RunEdit(CliContext& ctx, const EditOptions& options);
+void RunRemove(CliContext& ctx, const ChipSelector& chip);
+void RunRenameType(CliContext& ctx, const RenameTypeOptions& options);
+void RunDump(CliContext& ctx);
+void RunDiff(CliContext& ctx, const DiffOptions& options);

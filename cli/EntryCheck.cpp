@@ -1,0 +1,160 @@
+#include "cli/EntryCheck.h"
+
+#include "catalog/CatalogFile.h"
+#include "cli/ChipView.h"
+#include "cli/NameText.h"
+#include "setup/PinConversions.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+struct PinByte {
+    const char* pszPin;
+    int nByte;
+};
+
+const std::vector<PinByte> kI2CPins = {{"CLK", ChipSettings::ClkMask}, {"DATA", ChipSettings::DataOutMask}};
+const std::vector<PinByte> kMicrowirePins = {{"CLK", ChipSettings::ClkMask},
+                                             {"DATAO", ChipSettings::DataOutMask},
+                                             {"DATAIn", ChipSettings::DataInMask},
+                                             {"CS", ChipSettings::WriteBufferOrCsMask}};
+
+// The bytes a form computes from its other values rather than reading them back.
+const std::vector<int> kI2CDerived = {ChipSettings::AddressFormat, ChipSettings::DataInMask,
+                                      ChipSettings::DeviceAddress, ChipSettings::PortWrite, ChipSettings::PortRead};
+const std::vector<int> kMicrowireDerived = {ChipSettings::DeviceAddress, ChipSettings::PortWrite,
+                                            ChipSettings::PortRead};
+
+void Add(std::vector<Finding>& findings, Severity severity, int nEntry, std::string strText)
+{
+    findings.push_back({severity, nEntry, std::move(strText)});
+}
+
+void CheckPins(const ChipSettings& s, const std::vector<PinByte>& pins, int nEntry, std::vector<Finding>& findings)
+{
+    std::string strMask;
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const BYTE nMask = s[pins[i].nByte];
+        strMask = std::string(pins[i].pszPin) + " mask ";
+        if (nMask == 0)
+            Add(findings, Severity::warning, nEntry, strMask + "is 0: no pin is set");
+        else if (MaskToPin(nMask) == 0)
+            Add(findings, Severity::warning, nEntry,
+                strMask + FieldText({"", "", pins[i].nByte, 1, FieldFormat::number}, s) +
+                    " has several bits set; the form opens it as pin 0 and stores 0");
+        for (std::size_t j = 0; j < i; ++j) {
+            if (nMask != 0 && MaskToPin(nMask) != 0 && s[pins[j].nByte] == nMask)
+                Add(findings, Severity::warning, nEntry,
+                    std::string(pins[j].pszPin) + " and " + pins[i].pszPin + " are both on pin " +
+                        std::to_string(MaskToPin(nMask)));
+        }
+    }
+}
+
+void CheckDerived(const ChipSettings& s, const std::vector<int>& derived, int nEntry, std::vector<Finding>& findings)
+{
+    const ChipSettings expected = FormStoredSettings(s);
+    const std::vector<SettingsField>& fields = SettingsFieldsOf(s[ChipSettings::Kind]);
+    for (int nByte : derived) {
+        if (s[nByte] == expected[nByte])
+            continue;
+        const SettingsField& field = fields[static_cast<std::size_t>(nByte - 1)];  // Length spans bytes 1-2
+        Add(findings, Severity::warning, nEntry,
+            std::string(field.pszLabel) + " holds " + FieldText(field, s) + "; the form stores " +
+                FieldText(field, expected));
+    }
+}
+
+}  // namespace
+
+void CheckEntry(const ChipSettings& s, int nEntry, std::vector<Finding>& findings)
+{
+    const BYTE nKind = s[ChipSettings::Kind];
+    switch (FamilyOfKind(nKind)) {
+    case ChipFamily::i2c:
+        CheckPins(s, kI2CPins, nEntry, findings);
+        CheckDerived(s, kI2CDerived, nEntry, findings);
+        break;
+    case ChipFamily::microwire: {
+        const BYTE nBits = s[ChipSettings::AddressFormat];
+        if (nBits < 1 || nBits > 16)
+            Add(findings, Severity::error, nEntry,
+                "bits address " + std::to_string(nBits) + " is outside 1..16; the form refuses to store it");
+        CheckPins(s, kMicrowirePins, nEntry, findings);
+        CheckDerived(s, kMicrowireDerived, nEntry, findings);
+        break;
+    }
+    case ChipFamily::other:
+        Add(findings, Severity::error, nEntry, "kind " + std::to_string(nKind) + " is above 3: no form opens it");
+        break;
+    }
+}
+
+void CheckDuplicateNames(const CChipCatalog& catalog, std::vector<Finding>& findings)
+{
+    const CChipEntryArray& entries = catalog.Entries();
+    std::unordered_map<std::string, int> first;
+    first.reserve(static_cast<std::size_t>(entries.GetSize()));
+    for (int i = 0; i < entries.GetSize(); ++i) {
+        auto [it, bNew] = first.emplace(entries[i].name.Str(), i);
+        if (!bNew)
+            Add(findings, Severity::warning, i,
+                "same name as #" + std::to_string(it->second) + ": Edit chip and rm reach only #" +
+                    std::to_string(it->second));
+    }
+}
+
+namespace {
+
+std::size_t StringPrefixSize(std::size_t nLength)
+{
+    return nLength < 0xFF ? 1 : nLength < 0xFFFE ? 3 : 7;
+}
+
+// Where, in what a save writes, byte offset nCut falls: inside the entry count or inside
+// the settings bytes of an entry (a cut inside a name fails the load instead).
+std::string DescribeCut(const CChipCatalog& catalog, std::size_t nCut)
+{
+    const CStringArray& types = catalog.Types();
+    std::size_t nPos = types.GetSize() < 0xFFFF ? 2 : 6;
+    for (int i = 0; i < types.GetSize(); ++i)
+        nPos += StringPrefixSize(types[i].Str().size()) + types[i].Str().size();
+    std::string strAt = "the file ends at byte offset " + std::to_string(nCut);
+    if (nCut < nPos + 4)
+        return strAt + " inside the entry count (" + std::to_string(nCut - nPos) + " of 4 bytes)";
+    nPos += 4;
+    const CChipEntryArray& entries = catalog.Entries();
+    for (int i = 0; i < entries.GetSize(); ++i) {
+        nPos += StringPrefixSize(entries[i].name.Str().size()) + entries[i].name.Str().size();
+        if (nCut < nPos + ChipSettings::Size)
+            return strAt + " inside the settings of #" + std::to_string(i) + " (" + std::to_string(nCut - nPos) +
+                   " of 12 bytes); the missing bytes load as 0";
+        nPos += ChipSettings::Size;
+    }
+    return strAt;
+}
+
+}  // namespace
+
+void CheckFileLayout(const std::vector<BYTE>& file, const CChipCatalog& catalog, std::vector<Finding>& findings)
+{
+    const std::vector<BYTE> stored = CCatalogFile::StoreToBytes(catalog);
+    if (file == stored)
+        return;
+    auto mismatch = std::mismatch(file.begin(), file.end(), stored.begin(), stored.end());
+    const std::size_t nAt = static_cast<std::size_t>(mismatch.first - file.begin());
+    const std::string strAt = std::to_string(nAt);
+    if (nAt == file.size())
+        Add(findings, Severity::error, -1, DescribeCut(catalog, nAt));
+    else if (nAt == stored.size())
+        Add(findings, Severity::warning, -1,
+            std::to_string(file.size() - nAt) + " bytes follow the catalogue from byte offset " + strAt +
+                "; a load ignores them and a save drops them");
+    else
+        Add(findings, Severity::warning, -1,
+            "from byte offset " + strAt +
+                " the file differs from what a save writes (a count or name not in its shortest form, "
+                "or a wide name); a save rewrites it");
+}

@@ -1,0 +1,76 @@
+#include "cli/Commands.h"
+
+#include "cli/CatalogJson.h"
+#include "cli/ChipView.h"
+#include "cli/CliError.h"
+#include "cli/NameText.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::string CsvField(const std::string& strText)
+{
+    if (strText.find_first_of(",\"\r\n") == std::string::npos)
+        return strText;
+    std::string out = "\"";
+    for (char ch : strText) {
+        if (ch == '"')
+            out += '"';
+        out += ch;
+    }
+    return out + '"';
+}
+
+std::string CatalogCsv(const CChipCatalog& catalog, CodePage cp)
+{
+    std::string out = "index,name,name_hex,kind,family,length,power_pins,bytes\n";
+    const CChipEntryArray& entries = catalog.Entries();
+    for (int i = 0; i < entries.GetSize(); ++i) {
+        const std::string& strName = entries[i].name.Str();
+        const ChipSettings& s = entries[i].settings;
+        const BYTE nKind = s[ChipSettings::Kind];
+        const std::string fields[] = {
+            std::to_string(i),
+            AnsiToUtf8(strName, cp),
+            AnsiRoundTrips(strName, cp) ? "" : HexEncode(strName),
+            std::to_string(nKind),
+            FamilyName(FamilyOfKind(nKind)),
+            std::to_string(s[ChipSettings::LengthLow] + 256 * s[ChipSettings::LengthHigh]),
+            PinListText(s[ChipSettings::PowerPins]),
+            HexEncode(std::string(s.bytes.begin(), s.bytes.end()), true),
+        };
+        for (std::size_t k = 0; k < std::size(fields); ++k)
+            out += (k ? "," : "") + CsvField(fields[k]);
+        out += '\n';
+    }
+    return out;
+}
+
+void WriteOutput(const CliContext& ctx, const std::string& strPath, const std::string& strText)
+{
+    if (strPath.empty() || strPath == "-") {
+        ctx.out << strText;
+        return;
+    }
+    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
+    file << strText;
+    file.close();
+    if (!file)
+        throw CCliError(strPath, std::string("cannot write: ") + std::strerror(errno));
+}
+
+}  // namespace
+
+void RunExport(CliContext& ctx, const ExportOptions& options)
+{
+    CChipCatalog catalog;
+    LoadCatalog(ctx, catalog, MissingFile::isError);
+    if (options.strFormat == "csv")
+        WriteOutput(ctx, options.strOutput, CatalogCsv(catalog, ctx.cp));
+    else
+        WriteOutput(ctx, options.strOutput, CatalogToJson(catalog, ctx.cp).dump(2) + "\n");
+}

@@ -1,0 +1,9 @@
+#include "cli/CliApp.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    return RunCli(argc, argv, std::cout, std::cerr);
+}
