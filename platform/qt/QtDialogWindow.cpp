@@ -62,6 +62,11 @@ QWidget* CQtDialogWindow::ControlWidget(int nID) const
     return pCtl ? pCtl->pWidget : nullptr;
 }
 
+QWidget* CQtDialogWindow::ControlWidgetAt(std::size_t nIndex) const
+{
+    return nIndex < m_controls.size() ? m_controls[nIndex].pWidget : nullptr;
+}
+
 void CQtDialogWindow::BuildControls()
 {
     CQtControlBuilder builder(m_pDialog, m_units);

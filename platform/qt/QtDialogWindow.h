@@ -23,8 +23,9 @@ public:
     ~CQtDialogWindow() override;
 
     QDialog* Widget() const;
-    // The widget of a control, or null; for tests and for owned dialogs.
+    // The widget of a control, by ID or by its place in the template; null if none.
     QWidget* ControlWidget(int nID) const;
+    QWidget* ControlWidgetAt(std::size_t nIndex) const;
     const CDialogUnits& Units() const { return m_units; }
 
     int RunModal() override;

@@ -1,0 +1,181 @@
+#include "QtTestSupport.h"
+
+#include "platform/qt/DialogUnits.h"
+#include "platform/qt/QtControlBuilder.h"
+#include "res/Resource.h"
+#include "res/Resources.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+class NullSite : public IDialogSite {
+public:
+    BOOL SiteInitDialog() override { return TRUE; }
+    void SiteCommand(int, int) override {}
+};
+
+class LayoutTest : public QtDialogTest {
+protected:
+    std::unique_ptr<CQtDialogWindow> Build(UINT nTemplateID)
+    {
+        const DialogTemplate* pTmpl = FindOrvaneDialog(nTemplateID);
+        EXPECT_NE(pTmpl, nullptr);
+        return std::make_unique<CQtDialogWindow>(m_backend, *pTmpl, m_site, nullptr);
+    }
+    NullSite m_site;
+};
+
+bool HasKind(QWidget* pWidget, ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PushButton:
+        return qobject_cast<QPushButton*>(pWidget) && !static_cast<QPushButton*>(pWidget)->isDefault();
+    case ControlKind::DefPushButton:
+        return qobject_cast<QPushButton*>(pWidget) && static_cast<QPushButton*>(pWidget)->isDefault();
+    case ControlKind::AutoCheckBox:
+        return qobject_cast<QCheckBox*>(pWidget) != nullptr;
+    case ControlKind::GroupBox:
+        return qobject_cast<QGroupBox*>(pWidget) != nullptr;
+    case ControlKind::Static:
+    case ControlKind::Icon:
+        return qobject_cast<QLabel*>(pWidget) != nullptr;
+    case ControlKind::Edit:
+        return qobject_cast<QLineEdit*>(pWidget) != nullptr;
+    case ControlKind::ListBox:
+        return qobject_cast<QListWidget*>(pWidget) != nullptr;
+    }
+    return false;
+}
+}  // namespace
+
+TEST(DialogUnitsTest, ScalesEachValueAndRoundsHalvesUp)
+{
+    CDialogUnits units(6, 13);
+    EXPECT_EQ(units.ToPixelsX(1), 2);  // 1.5
+    EXPECT_EQ(units.ToPixelsX(2), 3);
+    EXPECT_EQ(units.ToPixelsX(275), 413);  // 412.5
+    EXPECT_EQ(units.ToPixelsY(4), 7);      // 6.5
+    EXPECT_EQ(units.ToPixelsY(3), 5);      // 4.875
+    EXPECT_EQ(units.ToPixelsY(199), 323);  // 323.375
+    EXPECT_EQ(units.ToPixelsX(-1), -2);
+    // A place and a size are converted separately, not as the two edges.
+    EXPECT_EQ(units.ToPixels(1, 1, 1, 1), QRect(2, 2, 2, 2));
+}
+
+TEST_F(LayoutTest, BaseUnitsComeFromTheSystemFontAtTheTemplateSize)
+{
+    auto pWindow = Build(IDD_CHIPLIST_DIALOG);
+    EXPECT_EQ(pWindow->Units().ToPixelsX(4), ExpectedPixelsX(4));
+    EXPECT_EQ(pWindow->Units().ToPixelsY(8), ExpectedPixelsY(8));
+    EXPECT_EQ(pWindow->Widget()->font().pointSize(), 8);
+}
+
+TEST_F(LayoutTest, EveryTemplateBecomesWidgetsAtTheConvertedPlaces)
+{
+    for (UINT nID : {IDD_CHIPLIST_DIALOG, IDD_SELECT_TYPE, IDD_EDIT_STRING, IDD_SETUP_I2C, IDD_SETUP_MICROWIRE}) {
+        SCOPED_TRACE(nID);
+        const DialogTemplate& tmpl = *FindOrvaneDialog(nID);
+        auto pWindow = Build(nID);
+        QDialog* pDialog = pWindow->Widget();
+        EXPECT_EQ(pDialog->windowTitle(), QString(tmpl.pszCaption));
+        EXPECT_EQ(pDialog->minimumSize(), QSize(ExpectedPixelsX(tmpl.cx), ExpectedPixelsY(tmpl.cy)));
+        EXPECT_EQ(pDialog->maximumSize(), pDialog->minimumSize());
+        const Qt::WindowFlags flags = pDialog->windowFlags();
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+
+        for (std::size_t i = 0; i < tmpl.controls.size(); ++i) {
+            const ControlTemplate& ct = tmpl.controls[i];
+            SCOPED_TRACE(ct.pszText);
+            QWidget* pWidget = pWindow->ControlWidgetAt(i);
+            ASSERT_NE(pWidget, nullptr);
+            EXPECT_TRUE(HasKind(pWidget, ct.kind));
+            EXPECT_EQ(pWidget->pos(), QPoint(ExpectedPixelsX(ct.x), ExpectedPixelsY(ct.y)));
+            if (ct.kind != ControlKind::Icon) {
+                EXPECT_EQ(pWidget->size(), QSize(ExpectedPixelsX(ct.cx), ExpectedPixelsY(ct.cy)));
+            }
+            EXPECT_EQ(pWidget->isEnabled(), !(ct.dwStyle & WS_DISABLED));
+            if (ct.nID != -1) {
+                EXPECT_EQ(pWindow->ControlWidget(ct.nID), pWidget);
+            }
+        }
+    }
+}
+
+TEST_F(LayoutTest, ChipListWindowShowsItsIconAndVersionInTheButtonColumn)
+{
+    auto pWindow = Build(IDD_CHIPLIST_DIALOG);
+    const DialogTemplate& tmpl = *FindOrvaneDialog(IDD_CHIPLIST_DIALOG);
+    for (std::size_t i = 0; i < tmpl.controls.size(); ++i) {
+        if (tmpl.controls[i].kind == ControlKind::Icon) {
+            auto* pIcon = static_cast<QLabel*>(pWindow->ControlWidgetAt(i));
+            EXPECT_EQ(pIcon->size(), QSize(CQtControlBuilder::kIconSize, CQtControlBuilder::kIconSize));
+            QImage picture = pIcon->pixmap().toImage();
+            ASSERT_EQ(picture.size(), QSize(32, 32));
+            EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "'.' pixels are transparent";
+        }
+        if (tmpl.controls[i].kind == ControlKind::Static) {
+            EXPECT_EQ(static_cast<QLabel*>(pWindow->ControlWidgetAt(i))->text(), "Ver. 1.01.0");
+        }
+    }
+    // The list has no horizontal bar and the buttons sit right of it.
+    auto* pList = static_cast<QListWidget*>(pWindow->ControlWidget(IDC_CHIP_LIST));
+    EXPECT_EQ(pList->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_GT(pWindow->ControlWidget(IDC_ADD_NEW)->x(), pList->geometry().right());
+}
+
+TEST_F(LayoutTest, PowerPinBoxesAreLaidOutLikeAnEightPinPackage)
+{
+    const int nPinIDs[8] = {IDC_POWER_PIN1, IDC_POWER_PIN2, IDC_POWER_PIN3, IDC_POWER_PIN4,
+                            IDC_POWER_PIN5, IDC_POWER_PIN6, IDC_POWER_PIN7, IDC_POWER_PIN8};
+    for (UINT nID : {IDD_SETUP_I2C, IDD_SETUP_MICROWIRE}) {
+        SCOPED_TRACE(nID);
+        auto pWindow = Build(nID);
+        pWindow->Widget()->show();  // hit-testing needs shown widgets
+        QRect group = QRect(QPoint(ExpectedPixelsX(7), ExpectedPixelsY(7)), QSize(ExpectedPixelsX(53), ExpectedPixelsY(62)));
+        for (int k = 1; k <= 8; ++k) {
+            auto* pBox = qobject_cast<QCheckBox*>(pWindow->ControlWidget(nPinIDs[k - 1]));
+            ASSERT_NE(pBox, nullptr);
+            EXPECT_EQ(pBox->text(), QString::number(k));
+            // Pins 1 to 4 run down the left column, 5 to 8 up the right one.
+            const bool bLeft = k <= 4;
+            const int nRow = bLeft ? k - 1 : 8 - k;
+            EXPECT_EQ(pBox->geometry(), QRect(ExpectedPixelsX(bLeft ? 13 : 38), ExpectedPixelsY(17 + 12 * nRow),
+                                              ExpectedPixelsX(20), ExpectedPixelsY(10)));
+            EXPECT_TRUE(group.contains(pBox->geometry()));
+            // The group box, listed after the boxes, must not cover them.
+            EXPECT_EQ(pWindow->Widget()->childAt(pBox->geometry().center()), pBox);
+        }
+    }
+}
+
+TEST_F(LayoutTest, TabOrderFollowsTheTemplateOverTabStops)
+{
+    for (UINT nID : {IDD_CHIPLIST_DIALOG, IDD_SELECT_TYPE, IDD_EDIT_STRING, IDD_SETUP_I2C, IDD_SETUP_MICROWIRE}) {
+        SCOPED_TRACE(nID);
+        const DialogTemplate& tmpl = *FindOrvaneDialog(nID);
+        auto pWindow = Build(nID);
+        std::vector<QWidget*> expected;
+        for (std::size_t i = 0; i < tmpl.controls.size(); ++i) {
+            QWidget* pWidget = pWindow->ControlWidgetAt(i);
+            if (tmpl.controls[i].dwStyle & WS_TABSTOP)
+                expected.push_back(pWidget);
+            else
+                EXPECT_FALSE(pWidget->focusPolicy() & Qt::TabFocus);
+        }
+        ASSERT_FALSE(expected.empty());
+        std::vector<QWidget*> chain{expected.front()};
+        for (QWidget* p = expected.front()->nextInFocusChain(); p != expected.front() && chain.size() < 64;
+             p = p->nextInFocusChain()) {
+            if (p->focusPolicy() & Qt::TabFocus)
+                chain.push_back(p);
+        }
+        EXPECT_EQ(chain, expected);
+    }
+}

@@ -1,0 +1,75 @@
+#include "ProbeDlg.h"
+
+#include "platform/DataExchange.h"
+#include "platform/WinApp.h"
+#include "res/Resources.h"
+
+namespace {
+using K = ControlKind;
+constexpr DWORD kTab = WS_TABSTOP;
+
+const DialogTemplate g_probe = {
+    CProbeDlg::IDD, "Probe", 200, 150, "MS Sans Serif", 8, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
+    {
+        {CProbeDlg::IDC_OFF, K::PushButton, "Off", 140, 60, 50, 14, kTab | WS_DISABLED},
+        {IDOK, K::DefPushButton, "OK", 140, 7, 50, 14, kTab},
+        {IDCANCEL, K::PushButton, "Cancel", 140, 24, 50, 14, kTab},
+        {CProbeDlg::IDC_ACT, K::PushButton, "Act", 140, 41, 50, 14, kTab},
+        {CProbeDlg::IDC_FLAG, K::AutoCheckBox, "Flag", 7, 7, 40, 10, kTab},
+        {CProbeDlg::IDC_DIGIT, K::Edit, "", 7, 20, 10, 14, ES_NUMBER | ES_RIGHT | WS_BORDER | kTab},
+        {CProbeDlg::IDC_TEXT, K::Edit, "", 7, 37, 100, 14, ES_AUTOHSCROLL | WS_BORDER | kTab},
+        {CProbeDlg::IDC_LIST, K::ListBox, "", 7, 54, 100, 60, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | kTab},
+        {CProbeDlg::IDC_LABEL, K::Static, "", 7, 118, 100, 8, SS_LEFT},
+        {CProbeDlg::IDC_NUMBER, K::Edit, "", 60, 20, 40, 14, ES_NUMBER | ES_RIGHT | WS_BORDER | kTab},
+        {CProbeDlg::IDC_NARROW, K::Edit, "", 110, 130, 40, 14, WS_BORDER | kTab},
+        {CProbeDlg::IDC_ASK, K::PushButton, "Ask", 140, 80, 50, 14, kTab},
+    }};
+
+const DialogTemplate* FindDialog(UINT nID) { return nID == CProbeDlg::IDD ? &g_probe : FindOrvaneDialog(nID); }
+
+const ResourceTable g_resources = {&FindDialog, &FindOrvaneIcon};
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CProbeDlg, CDialog)
+    ON_BN_CLICKED(IDC_ACT, OnAct)
+    ON_BN_CLICKED(IDC_OFF, OnOff)
+    ON_BN_CLICKED(IDC_FLAG, OnFlag)
+    ON_BN_CLICKED(IDC_ASK, OnAsk)
+    ON_EN_CHANGE(IDC_TEXT, OnChangeText)
+    ON_EN_CHANGE(IDC_NUMBER, OnChangeNumber)
+    ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
+    ON_CONTROL(LBN_DBLCLK, IDC_LIST, OnDblClk)
+    ON_COMMAND(ID_HELP, OnHelpKey)
+END_MESSAGE_MAP()
+
+void CProbeDlg::InstallResources() { AfxSetResources(&g_resources); }
+
+void CProbeDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Check(pDX, IDC_FLAG, m_bFlag);
+    DDX_Text(pDX, IDC_NUMBER, m_nNumber);
+    DDV_MinMaxInt(pDX, m_nNumber, 0, 100);
+    DDX_Text(pDX, IDC_TEXT, m_strText);
+}
+
+void CProbeDlg::OnAct()
+{
+    ++m_nCount[Key(IDC_ACT, BN_CLICKED)];
+    if (m_bThrowFromAct)
+        throw 42;
+    // Writing changed values must not look like the user's edits.
+    m_nNumber += 1;
+    m_strText += "!";
+    UpdateData(FALSE);
+}
+
+void CProbeDlg::OnAsk() { m_nAnswer = AfxMessageBox("Go on?", MB_YESNO); }
+
+void CProbeDlg::OnCancel()
+{
+    if (!m_bRefuseCancel) {
+        CDialog::OnCancel();
+        return;
+    }
+    ++m_nCancelRefused;
+}

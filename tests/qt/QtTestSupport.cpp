@@ -1,0 +1,187 @@
+#include "QtTestSupport.h"
+
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "res/Resources.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+// The one QApplication of the test program, made before the first test and destroyed
+// after the last, while gtest still runs.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        m_pApp = std::make_unique<QApplication>(m_nArgc, m_argv);
+    }
+    void TearDown() override { m_pApp.reset(); }
+
+private:
+    int m_nArgc = 1;
+    char m_szName[8] = "test_qt";
+    char* m_argv[2] = {m_szName, nullptr};
+    std::unique_ptr<QApplication> m_pApp;
+};
+
+::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Ends every modal window still open, innermost first.
+void EndOpenModals()
+{
+    for (int nGuard = 0; nGuard < 16; ++nGuard) {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal)
+            return;
+        if (auto* pDialog = qobject_cast<QDialog*>(pModal))
+            pDialog->done(IDCANCEL);
+        else
+            pModal->hide();
+    }
+}
+
+int Round(double value) { return static_cast<int>(std::lround(value)); }
+}  // namespace
+
+void QtDialogTest::SetUp()
+{
+    AfxSetResources(&OrvaneResources());
+    AfxSetBackend(&m_backend);
+    char szTemplate[] = "/tmp/orvane-qt-XXXXXX";
+    ASSERT_NE(mkdtemp(szTemplate), nullptr);
+    m_strDir = szTemplate;
+    char szOld[4096];
+    ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
+    m_strOldDir = szOld;
+    ASSERT_EQ(chdir(m_strDir.c_str()), 0);
+}
+
+void QtDialogTest::TearDown()
+{
+    AfxSetBackend(nullptr);
+    (void)chdir(m_strOldDir.c_str());
+    (void)std::system(("rm -rf '" + m_strDir + "'").c_str());
+}
+
+int RunModalScript(CDialog& dlg, QtScript script, int nTimeoutMs)
+{
+    bool bTimedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        bTimedOut = true;
+        EndOpenModals();
+    });
+    guard.start(nTimeoutMs);
+    QTimer::singleShot(0, [&dlg, script] {
+        auto* pWindow = dynamic_cast<CQtDialogWindow*>(dlg.GetWindow());
+        if (!pWindow) {
+            ADD_FAILURE() << "the dialog has no Qt window";
+            return;
+        }
+        script(*pWindow);
+    });
+    const int nResult = dlg.DoModal();
+    EXPECT_FALSE(bTimedOut) << "the script left dialog " << dlg.GetTemplateID() << " open";
+    return nResult;
+}
+
+void OnNextModal(std::function<bool(QWidget*)> bMatch, std::function<void(QWidget&)> fn, int nTimeoutMs)
+{
+    auto* pPoll = new QTimer;
+    auto pWaited = std::make_shared<int>(0);
+    QObject::connect(pPoll, &QTimer::timeout, [pPoll, pWaited, nTimeoutMs, bMatch, fn] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        const bool bFound = pModal && bMatch(pModal);
+        *pWaited += 10;
+        if (bFound || *pWaited >= nTimeoutMs) {
+            pPoll->stop();
+            pPoll->deleteLater();
+        }
+        if (bFound)
+            fn(*pModal);
+        else if (*pWaited >= nTimeoutMs)
+            ADD_FAILURE() << "the expected window did not open";
+    });
+    pPoll->start(10);
+}
+
+void OnNextMessageBox(std::function<void(QMessageBox&)> fn)
+{
+    OnNextModal([](QWidget* p) { return qobject_cast<QMessageBox*>(p) != nullptr; },
+                [fn](QWidget& w) { fn(static_cast<QMessageBox&>(w)); });
+}
+
+void OnNextDialog(const QString& strCaption, std::function<void(QDialog&)> fn)
+{
+    OnNextModal([strCaption](QWidget* p) { return qobject_cast<QDialog*>(p) && p->windowTitle() == strCaption; },
+                [fn](QWidget& w) { fn(static_cast<QDialog&>(w)); });
+}
+
+void PressKey(CQtDialogWindow& wnd, int nKey)
+{
+    QWidget* pTarget = wnd.Widget()->focusWidget();
+    QTest::keyClick(pTarget ? pTarget : wnd.Widget(), static_cast<Qt::Key>(nKey));
+}
+
+void TypeKeys(QWidget* pWidget, const QString& strText)
+{
+    for (QChar ch : strText) {
+        const bool bAscii = ch.unicode() > 0x20 && ch.unicode() < 0x7F;
+        const Qt::Key key = bAscii ? static_cast<Qt::Key>(ch.toUpper().unicode()) : (ch == ' ' ? Qt::Key_Space : Qt::Key_unknown);
+        QTest::sendKeyEvent(QTest::Click, pWidget, key, QString(ch), Qt::NoModifier);
+    }
+}
+
+QFont ExpectedDialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
+}
+
+int ExpectedPixelsX(int nDialogUnits)
+{
+    QFontMetrics metrics(ExpectedDialogFont());
+    int nAverage = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
+    return Round(nDialogUnits * nAverage / 4.0);
+}
+
+int ExpectedPixelsY(int nDialogUnits)
+{
+    QFontMetrics metrics(ExpectedDialogFont());
+    return Round(nDialogUnits * metrics.height() / 8.0);
+}
+
+void WriteCatalog(const std::vector<CString>& names)
+{
+    CChipCatalog catalog;
+    catalog.AddTypeName("I2C EEPROM");
+    const BYTE settings[12] = {0x80, 0, 1, 0, 0, 0x20, 0x10, 8, 0, 0, 0xA0, 0};
+    for (const CString& strName : names) {
+        catalog.AddEmptyEntry();
+        catalog.SetEntry(catalog.GetEntryCount() - 1, strName, settings);
+    }
+    ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
+}
+
+std::vector<CString> CatalogNames()
+{
+    CChipCatalog catalog;
+    CCatalogFile::Load(catalog);
+    std::vector<CString> names;
+    for (int i = 0; i < catalog.GetEntryCount(); ++i)
+        names.push_back(catalog.GetEntryName(i));
+    return names;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/Dialog.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtDialogWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QDialog;
+class QMessageBox;
+class QWidget;
+
+// Qt tests run on the offscreen platform inside one QApplication, made by a test
+// environment before the first test. Each test gets a fresh CQtBackend as the current
+// backend, the application's resources and an empty working directory.
+class QtDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CQtBackend m_backend;
+    std::string m_strDir;
+    std::string m_strOldDir;
+};
+
+using QtScript = std::function<void(CQtDialogWindow&)>;
+
+// Runs dlg modally. The script runs from the dialog's event loop once the window is open
+// and is expected to end it; a guard ends any dialog still open after nTimeoutMs and
+// fails the test, so no test can hang in a modal loop.
+int RunModalScript(CDialog& dlg, QtScript script, int nTimeoutMs = 5000);
+
+// Runs fn on the next modal window that bMatch accepts, polled from the event loop; fn
+// must end that window. A window that never comes fails the test.
+void OnNextModal(std::function<bool(QWidget*)> bMatch, std::function<void(QWidget&)> fn, int nTimeoutMs = 3000);
+void OnNextMessageBox(std::function<void(QMessageBox&)> fn);
+// The next dialog whose caption is strCaption.
+void OnNextDialog(const QString& strCaption, std::function<void(QDialog&)> fn);
+
+// Presses a key on the widget that has the focus in the dialog, as the user would.
+void PressKey(CQtDialogWindow& wnd, int nKey);
+// Types text into the widget one character at a time, as keystrokes.
+void TypeKeys(QWidget* pWidget, const QString& strText);
+
+// The dialog font and base units computed here from the font metrics, independently of
+// the backend's own conversion.
+QFont ExpectedDialogFont();
+int ExpectedPixelsX(int nDialogUnits);
+int ExpectedPixelsY(int nDialogUnits);
+
+// Writes ./Progr.ini with one I2C entry per name, in the order given.
+void WriteCatalog(const std::vector<CString>& names);
+// The entry names ./Progr.ini holds, in file order.
+std::vector<CString> CatalogNames();
