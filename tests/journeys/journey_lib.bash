@@ -1,0 +1,178 @@
+# Shared steps of the whole-program journeys: a private X server, the editor started in
+# a fresh folder, keyboard input with xdotool, and checks of Progr.ini. Sourced by the
+# journey scripts; every wait is bounded so that a journey fails rather than hangs.
+
+journey_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+journey_orvane=
+journey_dir=
+journey_xvfb_pid=
+journey_app_pid=
+journey_watchdog_pid=
+
+journey_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ] && command -v xwd >/dev/null && command -v convert >/dev/null; then
+        xwd -root -silent 2>/dev/null | convert xwd:- "png:$journey_dir/failure.png" 2>/dev/null &&
+            echo "screen at failure: $journey_dir/failure.png" >&2 && journey_keep_dir=1
+    fi
+    exit 1
+}
+
+journey_cleanup() {
+    [ -n "$journey_watchdog_pid" ] && kill "$journey_watchdog_pid" 2>/dev/null
+    [ -n "$journey_app_pid" ] && kill "$journey_app_pid" 2>/dev/null
+    [ -n "$journey_xvfb_pid" ] && kill "$journey_xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    if [ -n "$journey_dir" ] && [ -z "${journey_keep_dir:-}" ]; then
+        rm -rf "$journey_dir"
+    fi
+}
+
+# Skips the journey (exit 0) when no X server or xdotool can be had; starts Xvfb on a
+# display it picks itself, and makes a fresh folder holding the starter catalogue.
+journey_start() {
+    journey_orvane=${1:?usage: $0 /path/to/orvane}
+    local tool
+    for tool in Xvfb xdotool; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "skipped: $tool is not installed"
+            exit 0
+        fi
+    done
+    command -v python3 >/dev/null || { echo "FAIL: python3 is needed to check the file" >&2; exit 1; }
+    [ -x "$journey_orvane" ] || { echo "FAIL: no program at $journey_orvane" >&2; exit 1; }
+    journey_orvane=$(cd "$(dirname "$journey_orvane")" && pwd)/$(basename "$journey_orvane")
+    trap journey_cleanup EXIT
+    trap 'echo "FAIL: interrupted or out of time" >&2; exit 1' INT TERM
+    # Each wait below is bounded; this bounds the whole journey as well.
+    sleep "${ORVANE_JOURNEY_TIMEOUT:-180}" >/dev/null 2>&1 </dev/null && kill -TERM $$ &
+    journey_watchdog_pid=$!
+    journey_dir=$(mktemp -d /tmp/orvane-journey-XXXXXX)
+    cp "$journey_root/examples/Progr.ini" "$journey_dir/Progr.ini"
+    cp "$journey_dir/Progr.ini" "$journey_dir/starter.ini"
+
+    # -displayfd lets the server choose a free display and tell us which.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$journey_dir/display" 2>"$journey_dir/xvfb.log" &
+    journey_xvfb_pid=$!
+    local i
+    for i in $(seq 100); do
+        [ -s "$journey_dir/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$journey_dir/display" ] || journey_fail "Xvfb did not start: $(cat "$journey_dir/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$journey_dir/display")"
+    export QT_QPA_PLATFORM=xcb
+}
+
+journey_launch() {
+    (cd "$journey_dir" && exec "$journey_orvane") >"$journey_dir/orvane.log" 2>&1 &
+    journey_app_pid=$!
+}
+
+# Waits up to 10 s for a visible window with this title (xdotool matches titles without
+# regard to case), other than the window skipped, gives it the keyboard focus and prints
+# its id. Fails at once when the program has ended.
+journey_window() {
+    local title=$1 skip=${2:-none} id= i
+    for i in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -vx "$skip" | head -n1)
+        [ -n "$id" ] && break
+        kill -0 "$journey_app_pid" 2>/dev/null ||
+            journey_fail "the program ended while waiting for '$title': $(cat "$journey_dir/orvane.log")"
+        sleep 0.2
+    done
+    [ -n "$id" ] || journey_fail "no window '$title' within 10 s"
+    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || journey_fail "cannot focus '$title'"
+    sleep 0.3
+    echo "$id"
+}
+
+# Waits up to 10 s until no visible window has this title.
+journey_window_gone() {
+    local title=$1 i
+    for i in $(seq 50); do
+        xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    journey_fail "window '$title' still open after 10 s"
+}
+
+journey_keys() {
+    xdotool key --clearmodifiers --delay 80 "$@"
+    sleep 0.2
+}
+
+journey_type() {
+    xdotool type --clearmodifiers --delay 40 "$1"
+    sleep 0.2
+}
+
+# Saves a picture of a window when ORVANE_SCREENSHOTS names a folder. The window is
+# grabbed by its id: a grab of the whole screen shows some dialogs black under Xvfb.
+journey_screenshot() {
+    local name=$1 id=$2
+    [ -n "${ORVANE_SCREENSHOTS:-}" ] || return 0
+    mkdir -p "$ORVANE_SCREENSHOTS"
+    sleep 0.3
+    xwd -id "$id" -silent | convert xwd:- "png:$ORVANE_SCREENSHOTS/$name.png" ||
+        echo "note: screenshot $name failed" >&2
+}
+
+# Runs a python3 check on Progr.ini (and starter.ini beside it) until it passes or 10 s
+# have gone by; the check prints what differs and exits non-zero while it fails.
+journey_check_file() {
+    local what=$1 script=$2 i
+    for i in $(seq 50); do
+        (cd "$journey_dir" && python3 -c "$journey_reader$script") >"$journey_dir/check.log" 2>&1 && return 0
+        sleep 0.2
+    done
+    journey_fail "$what: $(cat "$journey_dir/check.log")"
+}
+
+# Ends the program with Esc in its main window and waits up to 10 s for it to exit 0.
+journey_quit() {
+    journey_window Orvane >/dev/null
+    journey_keys Escape
+    local i
+    for i in $(seq 50); do
+        if ! kill -0 "$journey_app_pid" 2>/dev/null; then
+            wait "$journey_app_pid"
+            local rc=$?
+            journey_app_pid=
+            [ "$rc" -eq 0 ] || journey_fail "the program exited with $rc"
+            return 0
+        fi
+        sleep 0.2
+    done
+    journey_fail "the program did not end on Esc"
+}
+
+# A reader of the catalogue format for the checks: load(path) gives (types, entries)
+# with entries as (name bytes, settings bytes). Short and strict on purpose: it refuses
+# anything but the shortest encodings the editor writes.
+journey_reader='
+import sys
+def load(path):
+    data = open(path, "rb").read()
+    pos = 0
+    def take(n):
+        nonlocal pos
+        if pos + n > len(data):
+            sys.exit("%s: ends at byte %d" % (path, pos))
+        chunk = data[pos:pos + n]
+        pos += n
+        return chunk
+    def string():
+        n = take(1)[0]
+        if n == 0xFF:
+            n = int.from_bytes(take(2), "little")
+        return take(n)
+    types = [string() for _ in range(int.from_bytes(take(2), "little"))]
+    entries = [(string(), take(12)) for _ in range(int.from_bytes(take(4), "little", signed=True))]
+    if pos != len(data):
+        sys.exit("%s: %d bytes after the catalogue" % (path, len(data) - pos))
+    return types, entries
+def expect(got, want, what):
+    if got != want:
+        sys.exit("%s: got %r, want %r" % (what, got, want))
+'
