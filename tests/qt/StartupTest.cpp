@@ -1,0 +1,83 @@
+#include "QtTestSupport.h"
+
+#include "res/Resource.h"
+
+#include <QDialog>
+#include <QTest>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+// Sets or clears an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* pszName, const char* pszValue) : m_strName(pszName)
+    {
+        const char* pszOld = std::getenv(pszName);
+        m_bHad = pszOld != nullptr;
+        m_strOld = pszOld ? pszOld : "";
+        if (pszValue)
+            setenv(pszName, pszValue, 1);
+        else
+            unsetenv(pszName);
+    }
+    ~ScopedEnv()
+    {
+        if (m_bHad)
+            setenv(m_strName.c_str(), m_strOld.c_str(), 1);
+        else
+            unsetenv(m_strName.c_str());
+    }
+
+private:
+    std::string m_strName;
+    std::string m_strOld;
+    bool m_bHad;
+};
+
+class StartupTest : public QtDialogTest {};
+
+// Notes whether its window was on screen and painted when Cancel arrived.
+class CShownAtCancelDlg : public CDialog {
+public:
+    CShownAtCancelDlg() : CDialog(IDD_CHIPLIST_DIALOG) {}
+    bool m_bShownAtCancel = false;
+
+protected:
+    void OnCancel() override
+    {
+        auto* pWindow = dynamic_cast<CQtDialogWindow*>(GetWindow());
+        m_bShownAtCancel = pWindow && pWindow->Widget()->isVisible() && !pWindow->Widget()->visibleRegion().isEmpty();
+        CDialog::OnCancel();
+    }
+};
+}  // namespace
+
+TEST_F(StartupTest, WithoutADisplayItSaysSoInOneLineAndFails)
+{
+    ScopedEnv display("DISPLAY", nullptr), wayland("WAYLAND_DISPLAY", ""), platform("QT_QPA_PLATFORM", nullptr);
+    char szName[] = "orvane";
+    char* argv[] = {szName, nullptr};
+    testing::internal::CaptureStderr();
+    const int nCode = RunQtApplication(1, argv);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n");
+    EXPECT_EQ(nCode, 1);
+}
+
+TEST_F(StartupTest, ExitAfterShowEndsOnlyTheFirstDialogOnceItIsPainted)
+{
+    m_backend.SetExitAfterShow(true);
+    CShownAtCancelDlg first;
+    EXPECT_EQ(RunModalScript(first, [](CQtDialogWindow&) {}), IDCANCEL);
+    EXPECT_TRUE(first.m_bShownAtCancel);
+
+    CDialog second(IDD_EDIT_STRING);
+    bool bStillOpen = false;
+    EXPECT_EQ(RunModalScript(second, [&](CQtDialogWindow& wnd) {
+        QTest::qWait(50);
+        bStillOpen = wnd.Widget()->isVisible();
+        wnd.EndModal(IDOK);
+    }), IDOK);
+    EXPECT_TRUE(bStillOpen);
+}
