@@ -19,7 +19,12 @@ std::string FindingLine(const CliContext& ctx, const CChipCatalog& catalog, cons
     return strLine + finding.strText + '\n';
 }
 
-void Report(CliContext& ctx, const CChipCatalog& catalog, std::vector<Finding>& findings)
+std::string Count(int n, const char* pszWhat)
+{
+    return std::to_string(n) + " " + pszWhat + (n == 1 ? "" : "s");
+}
+
+void Report(CliContext& ctx, const CChipCatalog& catalog, bool bLoaded, std::vector<Finding>& findings)
 {
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.nEntry < b.nEntry; });
@@ -30,8 +35,8 @@ void Report(CliContext& ctx, const CChipCatalog& catalog, std::vector<Finding>& 
         nErrors += finding.severity == Severity::error;
     }
     const int nWarnings = static_cast<int>(findings.size()) - nErrors;
-    out += ctx.strFile + ": " + std::to_string(catalog.GetEntryCount()) + " chips, " + std::to_string(nErrors) +
-           " errors, " + std::to_string(nWarnings) + " warnings\n";
+    out += ctx.strFile + ": " + (bLoaded ? std::to_string(catalog.GetEntryCount()) + " chips, " : "not loaded, ") +
+           Count(nErrors, "error") + ", " + Count(nWarnings, "warning") + "\n";
     ctx.out << out;
     ctx.nExit = nErrors ? checkErrors : nWarnings ? checkWarnings : checkClean;
 }
@@ -51,7 +56,7 @@ void RunCheck(CliContext& ctx)
         // Nothing after the break can be trusted; dump shows the part before it.
         findings.push_back({Severity::error, -1, "damaged: " + result.strMessage.Str()});
         CChipCatalog empty;
-        Report(ctx, empty, findings);
+        Report(ctx, empty, false, findings);
         return;
     }
     CheckFileLayout(ReadFileBytes(ctx.strFile, checkErrors), catalog, findings);
@@ -59,5 +64,5 @@ void RunCheck(CliContext& ctx)
     for (int i = 0; i < entries.GetSize(); ++i)
         CheckEntry(entries[i].settings, i, findings);
     CheckDuplicateNames(catalog, findings);
-    Report(ctx, catalog, findings);
+    Report(ctx, catalog, true, findings);
 }

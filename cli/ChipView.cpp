@@ -125,7 +125,7 @@ std::string FieldText(const SettingsField& field, const ChipSettings& s)
     const int n = FieldValue(field, s);
     const BYTE b = static_cast<BYTE>(n);
     switch (field.format) {
-    case F::powerPins: return Hex2(n) + " (pins " + PinListText(b) + ")";
+    case F::powerPins: return Hex2(n) + (b ? " (pins " + PinListText(b) + ")" : " (no pins)");
     case F::length: return std::to_string(n);
     case F::number: return Hex2(n) + " (" + std::to_string(n) + ")";
     case F::pinMask: return Hex2(n) + " (" + MaskText(b) + ")";

@@ -122,10 +122,12 @@ void PrintText(std::ostream& out, const Json& diff, CodePage cp)
         out << "~ " << Ref(c["old"], cp);
         if (c["old"]["index"] != c["new"]["index"])
             out << " (now #" << c["new"]["index"].dump() << ")";
-        out << ':';
-        for (const Json& f : c["fields"])
-            out << ' ' << f["field"].get<std::string>() << ' ' << f["old"].get<std::string>() << " -> "
-                << f["new"].get<std::string>() << ';';
+        const char* pszSep = ": ";
+        for (const Json& f : c["fields"]) {
+            out << pszSep << f["field"].get<std::string>() << ' ' << f["old"].get<std::string>() << " -> "
+                << f["new"].get<std::string>();
+            pszSep = "; ";
+        }
         out << '\n';
     }
     if (diff["reordered"].get<bool>())

@@ -94,6 +94,7 @@ private:
 
     void DumpEntries()
     {
+        m_ar.SetContext("entry count");
         std::size_t nStart = Pos();
         BYTE count[4] = {};
         UINT nGot = m_ar.Read(count, sizeof count);
@@ -101,9 +102,12 @@ private:
         std::string strText = "entry count: " + std::to_string(nCount);
         if (nGot < sizeof count)
             strText += " (the file ends after " + std::to_string(nGot) + " of its 4 bytes; the rest read as 0)";
-        else if (nCount < 0 || static_cast<std::size_t>(nCount) > m_ar.BytesLeft())
-            strText += " (more than the " + std::to_string(m_ar.BytesLeft()) + " bytes left could hold)";
         Line(nStart, strText);
+        // The load stops here too, before it makes room for the entries.
+        if (nCount < 0)
+            m_ar.ThrowBadFormat("the entry count is negative");
+        if (static_cast<std::size_t>(nCount) > m_ar.BytesLeft())
+            m_ar.ThrowBadFormat("the entry count is larger than the bytes left");
         for (LONG i = 0; i < nCount; ++i) {
             const std::string strLabel = "entry " + std::to_string(i);
             DumpString("entry", i, strLabel);

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "catalog/CatalogFile.h"
+#include "catalog/ChipCatalog.h"
+#include "cli/CliApp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using Bytes = std::vector<BYTE>;
+
+struct CliResult {
+    int nExit = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+// Runs the tool in a fresh working directory, where Progr.ini is the catalogue.
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char szTemplate[] = "/tmp/orvane-cli-test-XXXXXX";
+        ASSERT_NE(mkdtemp(szTemplate), nullptr);
+        m_strDir = szTemplate;
+        char szOld[4096];
+        ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
+        m_strOldDir = szOld;
+        ASSERT_EQ(chdir(m_strDir.c_str()), 0);
+    }
+
+    void TearDown() override
+    {
+        (void)chdir(m_strOldDir.c_str());
+        (void)std::system(("chmod -R u+rwx '" + m_strDir + "' && rm -rf '" + m_strDir + "'").c_str());
+    }
+
+    static CliResult Run(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), "orvane-cli");
+        std::vector<const char*> argv;
+        for (const std::string& a : args)
+            argv.push_back(a.c_str());
+        std::ostringstream out, err;
+        CliResult r;
+        r.nExit = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+        r.strOut = out.str();
+        r.strErr = err.str();
+        return r;
+    }
+
+    static Bytes ReadFile(const std::string& strPath = "Progr.ini")
+    {
+        std::ifstream in(strPath, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    static void WriteFile(const Bytes& bytes, const std::string& strPath = "Progr.ini")
+    {
+        std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    static void AddEntry(CChipCatalog& catalog, const std::string& strName, const ChipSettings& s)
+    {
+        catalog.AddEmptyEntry();
+        catalog.SetEntry(catalog.GetEntryCount() - 1, CString(strName), s.data());
+    }
+
+    static void Save(const CChipCatalog& catalog, const std::string& strPath = "Progr.ini")
+    {
+        ASSERT_TRUE(CCatalogFile::Save(catalog, strPath.c_str()).Ok());
+    }
+
+    static ChipSettings Settings(std::initializer_list<int> values)
+    {
+        ChipSettings s;
+        int i = 0;
+        for (int v : values)
+            s[i++] = static_cast<BYTE>(v);
+        return s;
+    }
+
+    static ChipSettings StoredSettings(int nIndex, const std::string& strPath = "Progr.ini")
+    {
+        CChipCatalog catalog;
+        EXPECT_EQ(CCatalogFile::Load(catalog, strPath.c_str()).status, CCatalogFile::loaded);
+        return catalog.GetSettings(nIndex);
+    }
+
+    std::string m_strDir;
+    std::string m_strOldDir;
+};
