@@ -65,6 +65,7 @@ journey_start() {
 }
 
 journey_launch() {
+    export LSAN_OPTIONS="suppressions=$journey_root/tests/journeys/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     (cd "$journey_dir" && exec "$journey_orvane") >"$journey_dir/orvane.log" 2>&1 &
     journey_app_pid=$!
 }
