@@ -6,7 +6,7 @@
 #include "setup/PinConversions.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <functional>
 
 namespace {
 
@@ -94,16 +94,33 @@ void CheckEntry(const ChipSettings& s, int nEntry, std::vector<Finding>& finding
 
 void CheckDuplicateNames(const CChipCatalog& catalog, std::vector<Finding>& findings)
 {
+    // Sorting (hash, index) pairs finds equal names without a node per name, which
+    // matters on catalogues of a million chips; equal hashes are confirmed byte for byte.
     const CChipEntryArray& entries = catalog.Entries();
-    std::unordered_map<std::string, int> first;
-    first.reserve(static_cast<std::size_t>(entries.GetSize()));
-    for (int i = 0; i < entries.GetSize(); ++i) {
-        auto [it, bNew] = first.emplace(entries[i].name.Str(), i);
-        if (!bNew)
-            Add(findings, Severity::warning, i,
-                "same name as #" + std::to_string(it->second) + ": Edit chip and rm reach only #" +
-                    std::to_string(it->second));
+    std::vector<std::pair<std::size_t, int>> keys(static_cast<std::size_t>(entries.GetSize()));
+    for (int i = 0; i < entries.GetSize(); ++i)
+        keys[static_cast<std::size_t>(i)] = {std::hash<std::string>()(entries[i].name.Str()), i};
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::pair<int, int>> duplicates;  // (later entry, first entry of its name)
+    for (std::size_t nRun = 0; nRun < keys.size();) {
+        std::size_t nEnd = nRun + 1;
+        while (nEnd < keys.size() && keys[nEnd].first == keys[nRun].first)
+            ++nEnd;
+        for (std::size_t k = nRun + 1; k < nEnd; ++k) {
+            const std::string& strName = entries[keys[k].second].name.Str();
+            for (std::size_t m = nRun; m < k; ++m) {
+                if (entries[keys[m].second].name.Str() == strName) {
+                    duplicates.push_back({keys[k].second, keys[m].second});
+                    break;
+                }
+            }
+        }
+        nRun = nEnd;
     }
+    std::sort(duplicates.begin(), duplicates.end());
+    for (auto [nLater, nFirst] : duplicates)
+        Add(findings, Severity::warning, nLater,
+            "same name as #" + std::to_string(nFirst) + ": Edit chip and rm reach only #" + std::to_string(nFirst));
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #include "cli/ListOrder.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstdint>
 
 int CompareListText(const std::string& a, const std::string& b, CodePage cp)
 {
@@ -17,33 +17,39 @@ int CompareListText(const std::string& a, const std::string& b, CodePage cp)
 
 namespace {
 
-std::string Folded(const std::string& s, CodePage cp)
+// The first eight folded bytes, most significant first, so that comparing two prefixes
+// as numbers orders them as CompareListText does, up to a tie.
+std::uint64_t FoldedPrefix(const std::string& s, CodePage cp)
 {
-    std::string out(s);
-    for (char& ch : out)
-        ch = static_cast<char>(AnsiFoldCase(static_cast<unsigned char>(ch), cp));
-    return out;
+    std::uint64_t n = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        n = (n << 8) | (i < s.size() ? AnsiFoldCase(static_cast<unsigned char>(s[i]), cp) : 0);
+    return n;
 }
+
+struct SortItem {
+    std::uint64_t nPrefix;
+    int nIndex;
+};
 
 }  // namespace
 
 std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp)
 {
-    // Folding each name once and comparing the folded bytes gives the order of
-    // CompareListText without folding inside every comparison.
+    // Sorting compact items on their prefix keeps the sort in cache; only names that
+    // share eight folded bytes (or are shorter) are compared in full.
     const CChipEntryArray& entries = catalog.Entries();
-    std::vector<std::string> keys(static_cast<std::size_t>(entries.GetSize()));
-    std::vector<int> order(keys.size());
-    for (int i = 0; i < entries.GetSize(); ++i) {
-        keys[static_cast<std::size_t>(i)] = Folded(entries[i].name.Str(), cp);
-        order[static_cast<std::size_t>(i)] = i;
-    }
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
-        const std::string& ka = keys[static_cast<std::size_t>(a)];
-        const std::string& kb = keys[static_cast<std::size_t>(b)];
-        int n = std::memcmp(ka.data(), kb.data(), std::min(ka.size(), kb.size()));
-        return n != 0 ? n < 0 : ka.size() < kb.size();
+    std::vector<SortItem> items(static_cast<std::size_t>(entries.GetSize()));
+    for (int i = 0; i < entries.GetSize(); ++i)
+        items[static_cast<std::size_t>(i)] = {FoldedPrefix(entries[i].name.Str(), cp), i};
+    std::stable_sort(items.begin(), items.end(), [&entries, cp](const SortItem& a, const SortItem& b) {
+        if (a.nPrefix != b.nPrefix)
+            return a.nPrefix < b.nPrefix;
+        return CompareListText(entries[a.nIndex].name.Str(), entries[b.nIndex].name.Str(), cp) < 0;
     });
+    std::vector<int> order(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+        order[i] = items[i].nIndex;
     return order;
 }
 

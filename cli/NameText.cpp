@@ -92,22 +92,32 @@ bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp)
     return true;
 }
 
-std::string DisplayText(const std::string& strAnsi, CodePage cp)
+void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp)
 {
     const PageTables& t = Tables(cp);
+    for (char ch : strAnsi) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        if (b >= 0x20 && b < 0x7F) {
+            out += ch;
+            continue;
+        }
+        const char32_t c = AnsiToUnicode(b, cp);
+        if (t.bDefined[b] && c >= 0x20 && c != 0x7F) {
+            out += t.toUtf8[b];
+            continue;
+        }
+        static const char kDigits[] = "0123456789ABCDEF";
+        out += "\\x";
+        out += kDigits[b >> 4];
+        out += kDigits[b & 0xF];
+    }
+}
+
+std::string DisplayText(const std::string& strAnsi, CodePage cp)
+{
     std::string out;
     out.reserve(strAnsi.size());
-    for (char ch : strAnsi) {
-        unsigned char b = static_cast<unsigned char>(ch);
-        char32_t c = AnsiToUnicode(b, cp);
-        if (!t.bDefined[b] || c < 0x20 || c == 0x7F) {
-            char sz[8];
-            std::snprintf(sz, sizeof sz, "\\x%02X", b);
-            out += sz;
-        } else {
-            out += t.toUtf8[b];
-        }
-    }
+    AppendDisplayText(out, strAnsi, cp);
     return out;
 }
 

@@ -14,6 +14,8 @@ bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp);
 // A text for one line of terminal output: control characters and bytes the page leaves
 // undefined appear as \xNN, so a name can neither break a line nor drive the terminal.
 std::string DisplayText(const std::string& strAnsi, CodePage cp);
+// The same, appended to out.
+void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp);
 // A quoted DisplayText, as used to name a chip in messages.
 std::string QuotedText(const std::string& strAnsi, CodePage cp);
 // Encodes UTF-8 in the code page. Fails, saying why, on malformed UTF-8 and on
