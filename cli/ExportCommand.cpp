@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +57,10 @@ void WriteOutput(const CliContext& ctx, const std::string& strPath, const std::s
         ctx.out << strText;
         return;
     }
+    struct stat target {}, catalogue {};
+    if (::stat(strPath.c_str(), &target) == 0 && ::stat(ctx.strFile.c_str(), &catalogue) == 0 &&
+        target.st_dev == catalogue.st_dev && target.st_ino == catalogue.st_ino)
+        throw CCliError(strPath, "is the catalogue itself; export would write over it");
     std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
     file << strText;
     file.close();

@@ -33,8 +33,10 @@ void PrintChip(const CliContext& ctx, const CChipCatalog& catalog, int nIndex, c
     for (const FormRow& row : view.rows)
         PrintRow(ctx.out, row.strLabel, row.strText);
     if (!view.bHasForm) {
-        for (const SettingsField& field : SettingsFieldsOf(nKind))
-            PrintRow(ctx.out, field.pszLabel, FieldText(field, s));
+        for (const SettingsField& field : SettingsFieldsOf(nKind)) {
+            if (field.nByte != ChipSettings::Kind)
+                PrintRow(ctx.out, field.pszLabel, FieldText(field, s));
+        }
     }
     PrintRow(ctx.out, "Bytes", BytesText(s));
     for (const Finding& finding : findings)

@@ -168,3 +168,18 @@ TEST_F(RoundTripTest, CsvQuotesNamesThatNeedIt)
     EXPECT_EQ(r.strOut, "index,name,name_hex,kind,family,length,power_pins,bytes\n"
                         "0,\"a,\"\"b\"\"\nc\",,0,i2c,256,\"1, 3, 8\",85 00 01 00 00 00 00 00 00 00 00 00\n");
 }
+
+TEST_F(RoundTripTest, ExportNeverWritesOverTheCatalogue)
+{
+    CChipCatalog catalog;
+    AddEntry(catalog, "keep", Settings({1, 2, 3}));
+    Save(catalog);
+    const Bytes before = ReadFile();
+    ASSERT_EQ(symlink("Progr.ini", "link.ini"), 0);
+    for (const char* pszOut : {"Progr.ini", "./Progr.ini", "link.ini"}) {
+        CliResult r = Run({"export", "-o", pszOut});
+        EXPECT_EQ(r.nExit, 1) << pszOut;
+        EXPECT_NE(r.strErr.find("is the catalogue itself"), std::string::npos) << r.strErr;
+    }
+    EXPECT_EQ(ReadFile(), before);
+}
