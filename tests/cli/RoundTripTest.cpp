@@ -12,6 +12,7 @@ Bytes SaveOfLoad(const Bytes& file)
     return CCatalogFile::StoreToBytes(catalog);
 }
 
+// The golden files: the loader's seed corpus and the starter catalogue.
 std::vector<std::string> CorpusFiles()
 {
     std::vector<std::string> files;
@@ -23,6 +24,7 @@ std::vector<std::string> CorpusFiles()
         }
         ::closedir(d);
     }
+    files.push_back(std::string(ORVANE_SOURCE_DIR) + "/examples/Progr.ini");  // the starter catalogue
     return files;
 }
 
@@ -79,8 +81,9 @@ TEST_F(RoundTripTest, CorpusFilesComeBackAsTheirSave)
         EXPECT_EQ(ExportImport(strPath, "1252"), expected) << strPath;
         nIdentical += expected == file;
     }
-    // The typical, long-name, one-entry and empty catalogues are in the editor's own layout.
-    EXPECT_GE(nIdentical, 4);
+    // The starter, typical, long-name, one-entry and empty catalogues are in the editor's
+    // own layout.
+    EXPECT_GE(nIdentical, 5);
 }
 
 TEST_F(RoundTripTest, GeneratedCataloguesSurviveInBothCodePages)
