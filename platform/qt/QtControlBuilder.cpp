@@ -2,13 +2,13 @@
 
 #include "platform/qt/QtEditValidator.h"
 #include "platform/qt/QtIcon.h"
+#include "platform/qt/QtListBox.h"
 #include "platform/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <limits>
@@ -71,13 +71,7 @@ QWidget* CQtControlBuilder::CreateEdit(const ControlTemplate& ct) const
 
 QWidget* CQtControlBuilder::CreateListBox(const ControlTemplate&) const
 {
-    auto* pList = new QListWidget(m_pParent);
-    pList->setSelectionMode(QAbstractItemView::SingleSelection);
-    pList->setUniformItemSizes(true);
-    pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return pList;
+    return new CQtListBox(m_pParent);
 }
 
 QWidget* CQtControlBuilder::CreateStatic(const ControlTemplate& ct) const

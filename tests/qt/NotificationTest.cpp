@@ -100,6 +100,12 @@ TEST_F(NotificationTest, UserListSelectionAndDoubleClickNotify)
         wnd.ListSetStrings(CProbeDlg::IDC_LIST, {"x", "y"});
         pList->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(wnd.ListGetCurSel(CProbeDlg::IDC_LIST), -1);
+        // With the caret on the first row and nothing selected, as after the list
+        // takes the focus, Home selects that row, as on the original control.
+        pList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(pList, Qt::Key_Home);
+        EXPECT_EQ(wnd.ListGetCurSel(CProbeDlg::IDC_LIST), 0);
+        EXPECT_EQ(m_dlg.Count(CProbeDlg::IDC_LIST, LBN_SELCHANGE), 2);
         wnd.EndModal(IDCANCEL);
     });
 }
