@@ -65,7 +65,13 @@ QWidget* CQtControlBuilder::CreateEdit(const ControlTemplate& ct) const
     auto* pEdit = new QLineEdit(m_pParent);
     pEdit->setMaxLength(std::numeric_limits<int>::max());
     pEdit->setAlignment(((ct.dwStyle & ES_RIGHT) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    pEdit->setValidator(new CQtEditValidator(pEdit, (ct.dwStyle & ES_NUMBER) != 0, !(ct.dwStyle & ES_AUTOHSCROLL)));
+    // A box that does not scroll stops taking text once it is full. Digit boxes are
+    // spared: the forms' byte boxes are too narrow for three digits of this font, and a
+    // number that cannot be typed cannot be entered at all, while its range check still
+    // rejects one that is too long.
+    const bool bDigitsOnly = (ct.dwStyle & ES_NUMBER) != 0;
+    const bool bLimitToWidth = !(ct.dwStyle & ES_AUTOHSCROLL) && !bDigitsOnly;
+    pEdit->setValidator(new CQtEditValidator(pEdit, bDigitsOnly, bLimitToWidth));
     return pEdit;
 }
 

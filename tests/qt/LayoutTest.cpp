@@ -179,3 +179,30 @@ TEST_F(LayoutTest, TabOrderFollowsTheTemplateOverTabStops)
         EXPECT_EQ(chain, expected);
     }
 }
+
+TEST_F(LayoutTest, FormBoxesTakeEveryValueTheirRangeAllows)
+{
+    struct Case {
+        UINT nTemplate;
+        int nID;
+        const char* pszValue;
+    } const cases[] = {
+        {IDD_SETUP_I2C, IDC_WRITE_BUFFER, "255"},   {IDD_SETUP_I2C, IDC_LENGTH, "1048576"},
+        {IDD_SETUP_I2C, IDC_PIN_CLK, "8"},          {IDD_SETUP_MICROWIRE, IDC_BITS_ADDRESS, "16"},
+        {IDD_SETUP_MICROWIRE, IDC_LENGTH, "1048576"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszValue);
+        auto pWindow = Build(c.nTemplate);
+        auto* pEdit = qobject_cast<QLineEdit*>(pWindow->ControlWidget(c.nID));
+        ASSERT_NE(pEdit, nullptr);
+        TypeKeys(pEdit, c.pszValue);
+        EXPECT_EQ(pEdit->text(), c.pszValue);
+    }
+    // The one-line string editor does not scroll, so it stops when full.
+    auto pWindow = Build(IDD_EDIT_STRING);
+    auto* pEdit = qobject_cast<QLineEdit*>(pWindow->ControlWidget(IDC_STRING_TEXT));
+    TypeKeys(pEdit, QString(200, QChar('m')));
+    EXPECT_GT(pEdit->text().size(), 10);
+    EXPECT_LT(pEdit->text().size(), 200);
+}
