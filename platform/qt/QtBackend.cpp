@@ -1,6 +1,7 @@
 #include "platform/qt/QtBackend.h"
 
 #include "platform/WinApp.h"
+#include "platform/qt/DisplayProbe.h"
 #include "platform/qt/QtDialogWindow.h"
 #include "platform/qt/QtText.h"
 
@@ -16,6 +17,14 @@ bool IsSet(const char* pszName)
 {
     const char* pszValue = std::getenv(pszName);
     return pszValue && *pszValue;
+}
+
+// Qt goes to the X display when nothing else is asked for and no Wayland display is set.
+bool WillUseX11()
+{
+    const char* pszPlatform = std::getenv("QT_QPA_PLATFORM");
+    const bool bDefault = !pszPlatform || !*pszPlatform;
+    return IsSet("DISPLAY") && ((bDefault && !IsSet("WAYLAND_DISPLAY")) || (pszPlatform && std::strcmp(pszPlatform, "xcb") == 0));
 }
 
 QMessageBox::Icon MessageIcon(UINT nType)
@@ -73,6 +82,10 @@ int RunQtApplication(int argc, char** argv)
 {
     if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
         std::fputs("orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
+        return 1;
+    }
+    if (WillUseX11() && !CDisplayProbe::IsX11DisplayReachable(std::getenv("DISPLAY"))) {
+        std::fprintf(stderr, "orvane: cannot connect to display %s\n", std::getenv("DISPLAY"));
         return 1;
     }
     QApplication app(argc, argv);

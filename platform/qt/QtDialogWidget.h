@@ -14,14 +14,13 @@ public:
 
     // fn runs once, from the event loop, right after the window is first painted.
     void CallAfterFirstPaint(std::function<void()> fn) { m_afterFirstPaint = std::move(fn); }
+    // Qt's own ways to cancel a dialog become the Cancel command as well.
+    void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
-
-public:
-    void reject() override;
 
 private:
     std::function<void(int)> m_onCommand;

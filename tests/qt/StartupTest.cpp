@@ -65,6 +65,17 @@ TEST_F(StartupTest, WithoutADisplayItSaysSoInOneLineAndFails)
     EXPECT_EQ(nCode, 1);
 }
 
+TEST_F(StartupTest, AnUnreachableXDisplayIsReportedInsteadOfAborting)
+{
+    ScopedEnv display("DISPLAY", ":519"), wayland("WAYLAND_DISPLAY", nullptr), platform("QT_QPA_PLATFORM", nullptr);
+    char szName[] = "orvane";
+    char* argv[] = {szName, nullptr};
+    testing::internal::CaptureStderr();
+    const int nCode = RunQtApplication(1, argv);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "orvane: cannot connect to display :519\n");
+    EXPECT_EQ(nCode, 1);
+}
+
 TEST_F(StartupTest, ExitAfterShowEndsOnlyTheFirstDialogOnceItIsPainted)
 {
     m_backend.SetExitAfterShow(true);
