@@ -74,7 +74,7 @@ void CChipCatalog::SetEntry(int nIndex, const CString& strName, const BYTE* pSet
 
 void CChipCatalog::AddEmptyEntry()
 {
-    m_entries.SetSize(m_entries.GetSize() + 1);
+    m_entries.AppendEmpty();
 }
 
 void CChipCatalog::RemoveEntry(int nIndex)
@@ -118,12 +118,21 @@ void CChipCatalog::Load(CArchive& ar)
     if (static_cast<std::size_t>(nCount) > ar.BytesLeft())
         ar.ThrowBadFormat(CString("the entry count is larger than the bytes left"));
 
-    m_entries.SetSize(nCount);
-    for (int i = 0; i < nCount; ++i) {
-        ChipEntry& entry = m_entries[i];
-        ar.SetContext("entry", i, "name");
-        ar >> entry.name;
-        ar.SetContext("entry", i, "settings");
-        ar.Read(entry.settings.data(), ChipSettings::Size);
-    }
+    // A fresh catalogue, the usual case, is filled in one pass over its storage;
+    // otherwise every stored entry overwrites the one at its index.
+    bool bFresh = m_entries.GetSize() == 0;
+    if (bFresh)
+        m_entries.ReserveFirst(nCount);
+    else
+        m_entries.SetSize(nCount);
+    for (int i = 0; i < nCount; ++i)
+        LoadEntry(ar, i, bFresh ? m_entries.AppendEmpty() : m_entries[i]);
+}
+
+void CChipCatalog::LoadEntry(CArchive& ar, int nIndex, ChipEntry& entry)
+{
+    ar.SetContext("entry", nIndex, "name");
+    ar >> entry.name;
+    ar.SetContext("entry", nIndex, "settings");
+    ar.Read(entry.settings.data(), ChipSettings::Size);
 }

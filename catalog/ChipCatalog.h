@@ -51,6 +51,7 @@ private:
     bool IsValidEntry(int nIndex) const { return nIndex >= 0 && nIndex < m_entries.GetSize(); }
     BYTE GetByte(int nIndex, int nByte) const;
     void Load(CArchive& ar);
+    static void LoadEntry(CArchive& ar, int nIndex, ChipEntry& entry);
 
     CStringArray m_types;
     CChipEntryArray m_entries;

@@ -26,3 +26,15 @@ void CChipEntryArray::RemoveAt(int nIndex)
     if (nIndex >= 0 && nIndex < GetSize())
         m_items.erase(m_items.begin() + nIndex);
 }
+
+void CChipEntryArray::ReserveFirst(int nCount)
+{
+    if (GetCapacity() == 0 && nCount > 0)
+        m_items.reserve(static_cast<std::size_t>(nCount));
+}
+
+ChipEntry& CChipEntryArray::AppendEmpty()
+{
+    SetSize(GetSize() + 1);
+    return m_items.back();
+}
