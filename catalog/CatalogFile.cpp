@@ -42,7 +42,6 @@ std::string DirectoryOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Failures carry errno; 0 means success.
 struct Target {
     std::string path;
     bool bExists = false;
@@ -50,7 +49,8 @@ struct Target {
 };
 
 // Follows symbolic links to the file they name, which may not exist yet, so that a
-// save replaces the target and leaves the link in place.
+// save replaces the target and leaves the link in place. Like the other steps of a
+// save below, it returns 0 or the errno value of the failure.
 int ResolveTarget(const char* pszPath, Target& target)
 {
     target.path = pszPath;

@@ -87,14 +87,11 @@ CArchive::~CArchive() = default;
 
 void CArchive::Close()
 {
-    if (IsStoring() && m_pFile) {
-        CFile* pFile = m_pFile;
-        m_pFile = nullptr;
-        if (!pFile->Write(m_stored.data(), static_cast<UINT>(m_stored.size())))
-            throw CArchiveException(CArchiveException::generic, m_strFileName, -1, "",
-                                    std::strerror(pFile->GetLastError()));
-    }
+    CFile* pFile = m_pFile;
     m_pFile = nullptr;
+    if (IsStoring() && pFile && !pFile->Write(m_stored.data(), static_cast<UINT>(m_stored.size())))
+        throw CArchiveException(CArchiveException::generic, m_strFileName, -1, "",
+                                std::strerror(pFile->GetLastError()));
 }
 
 void CArchive::SetContext(CString strWhat)

@@ -64,19 +64,6 @@ TEST(CatalogEntries, AddSetAndRemoveKeepOrderAndNeverAppend)
     EXPECT_EQ(catalog.GetEntryName(0), "B");
 }
 
-TEST(CatalogEntries, TypeNamesKeepListOrder)
-{
-    CChipCatalog catalog;
-    for (const char* psz : {"I2C", "MW 1", "MW 2", "MW 1"})
-        catalog.AddTypeName(psz);
-    catalog.SetTypeName(1, "Microwire");
-    catalog.RemoveTypeName(0);
-    ASSERT_EQ(catalog.GetTypeCount(), 3);
-    EXPECT_EQ(catalog.GetTypeName(0), "Microwire");
-    EXPECT_EQ(catalog.GetTypeName(1), "MW 2");
-    EXPECT_EQ(catalog.GetTypeName(2), "MW 1");
-}
-
 TEST(CatalogEntries, CapacityFollowsTheGrowthRule)
 {
     CChipEntryArray list;

@@ -85,6 +85,12 @@ TEST(CatalogFormat, LoadingReplacesWhatTheCatalogueHeld)
         AddEntry(target, "old", SettingsOf({0xEE}));
     LoadBytes(target, CCatalogFile::StoreToBytes(five));
     ExpectSameCatalog(five, target);
+    EXPECT_EQ(target.Entries().GetCapacity(), 13);  // the storage stays where it suffices
+
+    CChipCatalog fresh;
+    LoadBytes(fresh, CCatalogFile::StoreToBytes(five));
+    ExpectSameCatalog(five, fresh);
+    EXPECT_EQ(fresh.Entries().GetCapacity(), 5);  // a first allocation is exact
 }
 
 // Every cut of a valid file either loads (the count or the last entry's settings cut
@@ -123,8 +129,17 @@ TEST(CatalogFormat, EveryTruncationLoadsOrFailsAsTheFormatSays)
     }
 }
 
-TEST(CatalogFormat, ShortSettingsKeepTheBytesTheEntryAlreadyHad)
+TEST(CatalogFormat, ShortCountsAndSettingsKeepTheBytesAlreadyThere)
 {
+    // The count starts as the current entry count: cut before it, three entries are
+    // still expected and missing; one zero byte read over the 3 makes it 0.
+    CChipCatalog three;
+    for (int i = 0; i < 3; ++i)
+        three.AddEmptyEntry();
+    EXPECT_THROW(LoadBytes(three, Hex("00 00")), CArchiveException);
+    LoadBytes(three, Hex("00 00 00"));
+    EXPECT_EQ(three.GetEntryCount(), 0);
+
     CChipCatalog holder;
     AddEntry(holder, "B", SettingsOf({9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}));
     LoadBytes(holder, Hex("00 00  01 00 00 00  01 41  01 02 03 04 05"));
