@@ -32,32 +32,38 @@ protected:
 
     void TearDown() override
     {
-        EXPECT_TRUE(m_backend.Failures().empty()) << "first: " << FirstFailure();
+        CCatalogFile::SetWriteHook(nullptr);
+        std::string strFailures;
+        for (const CString& s : m_backend.Failures())
+            strFailures += s.Str() + "\n";
+        EXPECT_TRUE(strFailures.empty()) << strFailures;
         EXPECT_TRUE(m_backend.AllScriptsUsed()) << "scripts or answers left unused";
         (void)chdir(m_strOldDir.c_str());
         (void)std::system(("chmod -R u+rwx '" + m_strDir + "' && rm -rf '" + m_strDir + "'").c_str());
     }
 
-    std::string FirstFailure() const
+    static std::vector<BYTE> FileBytes()
     {
-        return m_backend.Failures().empty() ? "" : m_backend.Failures().front().Str();
-    }
-
-    static std::vector<BYTE> ReadFile(const char* pszPath = "Progr.ini")
-    {
-        std::ifstream in(pszPath, std::ios::binary);
+        std::ifstream in(CCatalogFile::DefaultFileName, std::ios::binary);
         return std::vector<BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    static void WriteFile(const std::vector<BYTE>& bytes, const char* pszPath = "Progr.ini")
+    static void WriteRawFile(const std::vector<BYTE>& bytes)
     {
-        std::ofstream out(pszPath, std::ios::binary | std::ios::trunc);
+        std::ofstream out(CCatalogFile::DefaultFileName, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
+    // Loads Progr.ini as the editor would; fails the test when it does not load.
+    static void Reload(CChipCatalog& catalog)
+    {
+        const CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
+        ASSERT_EQ(result.status, CCatalogFile::loaded) << result.strMessage.GetString();
+    }
+
     // Saves a catalogue with the given type names and (name, settings) entries.
-    static void WriteCatalog(const std::vector<CString>& types,
-                             const std::vector<std::pair<CString, ChipSettings>>& entries)
+    static void SaveCatalog(const std::vector<CString>& types,
+                            const std::vector<std::pair<CString, ChipSettings>>& entries)
     {
         CChipCatalog catalog;
         for (const CString& t : types)
@@ -72,12 +78,14 @@ protected:
     static std::vector<CString> EntryNames()
     {
         CChipCatalog catalog;
-        EXPECT_EQ(CCatalogFile::Load(catalog).status, CCatalogFile::loaded);
+        Reload(catalog);
         std::vector<CString> names;
         for (int i = 0; i < catalog.GetEntryCount(); ++i)
             names.push_back(catalog.GetEntryName(i));
         return names;
     }
+
+    std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
 
     CHeadlessBackend m_backend;
     std::string m_strDir;

@@ -51,7 +51,7 @@ TEST_F(ChipListDlgTest, MissingFileShowsAnEmptyListSilently)
 
 TEST_F(ChipListDlgTest, RowsAreSortedWithoutCaseOneRowPerEntry)
 {
-    WriteCatalog({"I2C"}, {{"b", {}}, {"A", {}}, {"", {}}, {"a", {}}, {"A", {}}});
+    SaveCatalog({"I2C"}, {{"b", {}}, {"A", {}}, {"", {}}, {"a", {}}, {"A", {}}});
     Run([](CHeadlessDialog& d) {
         EXPECT_EQ(d.Rows(IDC_CHIP_LIST), (std::vector<CString>{"", "A", "a", "A", "b"}));
         EXPECT_EQ(d.CurSel(IDC_CHIP_LIST), -1);
@@ -62,7 +62,7 @@ TEST_F(ChipListDlgTest, DeleteRemovesTheFirstEntryOfThatNameOnly)
 {
     ChipSettings first = Kind(1);
     ChipSettings second = Kind(2);
-    WriteCatalog({"I2C"}, {{"X", first}, {"x", {}}, {"X", second}});
+    SaveCatalog({"I2C"}, {{"X", first}, {"x", {}}, {"X", second}});
     m_backend.AnswerMessageBox(IDYES);
     m_backend.AnswerMessageBox(IDYES);
     Run([&](CHeadlessDialog& d) {
@@ -82,7 +82,7 @@ TEST_F(ChipListDlgTest, DeleteRemovesTheFirstEntryOfThatNameOnly)
 
 TEST_F(ChipListDlgTest, EmptyNameRowDeletesTheFirstEmptyNamedEntry)
 {
-    WriteCatalog({}, {{"A", {}}, {"", Kind(3)}, {"", {}}});
+    SaveCatalog({}, {{"A", {}}, {"", Kind(3)}, {"", {}}});
     m_backend.AnswerMessageBox(IDYES);
     Run([](CHeadlessDialog& d) { DeleteRow(d, 0); });
     EXPECT_EQ(m_backend.MessageTexts(), std::vector<CString>{"You sure of removing "});
@@ -94,8 +94,8 @@ TEST_F(ChipListDlgTest, EmptyNameRowDeletesTheFirstEmptyNamedEntry)
 
 TEST_F(ChipListDlgTest, AnsweringNoOrNothingSelectedChangesNothing)
 {
-    WriteCatalog({"I2C"}, {{"24C02", {}}});
-    const std::vector<BYTE> before = ReadFile();
+    SaveCatalog({"I2C"}, {{"24C02", {}}});
+    const std::vector<BYTE> before = FileBytes();
     m_backend.AnswerMessageBox(IDNO);
     Run([](CHeadlessDialog& d) {
         d.Click(IDC_DELETE_CHIP);  // nothing selected: no question at all
@@ -104,14 +104,14 @@ TEST_F(ChipListDlgTest, AnsweringNoOrNothingSelectedChangesNothing)
         EXPECT_EQ(d.CurSel(IDC_CHIP_LIST), -1);
     });
     EXPECT_EQ(m_backend.Messages().size(), 1u);
-    EXPECT_EQ(ReadFile(), before);
+    EXPECT_EQ(FileBytes(), before);
 }
 
 TEST_F(ChipListDlgTest, NameGoneFromTheFileAsksNothingAndRefreshes)
 {
-    WriteCatalog({}, {{"Old", {}}});
+    SaveCatalog({}, {{"Old", {}}});
     Run([&](CHeadlessDialog& d) {
-        WriteCatalog({}, {{"New", {}}});  // another program changed the file
+        SaveCatalog({}, {{"New", {}}});  // another program changed the file
         DeleteRow(d, 0);
         EXPECT_EQ(d.Rows(IDC_CHIP_LIST), std::vector<CString>{"New"});
     });
@@ -120,8 +120,8 @@ TEST_F(ChipListDlgTest, NameGoneFromTheFileAsksNothingAndRefreshes)
 
 TEST_F(ChipListDlgTest, FailedSaveIsReportedAndTheEntryStays)
 {
-    WriteCatalog({}, {{"Keep", {}}});
-    const std::vector<BYTE> before = ReadFile();
+    SaveCatalog({}, {{"Keep", {}}});
+    const std::vector<BYTE> before = FileBytes();
     CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long { errno = ENOSPC; return -1; });
     m_backend.AnswerMessageBox(IDYES);
     Run([](CHeadlessDialog& d) {
@@ -132,15 +132,15 @@ TEST_F(ChipListDlgTest, FailedSaveIsReportedAndTheEntryStays)
     ASSERT_EQ(m_backend.Messages().size(), 2u);
     EXPECT_NE(m_backend.Messages()[1].strText.Str().find("Progr.ini"), std::string::npos);
     EXPECT_NE(m_backend.Messages()[1].strText.Str().find("No space left"), std::string::npos);
-    EXPECT_EQ(ReadFile(), before);
+    EXPECT_EQ(FileBytes(), before);
 }
 
 TEST_F(ChipListDlgTest, DamagedFileIsReportedListedEmptyAndNeverSavedOver)
 {
-    WriteCatalog({"I2C"}, {{"A", {}}, {"B", {}}});
-    std::vector<BYTE> bytes = ReadFile();
+    SaveCatalog({"I2C"}, {{"A", {}}, {"B", {}}});
+    std::vector<BYTE> bytes = FileBytes();
     bytes.resize(bytes.size() - 14);  // cut inside the last name
-    WriteFile(bytes);
+    WriteRawFile(bytes);
     Run([](CHeadlessDialog& d) {
         EXPECT_TRUE(d.Rows(IDC_CHIP_LIST).empty());
         d.Click(IDC_DELETE_CHIP);
@@ -149,7 +149,7 @@ TEST_F(ChipListDlgTest, DamagedFileIsReportedListedEmptyAndNeverSavedOver)
     const std::string text = m_backend.Messages()[0].strText.Str();
     EXPECT_NE(text.find("Progr.ini"), std::string::npos) << text;
     EXPECT_NE(text.find("entry 1"), std::string::npos) << text;
-    EXPECT_EQ(ReadFile(), bytes);
+    EXPECT_EQ(FileBytes(), bytes);
 }
 
 TEST_F(ChipListDlgTest, UnreadableFileIsNotTakenForAMissingOne)

@@ -12,6 +12,8 @@
 #include "res/Resources.h"
 #include "setup/ChipRules.h"
 
+#include "support/CatalogDirFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -54,64 +56,17 @@ inline std::vector<CString> FourTypes()
     return {"I2C EEPROM", "Microwire x8", "Microwire x16", "Microwire x16 (variant 2)"};
 }
 
-class ChipTypesFixture : public ::testing::Test {
+class ChipTypesFixture : public CatalogDirFixture {
 protected:
-    void SetUp() override
-    {
-        AfxSetResources(&OrvaneResources());
-        char szDir[] = "/tmp/orvane-types-XXXXXX";
-        ASSERT_NE(::mkdtemp(szDir), nullptr);
-        m_strDir = szDir;
-        char szOld[4096];
-        ASSERT_NE(::getcwd(szOld, sizeof szOld), nullptr);
-        m_strOldDir = szOld;
-        ASSERT_EQ(::chdir(szDir), 0);
-    }
-
-    void TearDown() override
-    {
-        CCatalogFile::SetWriteHook(nullptr);
-        std::string strFailures;
-        for (const CString& s : m_backend.Failures())
-            strFailures += std::string(s) + "\n";
-        EXPECT_TRUE(strFailures.empty()) << strFailures;
-        EXPECT_TRUE(m_backend.AllScriptsUsed());
-        ASSERT_EQ(::chdir(m_strOldDir.c_str()), 0);
-        std::string strCommand = "rm -rf '" + m_strDir + "'";
-        EXPECT_EQ(std::system(strCommand.c_str()), 0);
-    }
-
     static void Save(const std::vector<CString>& types, const std::vector<Chip>& chips)
     {
-        CChipCatalog catalog;
-        for (const CString& s : types)
-            catalog.AddTypeName(s);
-        for (const Chip& chip : chips) {
-            catalog.AddEmptyEntry();
-            catalog.SetEntry(catalog.GetEntryCount() - 1, chip.strName, SettingsFor(chip).data());
-        }
-        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
-    }
-
-    static void WriteRawFile(const Bytes& bytes)
-    {
-        std::ofstream out(CCatalogFile::DefaultFileName, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
-    static Bytes FileBytes()
-    {
-        std::ifstream in(CCatalogFile::DefaultFileName, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::vector<std::pair<CString, ChipSettings>> entries;
+        for (const Chip& chip : chips)
+            entries.emplace_back(chip.strName, SettingsFor(chip));
+        SaveCatalog(types, entries);
     }
 
     static bool FileExists() { return ::access(CCatalogFile::DefaultFileName, F_OK) == 0; }
-
-    static void Reload(CChipCatalog& catalog)
-    {
-        CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
-        ASSERT_EQ(result.status, CCatalogFile::loaded) << result.strMessage.GetString();
-    }
 
     static std::vector<CString> TypeNames()
     {
@@ -142,12 +97,7 @@ protected:
         dlg.DoModal();
     }
 
-    std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
     const std::vector<UINT>& Opened() const { return m_backend.OpenedDialogs(); }
-
-    CHeadlessBackend m_backend;
-    std::string m_strDir;
-    std::string m_strOldDir;
 };
 
 }  // namespace types_test

@@ -12,6 +12,8 @@
 #include "setup/I2CSetupDlg.h"
 #include "setup/MicrowireSetupDlg.h"
 
+#include "support/CatalogDirFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -59,68 +61,12 @@ inline const char* const kRangeByte = "Please enter an integer between 0 and 255
 inline const char* const kRangeLength = "Please enter an integer between 0 and 65535.";
 inline const char* const kNotInteger = "Please enter an integer.";
 
-class SetupFormFixture : public ::testing::Test {
+class SetupFormFixture : public CatalogDirFixture {
 protected:
-    void SetUp() override
-    {
-        AfxSetResources(&OrvaneResources());
-        char szDir[] = "/tmp/orvane-setup-XXXXXX";
-        ASSERT_NE(::mkdtemp(szDir), nullptr);
-        m_strDir = szDir;
-        char szOld[4096];
-        ASSERT_NE(::getcwd(szOld, sizeof szOld), nullptr);
-        m_strOldDir = szOld;
-        ASSERT_EQ(::chdir(szDir), 0);
-    }
-
-    void TearDown() override
-    {
-        CCatalogFile::SetWriteHook(nullptr);
-        EXPECT_TRUE(m_backend.Failures().empty()) << Join(m_backend.Failures());
-        EXPECT_TRUE(m_backend.AllScriptsUsed());
-        ASSERT_EQ(::chdir(m_strOldDir.c_str()), 0);
-        std::string strCommand = "rm -rf '" + m_strDir + "'";
-        EXPECT_EQ(std::system(strCommand.c_str()), 0);
-    }
-
-    static std::string Join(const std::vector<CString>& texts)
-    {
-        std::string str;
-        for (const CString& s : texts)
-            str += std::string(s) + "\n";
-        return str;
-    }
-
     // A catalogue with two type names and the given entries, saved as Progr.ini.
     void WriteCatalog(const std::vector<std::pair<CString, ChipSettings>>& entries)
     {
-        CChipCatalog catalog;
-        catalog.AddTypeName("I2C");
-        catalog.AddTypeName("Microwire 93C46");
-        for (const auto& entry : entries) {
-            catalog.AddEmptyEntry();
-            catalog.SetEntry(catalog.GetEntryCount() - 1, entry.first, entry.second.data());
-        }
-        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
-    }
-
-    void WriteRawFile(const std::vector<BYTE>& bytes)
-    {
-        std::ofstream out(CCatalogFile::DefaultFileName, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
-    std::vector<BYTE> FileBytes() const
-    {
-        std::ifstream in(CCatalogFile::DefaultFileName, std::ios::binary);
-        return std::vector<BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    // Loads Progr.ini as the editor would; fails the test when it does not load.
-    void Reload(CChipCatalog& catalog) const
-    {
-        CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
-        ASSERT_EQ(result.status, CCatalogFile::loaded) << result.strMessage.GetString();
+        SaveCatalog({"I2C", "Microwire 93C46"}, entries);
     }
 
     ChipSettings SavedSettings(int nIndex) const
@@ -156,11 +102,6 @@ protected:
         return dlg.DoModal();
     }
 
-    std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
-
-    CHeadlessBackend m_backend;
-    std::string m_strDir;
-    std::string m_strOldDir;
 };
 
 }  // namespace setup_test
