@@ -52,7 +52,12 @@ CQtDialogWindow::CQtDialogWindow(CQtBackend& backend, const DialogTemplate& tmpl
     BuildControls();
 }
 
-CQtDialogWindow::~CQtDialogWindow() { delete m_pDialog.data(); }
+CQtDialogWindow::~CQtDialogWindow()
+{
+    // Widgets being torn down may still signal; the dialog object must not hear them.
+    m_bDestroying = true;
+    delete m_pDialog.data();
+}
 
 QDialog* CQtDialogWindow::Widget() const { return m_pDialog.data(); }
 
@@ -115,6 +120,8 @@ void CQtDialogWindow::Connect(Control& ctl)
 
 void CQtDialogWindow::Notify(int nID, int nCode)
 {
+    if (m_bDestroying)
+        return;
     // An exception must not unwind through Qt's event dispatch. It is carried to the
     // end of the modal loop, or of the program's own change that raised it.
     try {

@@ -78,6 +78,7 @@ private:
     HICON m_hBigIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
     bool m_bEnded = false;
+    bool m_bDestroying = false;
     int m_nResult = IDCANCEL;
     // Set while the program changes a control, so that list changes it makes are not
     // reported as the user's.
