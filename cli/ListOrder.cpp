@@ -3,22 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
-int CompareListText(const std::string& a, const std::string& b, CodePage cp)
-{
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int ca = AnsiFoldCase(static_cast<unsigned char>(a[i]), cp);
-        const int cb = AnsiFoldCase(static_cast<unsigned char>(b[i]), cp);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 namespace {
 
 // The first eight folded bytes, most significant first, so that comparing two prefixes
-// as numbers orders them as CompareListText does, up to a tie.
+// as numbers orders them as AnsiCompareNoCase does, up to a tie.
 std::uint64_t FoldedPrefix(const std::string& s, CodePage cp)
 {
     std::uint64_t n = 0;
@@ -45,7 +33,7 @@ std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp)
     std::stable_sort(items.begin(), items.end(), [&entries, cp](const SortItem& a, const SortItem& b) {
         if (a.nPrefix != b.nPrefix)
             return a.nPrefix < b.nPrefix;
-        return CompareListText(entries[a.nIndex].name.Str(), entries[b.nIndex].name.Str(), cp) < 0;
+        return AnsiCompareNoCase(entries[a.nIndex].name.Str(), entries[b.nIndex].name.Str(), cp) < 0;
     });
     std::vector<int> order(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)

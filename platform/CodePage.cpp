@@ -1,5 +1,7 @@
 #include "platform/CodePage.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -154,4 +156,16 @@ unsigned char AnsiFoldCase(unsigned char ch, CodePage cp)
     static const FoldTable k1252 = BuildFoldTable(CodePage::Windows1252);
     static const FoldTable k1251 = BuildFoldTable(CodePage::Windows1251);
     return (cp == CodePage::Windows1251 ? k1251 : k1252)[ch];
+}
+
+int AnsiCompareNoCase(const std::string& a, const std::string& b, CodePage cp)
+{
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int ca = AnsiFoldCase(static_cast<unsigned char>(a[i]), cp);
+        const int cb = AnsiFoldCase(static_cast<unsigned char>(b[i]), cp);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }

@@ -23,3 +23,5 @@ std::string Utf32ToAnsi(const std::u32string& s, CodePage cp);
 std::string Utf16ToAnsi(const std::u16string& s, CodePage cp);
 // Case folding used by sorted list boxes: letters of the page compare without case.
 unsigned char AnsiFoldCase(unsigned char ch, CodePage cp);
+// The order of a sorted list box: byte by byte after folding case, shorter first.
+int AnsiCompareNoCase(const std::string& a, const std::string& b, CodePage cp);

@@ -7,17 +7,7 @@
 
 int AfxCompareListText(const CString& a, const CString& b)
 {
-    const CodePage cp = SystemAnsiCodePage();
-    const std::string& x = a.Str();
-    const std::string& y = b.Str();
-    const std::size_t n = std::min(x.size(), y.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int cx = AnsiFoldCase(static_cast<unsigned char>(x[i]), cp);
-        const int cy = AnsiFoldCase(static_cast<unsigned char>(y[i]), cp);
-        if (cx != cy)
-            return cx < cy ? -1 : 1;
-    }
-    return x.size() == y.size() ? 0 : (x.size() < y.size() ? -1 : 1);
+    return AnsiCompareNoCase(a.Str(), b.Str(), SystemAnsiCodePage());
 }
 
 namespace {

@@ -48,9 +48,9 @@ TEST_F(ReadCommandsTest, ListSortsAsTheChipListWindowAndFilters)
 
 TEST_F(ReadCommandsTest, SortAndPatternsFoldTheCodePagesLetters)
 {
-    EXPECT_EQ(CompareListText("\xC0", "\xE0", CodePage::Windows1251), 0);  // А / а
-    EXPECT_LT(CompareListText("\xE0", "\xE1", CodePage::Windows1251), 0);
-    EXPECT_LT(CompareListText("ab", "ABC", CodePage::Windows1252), 0);
+    EXPECT_EQ(AnsiCompareNoCase("\xC0", "\xE0", CodePage::Windows1251), 0);  // А / а
+    EXPECT_LT(AnsiCompareNoCase("\xE0", "\xE1", CodePage::Windows1251), 0);
+    EXPECT_LT(AnsiCompareNoCase("ab", "ABC", CodePage::Windows1252), 0);
     EXPECT_TRUE(MatchNamePattern("24c*", "24C02", CodePage::Windows1252));
     EXPECT_TRUE(MatchNamePattern("*0?", "24C02", CodePage::Windows1252));
     EXPECT_FALSE(MatchNamePattern("*0?", "24C2", CodePage::Windows1252));
