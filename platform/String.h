@@ -68,7 +68,7 @@ class CStringArray {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
     int GetCount() const { return GetSize(); }
-    void SetSize(int nNewSize) { m_items.resize(static_cast<std::size_t>(nNewSize)); }
+    void SetSize(int nNewSize) { m_items.resize(static_cast<std::size_t>(nNewSize < 0 ? 0 : nNewSize)); }
     const CString& GetAt(int nIndex) const { return m_items[static_cast<std::size_t>(nIndex)]; }
     void SetAt(int nIndex, const CString& s) { m_items[static_cast<std::size_t>(nIndex)] = s; }
     CString& operator[](int nIndex) { return m_items[static_cast<std::size_t>(nIndex)]; }
