@@ -4,6 +4,8 @@
 #include "catalog/ChipCatalog.h"
 #include "cli/CliApp.h"
 
+#include "support/WorkDirFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -23,25 +25,8 @@ struct CliResult {
 };
 
 // Runs the tool in a fresh working directory, where Progr.ini is the catalogue.
-class CliTest : public ::testing::Test {
+class CliTest : public WorkDirFixture {
 protected:
-    void SetUp() override
-    {
-        char szTemplate[] = "/tmp/orvane-cli-test-XXXXXX";
-        ASSERT_NE(mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-        char szOld[4096];
-        ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
-        m_strOldDir = szOld;
-        ASSERT_EQ(chdir(m_strDir.c_str()), 0);
-    }
-
-    void TearDown() override
-    {
-        (void)chdir(m_strOldDir.c_str());
-        (void)std::system(("chmod -R u+rwx '" + m_strDir + "' && rm -rf '" + m_strDir + "'").c_str());
-    }
-
     static CliResult Run(std::vector<std::string> args)
     {
         args.insert(args.begin(), "orvane-cli");
@@ -94,7 +79,4 @@ protected:
         EXPECT_EQ(CCatalogFile::Load(catalog, strPath.c_str()).status, CCatalogFile::loaded);
         return catalog.GetSettings(nIndex);
     }
-
-    std::string m_strDir;
-    std::string m_strOldDir;
 };

@@ -58,20 +58,13 @@ void QtDialogTest::SetUp()
 {
     AfxSetResources(&OrvaneResources());
     AfxSetBackend(&m_backend);
-    char szTemplate[] = "/tmp/orvane-qt-XXXXXX";
-    ASSERT_NE(mkdtemp(szTemplate), nullptr);
-    m_strDir = szTemplate;
-    char szOld[4096];
-    ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
-    m_strOldDir = szOld;
-    ASSERT_EQ(chdir(m_strDir.c_str()), 0);
+    WorkDirFixture::SetUp();
 }
 
 void QtDialogTest::TearDown()
 {
     AfxSetBackend(nullptr);
-    (void)chdir(m_strOldDir.c_str());
-    (void)std::system(("rm -rf '" + m_strDir + "'").c_str());
+    WorkDirFixture::TearDown();
 }
 
 int RunModalScript(CDialog& dlg, QtScript script, int nTimeoutMs)

@@ -4,6 +4,8 @@
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogWindow.h"
 
+#include "support/WorkDirFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -20,14 +22,12 @@ class QWidget;
 // Qt tests run on the offscreen platform inside one QApplication, made by a test
 // environment before the first test. Each test gets a fresh CQtBackend as the current
 // backend, the application's resources and an empty working directory.
-class QtDialogTest : public ::testing::Test {
+class QtDialogTest : public WorkDirFixture {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     CQtBackend m_backend;
-    std::string m_strDir;
-    std::string m_strOldDir;
 };
 
 using QtScript = std::function<void(CQtDialogWindow&)>;

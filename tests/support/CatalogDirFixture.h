@@ -5,6 +5,8 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resources.h"
 
+#include "support/WorkDirFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,18 +18,12 @@
 
 // A test that runs the system's windows on the headless backend inside a fresh working
 // directory, where Progr.ini is the catalogue.
-class CatalogDirFixture : public ::testing::Test {
+class CatalogDirFixture : public WorkDirFixture {
 protected:
     void SetUp() override
     {
+        WorkDirFixture::SetUp();
         AfxSetResources(&OrvaneResources());
-        char szTemplate[] = "/tmp/orvane-test-XXXXXX";
-        ASSERT_NE(mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-        char szOld[4096];
-        ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
-        m_strOldDir = szOld;
-        ASSERT_EQ(chdir(m_strDir.c_str()), 0);
     }
 
     void TearDown() override
@@ -38,8 +34,7 @@ protected:
             strFailures += s.Str() + "\n";
         EXPECT_TRUE(strFailures.empty()) << strFailures;
         EXPECT_TRUE(m_backend.AllScriptsUsed()) << "scripts or answers left unused";
-        (void)chdir(m_strOldDir.c_str());
-        (void)std::system(("chmod -R u+rwx '" + m_strDir + "' && rm -rf '" + m_strDir + "'").c_str());
+        WorkDirFixture::TearDown();
     }
 
     static std::vector<BYTE> FileBytes()
@@ -88,6 +83,4 @@ protected:
     std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
 
     CHeadlessBackend m_backend;
-    std::string m_strDir;
-    std::string m_strOldDir;
 };
