@@ -1,7 +1,7 @@
-#include "app/CatalogApp.h"
+#include "CatalogApp.h"
 
-#include "app/ChipListDlg.h"
-#include "platform/Backend.h"
+#include "Backend.h"
+#include "ChipListDlg.h"
 
 BEGIN_MESSAGE_MAP(CCatalogApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)

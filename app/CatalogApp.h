@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WinApp.h"
+#include "WinApp.h"
 
 // The application: shows the chip list window and ends when it closes.
 class CCatalogApp : public CWinApp {

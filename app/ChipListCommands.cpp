@@ -1,9 +1,9 @@
-#include "app/ChipListDlg.h"
+#include "ChipListDlg.h"
 
-#include "catalog/CatalogFile.h"
-#include "setup/I2CSetupDlg.h"
-#include "setup/MicrowireSetupDlg.h"
-#include "types/TypeSelectDlg.h"
+#include "CatalogFile.h"
+#include "I2CSetupDlg.h"
+#include "MicrowireSetupDlg.h"
+#include "TypeSelectDlg.h"
 
 namespace {
 

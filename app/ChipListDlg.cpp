@@ -1,10 +1,10 @@
-#include "app/ChipListDlg.h"
+#include "ChipListDlg.h"
 
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/DataExchange.h"
-#include "platform/WinApp.h"
-#include "res/Resource.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "DataExchange.h"
+#include "Resource.h"
+#include "WinApp.h"
 
 #include <vector>
 

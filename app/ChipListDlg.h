@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Dialog.h"
-#include "platform/ListBox.h"
+#include "Dialog.h"
+#include "ListBox.h"
 
 class CChipCatalog;
 

@@ -1,6 +1,6 @@
-#include "app/CatalogApp.h"
-#include "platform/qt/QtBackend.h"
-#include "res/Resources.h"
+#include "CatalogApp.h"
+#include "QtBackend.h"
+#include "Templates.h"
 
 CCatalogApp theApp;
 

@@ -1,6 +1,6 @@
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/File.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "File.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // The chip list refresh on large catalogues: the whole file is loaded and every name
 // goes into the sorted list.
-#include "app/ChipListDlg.h"
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "res/Resources.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "ChipListDlg.h"
+#include "HeadlessBackend.h"
+#include "Resource.h"
+#include "Templates.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
-#include "catalog/CatalogFile.h"
+#include "CatalogFile.h"
 
-#include "catalog/ChipCatalog.h"
-#include "platform/Archive.h"
-#include "platform/File.h"
+#include "Archive.h"
+#include "ChipCatalog.h"
+#include "File.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "catalog/ChipCatalog.h"
+#include "ChipCatalog.h"
 
-#include "platform/Archive.h"
+#include "Archive.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/ChipEntryArray.h"
-#include "platform/String.h"
+#include "ChipEntryArray.h"
+#include "String.h"
 
 class CArchive;
 

@@ -1,4 +1,4 @@
-#include "catalog/ChipEntryArray.h"
+#include "ChipEntryArray.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/String.h"
+#include "String.h"
 
 #include <array>
 #include <vector>

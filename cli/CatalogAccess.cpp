@@ -1,9 +1,9 @@
-#include "cli/CatalogAccess.h"
+#include "CatalogAccess.h"
 
-#include "catalog/CatalogFile.h"
-#include "cli/CliError.h"
-#include "cli/NameText.h"
-#include "platform/File.h"
+#include "CatalogFile.h"
+#include "CliError.h"
+#include "File.h"
+#include "NameText.h"
 
 #include <cerrno>
 #include <climits>

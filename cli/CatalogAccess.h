@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/ChipCatalog.h"
-#include "cli/CliContext.h"
+#include "ChipCatalog.h"
+#include "CliContext.h"
 
 #include <string>
 #include <vector>

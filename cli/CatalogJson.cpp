@@ -1,7 +1,7 @@
-#include "cli/CatalogJson.h"
+#include "CatalogJson.h"
 
-#include "cli/CliError.h"
-#include "cli/NameText.h"
+#include "CliError.h"
+#include "NameText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/ChipCatalog.h"
-#include "cli/ChipView.h"
+#include "ChipCatalog.h"
+#include "ChipView.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/CliError.h"
-#include "cli/EntryCheck.h"
+#include "CliError.h"
+#include "EntryCheck.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "cli/ChipView.h"
+#include "ChipView.h"
 
-#include "cli/NameText.h"
-#include "setup/ChipRules.h"
-#include "setup/PinConversions.h"
+#include "ChipRules.h"
+#include "NameText.h"
+#include "PinConversions.h"
 
 #include <cstdio>
 

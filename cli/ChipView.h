@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/ChipEntryArray.h"
-#include "platform/CodePage.h"
+#include "ChipEntryArray.h"
+#include "CodePage.h"
 
 #include <nlohmann/json.hpp>
 

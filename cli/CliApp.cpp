@@ -1,8 +1,8 @@
-#include "cli/CliApp.h"
+#include "CliApp.h"
 
-#include "cli/CliCommandLine.h"
-#include "cli/CliError.h"
-#include "cli/NameText.h"
+#include "CliCommandLine.h"
+#include "CliError.h"
+#include "NameText.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,6 @@
-#include "cli/CliCommandLine.h"
+#include "CliCommandLine.h"
 
-#include "cli/Commands.h"
+#include "Commands.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliContext.h"
+#include "CliContext.h"
 
 namespace CLI {
 class App;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/CatalogFile.h"
-#include "platform/CodePage.h"
+#include "CatalogFile.h"
+#include "CodePage.h"
 
 #include <ostream>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/CatalogAccess.h"
-#include "cli/CliContext.h"
+#include "CatalogAccess.h"
+#include "CliContext.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/ChipView.h"
-#include "cli/CliError.h"
-#include "cli/NameText.h"
+#include "ChipView.h"
+#include "CliError.h"
+#include "NameText.h"
 
 #include <unordered_map>
 

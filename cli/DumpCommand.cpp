@@ -1,8 +1,8 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/ChipView.h"
-#include "cli/NameText.h"
-#include "platform/Archive.h"
+#include "Archive.h"
+#include "ChipView.h"
+#include "NameText.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/ChipView.h"
-#include "cli/CliError.h"
-#include "cli/NameText.h"
-#include "setup/ChipRules.h"
+#include "ChipRules.h"
+#include "ChipView.h"
+#include "CliError.h"
+#include "NameText.h"
 
 #include <algorithm>
 #include <cstdlib>

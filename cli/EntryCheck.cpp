@@ -1,9 +1,9 @@
-#include "cli/EntryCheck.h"
+#include "EntryCheck.h"
 
-#include "catalog/CatalogFile.h"
-#include "cli/ChipView.h"
-#include "cli/NameText.h"
-#include "setup/PinConversions.h"
+#include "CatalogFile.h"
+#include "ChipView.h"
+#include "NameText.h"
+#include "PinConversions.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/ChipCatalog.h"
-#include "platform/CodePage.h"
+#include "ChipCatalog.h"
+#include "CodePage.h"
 
 #include <string>
 #include <vector>

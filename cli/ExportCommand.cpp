@@ -1,9 +1,9 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/CatalogJson.h"
-#include "cli/ChipView.h"
-#include "cli/CliError.h"
-#include "cli/NameText.h"
+#include "CatalogJson.h"
+#include "ChipView.h"
+#include "CliError.h"
+#include "NameText.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/CatalogJson.h"
-#include "cli/CliError.h"
+#include "CatalogJson.h"
+#include "CliError.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,9 +1,9 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/ChipView.h"
-#include "cli/CliError.h"
-#include "cli/ListOrder.h"
-#include "cli/NameText.h"
+#include "ChipView.h"
+#include "CliError.h"
+#include "ListOrder.h"
+#include "NameText.h"
 
 
 namespace {

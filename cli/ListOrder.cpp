@@ -1,4 +1,4 @@
-#include "cli/ListOrder.h"
+#include "ListOrder.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "cli/NameText.h"
+#include "NameText.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CodePage.h"
+#include "CodePage.h"
 
 #include <string>
 

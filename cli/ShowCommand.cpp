@@ -1,8 +1,8 @@
-#include "cli/Commands.h"
+#include "Commands.h"
 
-#include "cli/ChipView.h"
-#include "cli/EntryCheck.h"
-#include "cli/NameText.h"
+#include "ChipView.h"
+#include "EntryCheck.h"
+#include "NameText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/CliApp.h"
+#include "CliApp.h"
 
 #include <iostream>
 

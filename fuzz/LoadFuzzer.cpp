@@ -1,6 +1,6 @@
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/Archive.h"
+#include "Archive.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
 
 #include <cstdlib>
 

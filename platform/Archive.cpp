@@ -1,7 +1,7 @@
-#include "platform/Archive.h"
+#include "Archive.h"
 
-#include "platform/CodePage.h"
-#include "platform/File.h"
+#include "CodePage.h"
+#include "File.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "platform/String.h"
+#include "String.h"
 
-#include "platform/Archive.h"
-#include "platform/CodePage.h"
+#include "Archive.h"
+#include "CodePage.h"
 
 #include <algorithm>
 #include <cstdarg>

@@ -1,6 +1,6 @@
-#include "res/Resources.h"
+#include "Templates.h"
 
-#include "res/Resource.h"
+#include "Resource.h"
 
 namespace {
 using K = ControlKind;

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages a task needs, when any is missing: "run" for building and
+# running the editor and orvane-cli, "test" for that and every test (the default).
 # As root it runs apt-get; otherwise it prints the line to run.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libcli11-dev nlohmann-json3-dev xvfb xdotool x11-apps python3)
+packages=(cmake g++ make qt6-base-dev libcli11-dev nlohmann-json3-dev)
+if [ "${1:-test}" = test ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-apps python3)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,7 +3,7 @@
 # undefined-behaviour sanitizer build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/deps.sh"
+bash "$root/scripts/deps.sh" test
 
 run_suite() {
   local dir=$1; shift
@@ -12,6 +12,6 @@ run_suite() {
   (cd "$dir" && ctest --output-on-failure -j2)
 }
 
-run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORVANE_BENCH=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_BENCH=OFF
+  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DBUILD_TESTING=ON -DORVANE_BENCH=OFF

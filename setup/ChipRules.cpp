@@ -1,6 +1,6 @@
-#include "setup/ChipRules.h"
+#include "ChipRules.h"
 
-#include "setup/PinConversions.h"
+#include "PinConversions.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/ChipEntryArray.h"
+#include "ChipEntryArray.h"
 
 // What each setup form holds in its boxes, and the twelve settings bytes it stores on OK.
 // The forms, the starter catalogue and the command-line tool all build bytes here.

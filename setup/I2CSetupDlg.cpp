@@ -1,9 +1,9 @@
-#include "setup/I2CSetupDlg.h"
+#include "I2CSetupDlg.h"
 
-#include "platform/DataExchange.h"
-#include "res/Resource.h"
-#include "setup/ChipRules.h"
-#include "setup/PinConversions.h"
+#include "ChipRules.h"
+#include "DataExchange.h"
+#include "PinConversions.h"
+#include "Resource.h"
 
 BEGIN_MESSAGE_MAP(CI2CSetupDlg, CSetupFormDlg)
     ON_EN_CHANGE(IDC_PIN_DATA, OnChangePinData)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/SetupFormDlg.h"
+#include "SetupFormDlg.h"
 
 struct I2CChipValues;
 

@@ -1,9 +1,9 @@
-#include "setup/MicrowireSetupDlg.h"
+#include "MicrowireSetupDlg.h"
 
-#include "platform/DataExchange.h"
-#include "res/Resource.h"
-#include "setup/ChipRules.h"
-#include "setup/PinConversions.h"
+#include "ChipRules.h"
+#include "DataExchange.h"
+#include "PinConversions.h"
+#include "Resource.h"
 
 BEGIN_MESSAGE_MAP(CMicrowireSetupDlg, CSetupFormDlg)
     ON_EN_CHANGE(IDC_PIN_DATA_IN, OnChangePinDataIn)

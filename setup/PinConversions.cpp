@@ -1,4 +1,4 @@
-#include "setup/PinConversions.h"
+#include "PinConversions.h"
 
 BYTE PinToMask(BYTE nPin)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/String.h"
+#include "String.h"
 
 // Socket pins 1..8 as one-bit masks of a port byte, port bytes as pattern texts, and the
 // eight "Power Pins" boxes as the PowerPins byte.

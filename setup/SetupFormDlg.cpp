@@ -1,11 +1,11 @@
-#include "setup/SetupFormDlg.h"
+#include "SetupFormDlg.h"
 
-#include "catalog/CatalogFile.h"
-#include "platform/DataExchange.h"
-#include "platform/WinApp.h"
-#include "res/Resource.h"
-#include "setup/ChipRules.h"
-#include "setup/PinConversions.h"
+#include "CatalogFile.h"
+#include "ChipRules.h"
+#include "DataExchange.h"
+#include "PinConversions.h"
+#include "Resource.h"
+#include "WinApp.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/ChipCatalog.h"
-#include "platform/Dialog.h"
+#include "ChipCatalog.h"
+#include "Dialog.h"
 
 class CDataExchange;
 

@@ -1,6 +1,6 @@
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "tools/StarterCatalog.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "StarterCatalog.h"
 
 #include <cstdio>
 

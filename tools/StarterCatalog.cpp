@@ -1,7 +1,7 @@
-#include "tools/StarterCatalog.h"
+#include "StarterCatalog.h"
 
-#include "catalog/ChipCatalog.h"
-#include "setup/ChipRules.h"
+#include "ChipCatalog.h"
+#include "ChipRules.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "types/EditStringDlg.h"
+#include "EditStringDlg.h"
 
-#include "platform/DataExchange.h"
-#include "res/Resource.h"
+#include "DataExchange.h"
+#include "Resource.h"
 
 CEditStringDlg::CEditStringDlg(CWnd* pParent) : CDialog(IDD_EDIT_STRING, pParent) {}
 

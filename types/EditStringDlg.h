@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialog.h"
+#include "Dialog.h"
 
 // "Edit string": one line of text, the name of a chip type.
 class CEditStringDlg : public CDialog {

@@ -1,10 +1,10 @@
-#include "types/TypeSelectDlg.h"
+#include "TypeSelectDlg.h"
 
-#include "catalog/CatalogFile.h"
-#include "platform/DataExchange.h"
-#include "platform/WinApp.h"
-#include "res/Resource.h"
-#include "types/EditStringDlg.h"
+#include "CatalogFile.h"
+#include "DataExchange.h"
+#include "EditStringDlg.h"
+#include "Resource.h"
+#include "WinApp.h"
 
 BEGIN_MESSAGE_MAP(CTypeSelectDlg, CDialog)
     ON_BN_CLICKED(IDC_NEW_TYPE, OnNewType)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalog/ChipCatalog.h"
-#include "platform/Dialog.h"
-#include "platform/ListBox.h"
+#include "ChipCatalog.h"
+#include "Dialog.h"
+#include "ListBox.h"
 
 // "Select Type": lists the chip type names in catalogue order, lets the user rename
 // them, saves the catalogue on OK and returns the position of the chosen type.

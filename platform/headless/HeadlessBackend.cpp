@@ -1,4 +1,4 @@
-#include "platform/headless/HeadlessBackend.h"
+#include "HeadlessBackend.h"
 
 CHeadlessBackend::CHeadlessBackend() : m_pPrevious(AfxGetBackend())
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Backend.h"
-#include "platform/headless/HeadlessDialog.h"
+#include "Backend.h"
+#include "HeadlessDialog.h"
 
 #include <deque>
 #include <functional>

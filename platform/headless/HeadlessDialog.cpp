@@ -1,6 +1,6 @@
-#include "platform/headless/HeadlessDialog.h"
+#include "HeadlessDialog.h"
 
-#include "platform/headless/HeadlessBackend.h"
+#include "HeadlessBackend.h"
 
 CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site)
     : m_backend(backend), m_tmpl(tmpl), m_site(site)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Backend.h"
+#include "Backend.h"
 
 #include <map>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/qt/DisplayProbe.h"
+#include "DisplayProbe.h"
 
 #include <cerrno>
 #include <cstddef>

@@ -1,9 +1,9 @@
-#include "platform/qt/QtBackend.h"
+#include "QtBackend.h"
 
-#include "platform/WinApp.h"
-#include "platform/qt/DisplayProbe.h"
-#include "platform/qt/QtDialogWindow.h"
-#include "platform/qt/QtText.h"
+#include "DisplayProbe.h"
+#include "QtDialogWindow.h"
+#include "QtText.h"
+#include "WinApp.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Backend.h"
+#include "Backend.h"
 
 // The desktop backend: dialogs are Qt Widgets windows. A QApplication must exist.
 class CQtBackend : public IWindowBackend {

@@ -1,9 +1,9 @@
-#include "platform/qt/QtControlBuilder.h"
+#include "QtControlBuilder.h"
 
-#include "platform/qt/QtEditValidator.h"
-#include "platform/qt/QtIcon.h"
-#include "platform/qt/QtListBox.h"
-#include "platform/qt/QtText.h"
+#include "QtEditValidator.h"
+#include "QtIcon.h"
+#include "QtListBox.h"
+#include "QtText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DialogTemplate.h"
-#include "platform/qt/DialogUnits.h"
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "platform/qt/QtDialogWidget.h"
+#include "QtDialogWidget.h"
 
-#include "platform/Backend.h"
+#include "Backend.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
-#include "platform/qt/QtDialogWindow.h"
+#include "QtDialogWindow.h"
 
-#include "platform/qt/QtBackend.h"
-#include "platform/qt/QtControlBuilder.h"
-#include "platform/qt/QtDialogWidget.h"
-#include "platform/qt/QtEditValidator.h"
-#include "platform/qt/QtIcon.h"
-#include "platform/qt/QtText.h"
+#include "QtBackend.h"
+#include "QtControlBuilder.h"
+#include "QtDialogWidget.h"
+#include "QtEditValidator.h"
+#include "QtIcon.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QCheckBox>

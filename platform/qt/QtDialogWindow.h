@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Backend.h"
-#include "platform/qt/DialogUnits.h"
+#include "Backend.h"
+#include "DialogUnits.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "platform/qt/QtEditValidator.h"
+#include "QtEditValidator.h"
 
-#include "platform/qt/QtText.h"
+#include "QtText.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "platform/qt/QtIcon.h"
+#include "QtIcon.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DialogTemplate.h"
+#include "DialogTemplate.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "platform/qt/QtListBox.h"
+#include "QtListBox.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "platform/qt/QtText.h"
+#include "QtText.h"
 
-#include "platform/CodePage.h"
+#include "CodePage.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/Archive.h"
+#include "Archive.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
 
 #include <gtest/gtest.h>
 

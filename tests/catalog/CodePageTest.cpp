@@ -1,5 +1,5 @@
-#include "platform/CodePage.h"
-#include "platform/String.h"
+#include "CodePage.h"
+#include "String.h"
 
 #include <gtest/gtest.h>
 

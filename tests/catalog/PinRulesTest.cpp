@@ -1,7 +1,7 @@
 #include "CatalogTestSupport.h"
 
-#include "setup/ChipRules.h"
-#include "setup/PinConversions.h"
+#include "ChipRules.h"
+#include "PinConversions.h"
 
 TEST(PinConversions, PinsAndMasksConvertBothWaysAndNothingElseDoes)
 {

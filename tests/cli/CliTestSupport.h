@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "cli/CliApp.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "CliApp.h"
 
 #include "support/WorkDirFixture.h"
 

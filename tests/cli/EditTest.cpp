@@ -1,6 +1,6 @@
 #include "CliTestSupport.h"
 
-#include "setup/ChipRules.h"
+#include "ChipRules.h"
 
 class EditTest : public CliTest {
 protected:

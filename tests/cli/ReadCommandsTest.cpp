@@ -1,7 +1,7 @@
 #include "CliTestSupport.h"
 
-#include "cli/ListOrder.h"
-#include "cli/NameText.h"
+#include "ListOrder.h"
+#include "NameText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "TestDialog.h"
 
-#include "platform/Archive.h"
-#include "platform/ListBox.h"
-#include "platform/WinApp.h"
+#include "Archive.h"
+#include "ListBox.h"
+#include "WinApp.h"
 
 #include <gtest/gtest.h>
 

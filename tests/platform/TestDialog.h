@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/DataExchange.h"
-#include "platform/Dialog.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "DataExchange.h"
+#include "Dialog.h"
+#include "HeadlessBackend.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #include "QtTestSupport.h"
 
-#include "app/ChipListDlg.h"
-#include "platform/WinApp.h"
-#include "res/Resource.h"
+#include "ChipListDlg.h"
+#include "Resource.h"
+#include "WinApp.h"
 
 #include <QDialog>
 #include <QListWidget>

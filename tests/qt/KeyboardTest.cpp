@@ -1,7 +1,7 @@
 #include "ProbeDlg.h"
 #include "QtTestSupport.h"
 
-#include "res/Resource.h"
+#include "Resource.h"
 
 #include <QDialog>
 #include <QLineEdit>

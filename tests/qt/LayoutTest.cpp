@@ -1,9 +1,9 @@
 #include "QtTestSupport.h"
 
-#include "platform/qt/DialogUnits.h"
-#include "platform/qt/QtControlBuilder.h"
-#include "res/Resource.h"
-#include "res/Resources.h"
+#include "DialogUnits.h"
+#include "QtControlBuilder.h"
+#include "Resource.h"
+#include "Templates.h"
 
 #include <QCheckBox>
 #include <QDialog>

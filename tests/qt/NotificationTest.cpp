@@ -1,8 +1,8 @@
 #include "ProbeDlg.h"
 #include "QtTestSupport.h"
 
-#include "platform/CodePage.h"
-#include "platform/qt/QtEditValidator.h"
+#include "CodePage.h"
+#include "QtEditValidator.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>

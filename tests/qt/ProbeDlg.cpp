@@ -1,8 +1,8 @@
 #include "ProbeDlg.h"
 
-#include "platform/DataExchange.h"
-#include "platform/WinApp.h"
-#include "res/Resources.h"
+#include "DataExchange.h"
+#include "Templates.h"
+#include "WinApp.h"
 
 namespace {
 using K = ControlKind;

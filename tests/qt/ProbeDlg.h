@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialog.h"
+#include "Dialog.h"
 
 #include <map>
 

@@ -1,8 +1,8 @@
 #include "QtTestSupport.h"
 
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "res/Resources.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "Templates.h"
 
 #include <QApplication>
 #include <QDialog>

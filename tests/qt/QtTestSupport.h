@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Dialog.h"
-#include "platform/qt/QtBackend.h"
-#include "platform/qt/QtDialogWindow.h"
+#include "Dialog.h"
+#include "QtBackend.h"
+#include "QtDialogWindow.h"
 
 #include "support/WorkDirFixture.h"
 

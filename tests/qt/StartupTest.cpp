@@ -1,6 +1,6 @@
 #include "QtTestSupport.h"
 
-#include "res/Resource.h"
+#include "Resource.h"
 
 #include <QDialog>
 #include <QTest>

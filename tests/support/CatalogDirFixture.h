@@ -1,9 +1,9 @@
 #pragma once
 
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resources.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "HeadlessBackend.h"
+#include "Templates.h"
 
 #include "support/WorkDirFixture.h"
 

@@ -1,7 +1,7 @@
 #include "support/CatalogDirFixture.h"
 
-#include "app/ChipListDlg.h"
-#include "res/Resource.h"
+#include "ChipListDlg.h"
+#include "Resource.h"
 
 #include <sys/stat.h>
 

@@ -3,14 +3,14 @@
 // Runs the chip list window, Select Type and Edit string on the headless backend in a
 // fresh working directory, where they find ./Progr.ini, and reads back what they wrote.
 
-#include "app/ChipListDlg.h"
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessDialog.h"
-#include "res/Resource.h"
-#include "res/Resources.h"
-#include "setup/ChipRules.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "ChipListDlg.h"
+#include "ChipRules.h"
+#include "HeadlessBackend.h"
+#include "HeadlessDialog.h"
+#include "Resource.h"
+#include "Templates.h"
 
 #include "support/CatalogDirFixture.h"
 

@@ -1,6 +1,6 @@
 #include "ChipTypesTestSupport.h"
 
-#include "types/EditStringDlg.h"
+#include "EditStringDlg.h"
 
 namespace types_test {
 namespace {

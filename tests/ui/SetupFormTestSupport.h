@@ -3,14 +3,14 @@
 // Runs the setup forms on the headless backend in a fresh working directory, where the
 // forms find ./Progr.ini, and reads back what they wrote.
 
-#include "catalog/CatalogFile.h"
-#include "catalog/ChipCatalog.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessDialog.h"
-#include "res/Resource.h"
-#include "res/Resources.h"
-#include "setup/I2CSetupDlg.h"
-#include "setup/MicrowireSetupDlg.h"
+#include "CatalogFile.h"
+#include "ChipCatalog.h"
+#include "HeadlessBackend.h"
+#include "HeadlessDialog.h"
+#include "I2CSetupDlg.h"
+#include "MicrowireSetupDlg.h"
+#include "Resource.h"
+#include "Templates.h"
 
 #include "support/CatalogDirFixture.h"
 

@@ -1,7 +1,7 @@
 #include "ChipTypesTestSupport.h"
 
-#include "setup/PinConversions.h"
-#include "tools/StarterCatalog.h"
+#include "PinConversions.h"
+#include "StarterCatalog.h"
 
 #include <cstdio>
 #include <set>

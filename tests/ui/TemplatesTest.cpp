@@ -1,11 +1,11 @@
 #include "support/CatalogDirFixture.h"
 
-#include "app/ChipListDlg.h"
-#include "res/Resource.h"
-#include "setup/I2CSetupDlg.h"
-#include "setup/MicrowireSetupDlg.h"
-#include "types/EditStringDlg.h"
-#include "types/TypeSelectDlg.h"
+#include "ChipListDlg.h"
+#include "EditStringDlg.h"
+#include "I2CSetupDlg.h"
+#include "MicrowireSetupDlg.h"
+#include "Resource.h"
+#include "TypeSelectDlg.h"
 
 #include <set>
 

@@ -1,6 +1,6 @@
 #include "ChipTypesTestSupport.h"
 
-#include "types/TypeSelectDlg.h"
+#include "TypeSelectDlg.h"
 
 #include <sys/stat.h>
 

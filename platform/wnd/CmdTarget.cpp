@@ -1,4 +1,4 @@
-#include "platform/CmdTarget.h"
+#include "CmdTarget.h"
 
 const AFX_MSGMAP CCmdTarget::messageMap = {nullptr, nullptr};
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DialogTemplate.h"
+#include "DialogTemplate.h"
 
 // The application's five dialog templates and icon 128, for AfxSetResources.
 const ResourceTable& OrvaneResources();

@@ -1,8 +1,8 @@
-#include "platform/WinApp.h"
+#include "WinApp.h"
 
-#include "platform/Archive.h"
-#include "platform/Backend.h"
-#include "platform/DataExchange.h"
+#include "Archive.h"
+#include "Backend.h"
+#include "DataExchange.h"
 
 #include <cerrno>
 #include <cstdio>

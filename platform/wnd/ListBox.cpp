@@ -1,7 +1,7 @@
-#include "platform/ListBox.h"
+#include "ListBox.h"
 
-#include "platform/CodePage.h"
-#include "platform/Dialog.h"
+#include "CodePage.h"
+#include "Dialog.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Backend.h"
-#include "platform/CmdTarget.h"
-#include "platform/String.h"
+#include "Backend.h"
+#include "CmdTarget.h"
+#include "String.h"
 
 class CDataExchange;
 class CDialog;

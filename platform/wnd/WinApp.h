@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/CmdTarget.h"
-#include "platform/DialogTemplate.h"
-#include "platform/String.h"
+#include "CmdTarget.h"
+#include "DialogTemplate.h"
+#include "String.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
-#include "platform/Wnd.h"
+#include "Wnd.h"
 
-#include "platform/DataExchange.h"
-#include "platform/Dialog.h"
+#include "DataExchange.h"
+#include "Dialog.h"
 
 namespace {
 // Counts a running exchange on the dialog, also when it leaves by an exception.

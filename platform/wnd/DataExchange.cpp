@@ -1,8 +1,8 @@
-#include "platform/DataExchange.h"
+#include "DataExchange.h"
 
-#include "platform/Dialog.h"
-#include "platform/ListBox.h"
-#include "platform/WinApp.h"
+#include "Dialog.h"
+#include "ListBox.h"
+#include "WinApp.h"
 
 #include <climits>
 #include <stdexcept>

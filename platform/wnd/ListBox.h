@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Wnd.h"
+#include "Wnd.h"
 
 #include <vector>
 

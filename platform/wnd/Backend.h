@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DialogTemplate.h"
-#include "platform/String.h"
+#include "DialogTemplate.h"
+#include "String.h"
 
 #include <memory>
 #include <vector>

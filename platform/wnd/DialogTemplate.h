@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Types.h"
+#include "Types.h"
 
 #include <vector>
 

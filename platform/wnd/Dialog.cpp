@@ -1,7 +1,7 @@
-#include "platform/Dialog.h"
+#include "Dialog.h"
 
-#include "platform/DataExchange.h"
-#include "platform/WinApp.h"
+#include "DataExchange.h"
+#include "WinApp.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
 {

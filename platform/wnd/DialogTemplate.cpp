@@ -1,5 +1,5 @@
-#include "platform/Backend.h"
-#include "platform/DialogTemplate.h"
+#include "Backend.h"
+#include "DialogTemplate.h"
 
 const DWORD g_afxPalette16[16] = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
