@@ -17,6 +17,26 @@ const char* const CCatalogFile::DefaultFileName = "Progr.ini";
 
 namespace {
 
+CString& EditorFileName()
+{
+    static CString strPath = CCatalogFile::DefaultFileName;
+    return strPath;
+}
+
+}  // namespace
+
+void CCatalogFile::SetEditorFile(const CString& strPath)
+{
+    EditorFileName() = strPath;
+}
+
+const char* CCatalogFile::EditorFile()
+{
+    return EditorFileName();
+}
+
+namespace {
+
 CCatalogFile::WriteHook& Hook()
 {
     static CCatalogFile::WriteHook hook;

@@ -25,17 +25,21 @@ public:
         bool Ok() const { return status == saved; }
     };
 
-    // The catalogue the editor works on: "Progr.ini" in the working directory.
+    // The catalogue's usual name: "Progr.ini" in the working directory.
     static const char* const DefaultFileName;
+    // The file the editor's windows load and save: DefaultFileName unless the program was
+    // started on another one.
+    static void SetEditorFile(const CString& strPath);
+    static const char* EditorFile();
 
     // Loads into a freshly constructed catalogue. A missing file leaves it empty and is
     // no failure. An unreadable or damaged file leaves the catalogue in an unspecified
     // state that must never be saved.
-    static LoadResult Load(CChipCatalog& catalog, const char* pszPath = DefaultFileName);
+    static LoadResult Load(CChipCatalog& catalog, const char* pszPath = EditorFile());
     // Serialises in memory and replaces the file atomically (temporary file beside the
     // target, checked writes, fsync, rename). Permission bits are kept and a symbolic
     // link is written through to its target. On failure the old file is untouched.
-    static SaveResult Save(const CChipCatalog& catalog, const char* pszPath = DefaultFileName);
+    static SaveResult Save(const CChipCatalog& catalog, const char* pszPath = EditorFile());
 
     // The bytes a save writes, and the parse of bytes as a load does it (throws
     // CArchiveException); both for tools and tests.

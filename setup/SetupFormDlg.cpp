@@ -80,7 +80,7 @@ BOOL CSetupFormDlg::OpenEntry()
         return TRUE;
     CString strError;
     strError.Format("%s has no chip at index %d (chip count: %d).",
-                    CCatalogFile::DefaultFileName, m_nIndex, m_catalog.GetEntryCount());
+                    CCatalogFile::EditorFile(), m_nIndex, m_catalog.GetEntryCount());
     return RefuseToOpen(strError);
 }
 
