@@ -74,7 +74,7 @@ void CChipCatalog::SetEntry(int nIndex, const CString& strName, const BYTE* pSet
 
 void CChipCatalog::AddEmptyEntry()
 {
-    m_entries.AppendEmpty();
+    m_entries.Append();
 }
 
 void CChipCatalog::RemoveEntry(int nIndex)
@@ -118,15 +118,12 @@ void CChipCatalog::Load(CArchive& ar)
     if (static_cast<std::size_t>(nCount) > ar.BytesLeft())
         ar.ThrowBadFormat(CString("the entry count is larger than the bytes left"));
 
-    // A fresh catalogue, the usual case, is filled in one pass over its storage;
-    // otherwise every stored entry overwrites the one at its index.
-    bool bFresh = m_entries.GetSize() == 0;
-    if (bFresh)
-        m_entries.ReserveFirst(nCount);
-    else
-        m_entries.SetSize(nCount);
+    // Stored entries overwrite those at their index; the rest are appended as they are
+    // read, so no entry is made empty only to be overwritten.
+    m_entries.PrepareSize(nCount);
+    const int nKept = m_entries.GetSize();
     for (int i = 0; i < nCount; ++i)
-        LoadEntry(ar, i, bFresh ? m_entries.AppendEmpty() : m_entries[i]);
+        LoadEntry(ar, i, i < nKept ? m_entries[i] : m_entries.Append());
 }
 
 void CChipCatalog::LoadEntry(CArchive& ar, int nIndex, ChipEntry& entry)

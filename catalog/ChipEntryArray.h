@@ -35,12 +35,11 @@ public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
     int GetCapacity() const { return static_cast<int>(m_items.capacity()); }
     void SetSize(int nNewSize);
-    // For filling an empty list in one pass: allocates exactly nCount elements, as the
-    // first allocation of SetSize would, without constructing them. No effect when
-    // storage is already allocated.
-    void ReserveFirst(int nCount);
+    // The storage SetSize(nNewSize) leaves, with the entries from nNewSize on destroyed,
+    // but without creating the new ones: a load appends each as it reads it.
+    void PrepareSize(int nNewSize);
     // SetSize(GetSize() + 1), returning the new empty last entry.
-    ChipEntry& AppendEmpty();
+    ChipEntry& Append();
     void RemoveAt(int nIndex);
     ChipEntry& operator[](int n) { return m_items[static_cast<std::size_t>(n)]; }
     const ChipEntry& operator[](int n) const { return m_items[static_cast<std::size_t>(n)]; }
