@@ -5,6 +5,7 @@
 #include "NameText.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -34,124 +35,105 @@ void Emit(std::string& out, std::size_t nOffset, const BYTE* p, std::size_t n, c
     } while (nDone < n);
 }
 
-class CatalogDump {
+std::string Label(const ArchiveItem& item)
+{
+    std::string strLabel = item.pszWhat;
+    if (item.nIndex >= 0)
+        strLabel += " " + std::to_string(item.nIndex);
+    if (item.pszPart)
+        strLabel += std::string(" ") + item.pszPart;
+    return strLabel;
+}
+
+std::string ShortReadNote(const ArchiveItem& item, const char* pszWhat)
+{
+    return " (the file ends after " + std::to_string(item.nLength) + " of its " + std::to_string(item.nValue) +
+           " " + pszWhat + "; the rest " + (item.nLength ? "read" : "reads") + " as 0)";
+}
+
+// Prints each item as the loader reads it, so the dump can never disagree with a load.
+class CLayoutDump : public IArchiveObserver {
 public:
-    CatalogDump(const std::vector<BYTE>& bytes, const std::string& strPath, CodePage cp)
-        : m_bytes(bytes), m_ar(bytes.data(), bytes.size(), strPath), m_cp(cp)
-    {
-    }
+    CLayoutDump(const std::vector<BYTE>& bytes, CodePage cp) : m_bytes(bytes), m_cp(cp) {}
 
-    std::string Run()
+    void OnArchiveItem(const ArchiveItem& item) override
     {
-        try {
-            DumpTypes();
-            DumpEntries();
-            DumpTrailing();
-        } catch (const CArchiveException& e) {
-            DumpBreak(e);
-        }
-        return std::move(m_out);
-    }
-
-private:
-    std::size_t Pos() const { return m_ar.GetPosition(); }
-    void Line(std::size_t nFrom, const std::string& strText)
-    {
-        Emit(m_out, nFrom, m_bytes.data() + nFrom, Pos() - nFrom, strText);
-    }
-
-    void DumpString(const char* pszWhat, long long nIndex, const std::string& strLabel)
-    {
-        m_ar.SetContext(pszWhat, nIndex, "name");
-        std::size_t nStart = Pos();
-        bool bWide = false;
-        std::uint64_t nLength = m_ar.ReadStringLength(bWide);
-        const std::uint64_t nUnit = bWide ? 2 : 1;
-        Line(nStart, strLabel + " name length: " + std::to_string(nLength) + (bWide ? " UTF-16 units (wide)" : ""));
-        if (nLength > m_ar.BytesLeft() / nUnit)
-            m_ar.ThrowEndOfFile();
-        nStart = Pos();
-        const BYTE* p = m_ar.Take(static_cast<std::size_t>(nLength * nUnit));
-        std::string strName(reinterpret_cast<const char*>(p), static_cast<std::size_t>(nLength));
-        if (bWide) {
-            std::u16string units;
-            for (std::uint64_t k = 0; k < nLength; ++k)
-                units += static_cast<char16_t>(p[2 * k] | (p[2 * k + 1] << 8));
-            strName = Utf16ToAnsi(units, m_cp);
-        }
-        Line(nStart, strLabel + " name: " + QuotedText(strName, m_cp));
-    }
-
-    void DumpTypes()
-    {
-        m_ar.SetContext("type count");
-        std::size_t nStart = Pos();
-        std::uint64_t nCount = m_ar.ReadCount();
-        Line(nStart, "type count: " + std::to_string(nCount));
-        for (std::uint64_t i = 0; i < nCount; ++i)
-            DumpString("type", static_cast<long long>(i), "type " + std::to_string(i));
-    }
-
-    void DumpEntries()
-    {
-        m_ar.SetContext("entry count");
-        std::size_t nStart = Pos();
-        BYTE count[4] = {};
-        UINT nGot = m_ar.Read(count, sizeof count);
-        const LONG nCount = static_cast<LONG>(count[0] | count[1] << 8 | count[2] << 16 | static_cast<DWORD>(count[3]) << 24);
-        std::string strText = "entry count: " + std::to_string(nCount);
-        if (nGot < sizeof count)
-            strText += " (the file ends after " + std::to_string(nGot) + " of its 4 bytes; the rest read as 0)";
-        Line(nStart, strText);
-        // The load stops here too, before it makes room for the entries.
-        if (nCount < 0)
-            m_ar.ThrowBadFormat("the entry count is negative");
-        if (static_cast<std::size_t>(nCount) > m_ar.BytesLeft())
-            m_ar.ThrowBadFormat("the entry count is larger than the bytes left");
-        for (LONG i = 0; i < nCount; ++i) {
-            const std::string strLabel = "entry " + std::to_string(i);
-            DumpString("entry", i, strLabel);
-            DumpSettings(strLabel);
+        switch (item.kind) {
+        case ArchiveItem::count:
+            Line(item, Label(item) + ": " + std::to_string(item.nValue));
+            break;
+        case ArchiveItem::stringLength:
+            Line(item, Label(item) + " length: " + std::to_string(item.nValue) +
+                           (item.bWide ? " UTF-16 units (wide)" : ""));
+            break;
+        case ArchiveItem::string:
+            Line(item, Label(item) + ": " + QuotedText(item.pText->Str(), m_cp));
+            break;
+        case ArchiveItem::raw:
+            if (item.pszPart && std::strcmp(item.pszPart, "settings") == 0)
+                Settings(item);
+            else
+                Line(item, Label(item) + ": " + std::to_string(RawLE32(item)) +
+                               (item.nLength < item.nValue ? ShortReadNote(item, "bytes") : ""));
+            break;
         }
     }
 
-    void DumpSettings(const std::string& strLabel)
+    void Trailing(std::size_t nOffset)
     {
-        const std::size_t nStart = Pos();
-        ChipSettings s;
-        const UINT nGot = m_ar.Read(s.data(), ChipSettings::Size);
-        for (const SettingsField& field : SettingsFieldsOf(s[ChipSettings::Kind])) {
-            if (static_cast<UINT>(field.nByte + field.nCount) > nGot)
-                break;
-            Emit(m_out, nStart + static_cast<std::size_t>(field.nByte), s.data() + field.nByte,
-                 static_cast<std::size_t>(field.nCount), "  " + strLabel + " " + field.pszLabel + ": " + FieldText(field, s));
-        }
-        if (nGot < ChipSettings::Size)
-            Emit(m_out, nStart + nGot, nullptr, 0,
-                 "  " + strLabel + ": the file ends after " + std::to_string(nGot) +
-                     " of 12 settings bytes; the rest load as 0");
-    }
-
-    void DumpTrailing()
-    {
-        const std::size_t nLeft = m_ar.BytesLeft();
+        const std::size_t nLeft = m_bytes.size() - nOffset;
         if (nLeft == 0)
             return;
         const std::size_t nShown = std::min(nLeft, kTrailingShown);
-        Emit(m_out, Pos(), m_bytes.data() + Pos(), nShown,
+        Emit(m_out, nOffset, m_bytes.data() + nOffset, nShown,
              std::to_string(nLeft) + " bytes after the catalogue; a load ignores them" +
                  (nShown < nLeft ? " (first " + std::to_string(nShown) + " shown)" : ""));
     }
 
-    void DumpBreak(const CArchiveException& e)
+    void Break(const CArchiveException& e, std::size_t nPosition)
     {
-        const std::size_t nFrom = e.m_nOffset >= 0 ? static_cast<std::size_t>(e.m_nOffset) : Pos();
-        const std::size_t nShown = std::min(m_bytes.size() - std::min(nFrom, m_bytes.size()), kTrailingShown);
+        const std::size_t nFrom = std::min(e.m_nOffset >= 0 ? static_cast<std::size_t>(e.m_nOffset) : nPosition,
+                                           m_bytes.size());
+        const std::size_t nShown = std::min(m_bytes.size() - nFrom, kTrailingShown);
         Emit(m_out, nFrom, m_bytes.data() + nFrom, nShown, "BREAK: " + e.GetErrorMessage().Str());
     }
 
+    std::string& Text() { return m_out; }
+
+private:
+    void Line(const ArchiveItem& item, const std::string& strText)
+    {
+        Emit(m_out, item.nOffset, m_bytes.data() + item.nOffset, item.nLength, strText);
+    }
+
+    // The entry count as the loader takes it into a fresh catalogue: bytes the file no
+    // longer holds stay 0.
+    std::uint32_t RawLE32(const ArchiveItem& item) const
+    {
+        std::uint32_t n = 0;
+        for (std::size_t k = std::min<std::size_t>(item.nLength, 4); k-- > 0;)
+            n = (n << 8) | m_bytes[item.nOffset + k];
+        return n;
+    }
+
+    void Settings(const ArchiveItem& item)
+    {
+        ChipSettings s;
+        std::memcpy(s.data(), m_bytes.data() + item.nOffset, item.nLength);
+        const std::string strEntry = std::string(item.pszWhat) + " " + std::to_string(item.nIndex);
+        for (const SettingsField& field : SettingsFieldsOf(s[ChipSettings::Kind])) {
+            if (static_cast<std::size_t>(field.nByte + field.nCount) > item.nLength)
+                break;
+            Emit(m_out, item.nOffset + static_cast<std::size_t>(field.nByte), s.data() + field.nByte,
+                 static_cast<std::size_t>(field.nCount),
+                 "  " + strEntry + " " + field.pszLabel + ": " + FieldText(field, s));
+        }
+        if (item.nLength < item.nValue)
+            Emit(m_out, item.nOffset + item.nLength, nullptr, 0,
+                 "  " + strEntry + ":" + ShortReadNote(item, "settings bytes").substr(1));
+    }
+
     const std::vector<BYTE>& m_bytes;
-    CArchive m_ar;
     CodePage m_cp;
     std::string m_out;
 };
@@ -161,13 +143,19 @@ private:
 void RunDump(CliContext& ctx)
 {
     const std::vector<BYTE> bytes = ReadFileBytes(ctx.strFile);
-    ctx.out << CatalogDump(bytes, ctx.strFile, ctx.cp).Run();
+    CLayoutDump dump(bytes, ctx.cp);
+    CArchive ar(bytes.data(), bytes.size(), ctx.strFile.c_str());
+    ar.SetObserver(&dump);
     CChipCatalog catalog;
     try {
-        CCatalogFile::LoadFromBytes(catalog, bytes.data(), bytes.size(), ctx.strFile.c_str());
-        ctx.out << "loads: " << catalog.GetTypeCount() << " types, " << catalog.GetEntryCount() << " chips, "
-                << bytes.size() << " bytes\n";
+        catalog.Serialize(ar);
+        dump.Trailing(ar.GetPosition());
+        dump.Text() += "loads: " + std::to_string(catalog.GetTypeCount()) + " types, " +
+                       std::to_string(catalog.GetEntryCount()) + " chips, " + std::to_string(bytes.size()) +
+                       " bytes\n";
     } catch (const CArchiveException& e) {
-        ctx.out << "does not load: " << e.GetErrorMessage().Str() << '\n';
+        dump.Break(e, ar.GetPosition());
+        dump.Text() += "does not load: " + e.GetErrorMessage().Str() + "\n";
     }
+    ctx.out << dump.Text();
 }

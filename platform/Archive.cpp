@@ -94,13 +94,6 @@ void CArchive::Close()
                                 std::strerror(pFile->GetLastError()));
 }
 
-void CArchive::SetContext(CString strWhat)
-{
-    m_strContext = std::move(strWhat);
-    m_pszContextWhat = nullptr;
-    m_nContextOffset = static_cast<long long>(GetPosition());
-}
-
 void CArchive::SetContext(const char* pszWhat, long long nIndex, const char* pszPart)
 {
     m_pszContextWhat = pszWhat ? pszWhat : "";
@@ -109,18 +102,22 @@ void CArchive::SetContext(const char* pszWhat, long long nIndex, const char* psz
     m_nContextOffset = static_cast<long long>(GetPosition());
 }
 
-const CString& CArchive::GetContext() const
+CString CArchive::GetContext() const
 {
-    if (m_pszContextWhat) {
-        std::string s = m_pszContextWhat;
-        if (m_nContextIndex >= 0)
-            s += " " + std::to_string(m_nContextIndex);
-        if (m_pszContextPart)
-            s += std::string(" ") + m_pszContextPart;
-        m_strContext = CString(std::move(s));
-        m_pszContextWhat = nullptr;
-    }
-    return m_strContext;
+    std::string s = m_pszContextWhat;
+    if (m_nContextIndex >= 0)
+        s += " " + std::to_string(m_nContextIndex);
+    if (m_pszContextPart)
+        s += std::string(" ") + m_pszContextPart;
+    return CString(std::move(s));
+}
+
+void CArchive::Report(ArchiveItem::Kind kind, std::size_t nStart, std::uint64_t nValue, bool bWide,
+                      const CString* pText) const
+{
+    if (m_pObserver)
+        m_pObserver->OnArchiveItem({kind, nStart, m_nPos - nStart, nValue, bWide, pText, m_pszContextWhat,
+                                    m_nContextIndex, m_pszContextPart});
 }
 
 long long CArchive::ContextOffset() const
@@ -152,10 +149,12 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
 {
     if (!IsLoading())
         throw CArchiveException(CArchiveException::writeOnly, m_strFileName);
+    const std::size_t nStart = m_nPos;
     std::size_t n = std::min<std::size_t>(nMax, BytesLeft());
     if (n)
         std::memcpy(lpBuf, m_pData + m_nPos, n);
     m_nPos += n;
+    Report(ArchiveItem::raw, nStart, nMax);
     return static_cast<UINT>(n);
 }
 
@@ -203,11 +202,14 @@ CArchive& CArchive::operator>>(LONG& l) { l = static_cast<LONG>(static_cast<DWOR
 
 std::uint64_t CArchive::ReadCount()
 {
+    const std::size_t nStart = m_nPos;
     std::uint64_t n = ReadLE(2);
-    if (n != 0xFFFF)
-        return n;
-    n = ReadLE(4);
-    return n != 0xFFFFFFFF ? n : ReadLE(8);
+    if (n == 0xFFFF)
+        n = ReadLE(4);
+    if (n == 0xFFFFFFFF)
+        n = ReadLE(8);
+    Report(ArchiveItem::count, nStart, n);
+    return n;
 }
 
 void CArchive::WriteCount(std::uint64_t nCount)
@@ -227,22 +229,24 @@ void CArchive::WriteCount(std::uint64_t nCount)
 // if FFFFFFFF a QWORD. FF FE FF marks a wide string and starts the prefix over once.
 std::uint64_t CArchive::ReadStringLength(bool& bWide)
 {
+    const std::size_t nStart = m_nPos;
     bWide = false;
     std::uint64_t n = ReadLE(1);
-    if (n < 0xFF)
-        return n;
-    n = ReadLE(2);
-    if (n == 0xFFFE) {
-        bWide = true;
-        n = ReadLE(1);
-        if (n < 0xFF)
-            return n;
+    if (n == 0xFF) {
         n = ReadLE(2);
+        if (n == 0xFFFE) {
+            bWide = true;
+            n = ReadLE(1);
+            if (n == 0xFF)
+                n = ReadLE(2);
+        }
     }
-    if (n < 0xFFFF)
-        return n;
-    n = ReadLE(4);
-    return n < 0xFFFFFFFF ? n : ReadLE(8);
+    if (n == 0xFFFF)
+        n = ReadLE(4);
+    if (n == 0xFFFFFFFF)
+        n = ReadLE(8);
+    Report(ArchiveItem::stringLength, nStart, n, bWide);
+    return n;
 }
 
 void CArchive::WriteStringLength(std::size_t nLength)
@@ -275,14 +279,16 @@ CArchive& operator>>(CArchive& ar, CString& s)
     if (nLength > (bWide ? nLeft / 2 : nLeft))
         ar.ThrowEndOfFile();
     std::size_t nBytes = static_cast<std::size_t>(bWide ? nLength * 2 : nLength);
+    const std::size_t nStart = ar.GetPosition();
     const BYTE* p = ar.Take(nBytes);
     if (!bWide) {
         s.Str().assign(reinterpret_cast<const char*>(p), nBytes);
-        return ar;
+    } else {
+        std::u16string units(static_cast<std::size_t>(nLength), u'\0');
+        for (std::size_t i = 0; i < units.size(); ++i)
+            units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
+        s = CString(Utf16ToAnsi(units, SystemAnsiCodePage()));
     }
-    std::u16string units(static_cast<std::size_t>(nLength), u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
-    s = CString(Utf16ToAnsi(units, SystemAnsiCodePage()));
+    ar.Report(ArchiveItem::string, nStart, nLength, bWide, &s);
     return ar;
 }

@@ -34,6 +34,29 @@ private:
     std::string m_strMessage;
 };
 
+// One item a loading archive has read: where it starts, how many bytes it took, and
+// what the loader was reading ("entry 12 name": what "entry", index 12, part "name").
+struct ArchiveItem {
+    enum Kind { count, stringLength, string, raw };
+    Kind kind;
+    std::size_t nOffset;
+    std::size_t nLength;
+    std::uint64_t nValue;    // the count or length read; for raw reads, the bytes asked for
+    bool bWide;              // a string length that followed the wide marker
+    const CString* pText;    // the string read, for kind string
+    const char* pszWhat;
+    long long nIndex;        // -1 when the item has no index
+    const char* pszPart;     // null when the item has no part
+};
+
+// Told of every item a loading archive reads, in order; tools use it to show a file's
+// layout exactly as the loader sees it.
+class IArchiveObserver {
+public:
+    virtual ~IArchiveObserver() = default;
+    virtual void OnArchiveItem(const ArchiveItem& item) = 0;
+};
+
 // A serialisation stream. A loading archive reads from bytes held in memory: either
 // the whole of a file read at construction, or a buffer the caller owns. A storing
 // archive collects the bytes in memory; Close writes them to its file, if it has one.
@@ -77,13 +100,13 @@ public:
     std::uint64_t ReadCount();
     void WriteCount(std::uint64_t nCount);
 
-    // What the next failure names as being read, for example "entry 12 name".
-    void SetContext(CString strWhat);
-    // The same without building a string per item: "<pszWhat> <nIndex> <pszPart>", the
+    // What the next failure names as being read: "<pszWhat> <nIndex> <pszPart>", the
     // index left out when negative and the part when null ("entry 12 name"). The
     // pointers must stay valid until the next SetContext; string literals do.
     void SetContext(const char* pszWhat, long long nIndex = -1, const char* pszPart = nullptr);
-    const CString& GetContext() const;
+    CString GetContext() const;
+    // Reports every item read from now on; null stops the reports.
+    void SetObserver(IArchiveObserver* pObserver) { m_pObserver = pObserver; }
     // Bytes not yet read (load) and the offset of the next byte (load or store).
     std::size_t BytesLeft() const { return m_nSize - m_nPos; }
     std::size_t GetPosition() const { return IsLoading() ? m_nPos : m_stored.size(); }
@@ -101,6 +124,10 @@ public:
     // The shortest length prefix for nLength 8-bit characters.
     void WriteStringLength(std::size_t nLength);
 
+    // Tells the observer, if any, of the item that began at nStart and ends here.
+    void Report(ArchiveItem::Kind kind, std::size_t nStart, std::uint64_t nValue, bool bWide = false,
+                const CString* pText = nullptr) const;
+
     // Raises CArchiveException(endOfFile) with the context and the offset where the
     // item named by the context began (the current offset when there is none).
     [[noreturn]] void ThrowEndOfFile() const;
@@ -116,8 +143,8 @@ private:
     int m_nMode;
     CFile* m_pFile = nullptr;
     CString m_strFileName;
-    mutable CString m_strContext;
-    mutable const char* m_pszContextWhat = nullptr;  // set while the context is not yet formatted
+    IArchiveObserver* m_pObserver = nullptr;
+    const char* m_pszContextWhat = "";
     long long m_nContextIndex = -1;
     const char* m_pszContextPart = nullptr;
     long long m_nContextOffset = -1;
