@@ -221,16 +221,7 @@ CCatalogFile::SaveResult CCatalogFile::Save(const CChipCatalog& catalog, const c
 
 std::vector<BYTE> CCatalogFile::StoreToBytes(const CChipCatalog& catalog)
 {
-    // Room for the longest prefixes, so the buffer is allocated once.
-    std::size_t nSize = 6 + 4;
-    const CStringArray& types = catalog.Types();
-    for (int i = 0; i < types.GetSize(); ++i)
-        nSize += 7 + static_cast<std::size_t>(types[i].GetLength());
-    const CChipEntryArray& entries = catalog.Entries();
-    for (int i = 0; i < entries.GetSize(); ++i)
-        nSize += 7 + ChipSettings::Size + static_cast<std::size_t>(entries[i].name.GetLength());
     CArchive ar;
-    ar.ReserveStored(nSize);
     catalog.Store(ar);
     return ar.TakeStoredBytes();
 }

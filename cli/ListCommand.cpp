@@ -91,14 +91,7 @@ void RunList(CliContext& ctx, const ListOptions& options)
     for (int nKind = 0; nKind < 256; ++nKind)
         kindLabels.push_back(KindLabel(static_cast<BYTE>(nKind)));
     std::string out;
-    out.reserve(order.size() * 48);
-    // In list order the entries are visited at random; fetching a few ahead hides most
-    // of the memory latency on large catalogues.
-    const std::size_t kAhead = 16;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        if (k + kAhead < order.size())
-            __builtin_prefetch(&entries[order[k + kAhead]]);
-        const int i = order[k];
+    for (int i : order) {
         if (Wanted(options, strPattern, entries[i], ctx.cp))
             AppendLine(out, i, entries[i], kindLabels, ctx.cp);
     }

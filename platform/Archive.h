@@ -114,7 +114,6 @@ public:
     const std::vector<BYTE>& GetStoredBytes() const { return m_stored; }
     std::vector<BYTE> TakeStoredBytes() { return std::move(m_stored); }
     // Storing: makes room for nBytes in total, so a large store does not regrow.
-    void ReserveStored(std::size_t nBytes) { m_stored.reserve(nBytes); }
 
     // The next nBytes of a loading archive, which it then moves past; raises
     // CArchiveException(endOfFile) when fewer are left.
