@@ -4,6 +4,8 @@
 #include "CatalogFile.h"
 #include "ChipCatalog.h"
 
+#include "support/SettingsBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -51,15 +53,6 @@ inline Bytes StoredString(const CString& s)
 inline void LoadBytes(CChipCatalog& catalog, const Bytes& bytes)
 {
     CCatalogFile::LoadFromBytes(catalog, bytes.data(), bytes.size(), "Progr.ini");
-}
-
-inline ChipSettings SettingsOf(std::initializer_list<int> values)
-{
-    ChipSettings s;
-    int i = 0;
-    for (int v : values)
-        s[i++] = static_cast<BYTE>(v);
-    return s;
 }
 
 inline void AddEntry(CChipCatalog& catalog, const CString& name, const ChipSettings& s)

@@ -4,6 +4,7 @@
 #include "ChipCatalog.h"
 #include "CliApp.h"
 
+#include "support/SettingsBytes.h"
 #include "support/WorkDirFixture.h"
 
 #include <gtest/gtest.h>
@@ -62,15 +63,6 @@ protected:
     static void Save(const CChipCatalog& catalog, const std::string& strPath = "Progr.ini")
     {
         ASSERT_TRUE(CCatalogFile::Save(catalog, strPath.c_str()).Ok());
-    }
-
-    static ChipSettings Settings(std::initializer_list<int> values)
-    {
-        ChipSettings s;
-        int i = 0;
-        for (int v : values)
-            s[i++] = static_cast<BYTE>(v);
-        return s;
     }
 
     static ChipSettings StoredSettings(int nIndex, const std::string& strPath = "Progr.ini")

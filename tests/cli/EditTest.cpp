@@ -20,9 +20,9 @@ TEST_F(EditTest, AddStoresWhatTheFormStoresWithItsDefaults)
     ASSERT_EQ(Run({"add", "24C02", "--type", "0"}).nExit, 0);
     for (int nType = 1; nType <= 3; ++nType)
         ASSERT_EQ(Run({"add", "93C" + std::to_string(nType), "--type", std::to_string(nType)}).nExit, 0);
-    EXPECT_EQ(StoredSettings(0), Settings({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
+    EXPECT_EQ(StoredSettings(0), SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
     for (int nKind = 1; nKind <= 3; ++nKind)
-        EXPECT_EQ(StoredSettings(nKind), Settings({0x80, 0x80, 0, 6, 2, 8, 4, 1, 0, 8, 8, nKind}));
+        EXPECT_EQ(StoredSettings(nKind), SettingsOf({0x80, 0x80, 0, 6, 2, 8, 4, 1, 0, 8, 8, nKind}));
 }
 
 TEST_F(EditTest, AddThenShowAgreesWithTheForm)
@@ -71,17 +71,17 @@ TEST_F(EditTest, ValuesOutsideTheFormsRangesOrFamilyAreRefused)
 TEST_F(EditTest, EditIsTheFormsOkAndRecomputesDerivedBytes)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "odd", Settings({0x80, 0x80, 0, 0x11, 0x03, 0x10, 0x40, 8, 0xA7, 5, 0, 0}));
-    AddEntry(catalog, "mw", Settings({0x80, 0x80, 0, 0, 2, 8, 4, 1, 0, 8, 8, 3}));
-    AddEntry(catalog, "other", Settings({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9}));
+    AddEntry(catalog, "odd", SettingsOf({0x80, 0x80, 0, 0x11, 0x03, 0x10, 0x40, 8, 0xA7, 5, 0, 0}));
+    AddEntry(catalog, "mw", SettingsOf({0x80, 0x80, 0, 0, 2, 8, 4, 1, 0, 8, 8, 3}));
+    AddEntry(catalog, "other", SettingsOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9}));
     Save(catalog);
     ASSERT_EQ(Run({"edit", "odd"}).nExit, 0);
     // The multi-bit CLK mask opens as pin 0; everything derived is rebuilt.
-    EXPECT_EQ(StoredSettings(0), Settings({0x80, 0x80, 0, 1, 0, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
+    EXPECT_EQ(StoredSettings(0), SettingsOf({0x80, 0x80, 0, 1, 0, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
 
     ExpectRefused({"edit", "mw"}, "outside 1..16");
     ASSERT_EQ(Run({"edit", "mw", "--bits-address", "8", "--name", "93C86"}).nExit, 0);
-    EXPECT_EQ(StoredSettings(1), Settings({0x80, 0x80, 0, 8, 2, 8, 4, 1, 0, 8, 8, 3}));
+    EXPECT_EQ(StoredSettings(1), SettingsOf({0x80, 0x80, 0, 8, 2, 8, 4, 1, 0, 8, 8, 3}));
     ExpectRefused({"edit", "other"}, "which no form opens");
     ExpectRefused({"edit", "missing"}, "no chip named \"missing\"");
     ExpectRefused({"edit", "#3"}, "no chip #3 (the file has 3)");
@@ -90,9 +90,9 @@ TEST_F(EditTest, EditIsTheFormsOkAndRecomputesDerivedBytes)
 TEST_F(EditTest, RemoveTakesTheFirstOfThatNameOrTheIndexGiven)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "dup", Settings({1}));
-    AddEntry(catalog, "b", Settings({2}));
-    AddEntry(catalog, "dup", Settings({3}));
+    AddEntry(catalog, "dup", SettingsOf({1}));
+    AddEntry(catalog, "b", SettingsOf({2}));
+    AddEntry(catalog, "dup", SettingsOf({3}));
     Save(catalog);
     ASSERT_EQ(Run({"rm", "dup"}).nExit, 0);
     EXPECT_EQ(StoredSettings(0)[0], 2);

@@ -78,7 +78,7 @@ TEST_F(ReadCommandsTest, ShowDecodesAndNotesWhatTheFormWouldChange)
 {
     CChipCatalog catalog;
     AddEntry(catalog, "24C02", kI2C);
-    AddEntry(catalog, "odd", Settings({0x80, 0, 1, 0x11, 0x30, 0x10, 0x10, 8, 0xA0, 0, 0x10, 5}));
+    AddEntry(catalog, "odd", SettingsOf({0x80, 0, 1, 0x11, 0x30, 0x10, 0x10, 8, 0xA0, 0, 0x10, 5}));
     Save(catalog);
     CliResult r = Run({"show", "#1"});
     ASSERT_EQ(r.nExit, 0);
@@ -128,7 +128,7 @@ TEST_F(ReadCommandsTest, DiffNamesAddedRemovedAndChangedFields)
     AddEntry(a, "gone", kI2C);
     AddEntry(b, "same", kI2C);
     AddEntry(b, "dup", kI2C);
-    AddEntry(b, "dup", Settings({0x81, 0x00, 0x01, 0x11, 0x20, 0x10, 0x10, 8, 0xA1, 0, 0x10, 0}));
+    AddEntry(b, "dup", SettingsOf({0x81, 0x00, 0x01, 0x11, 0x20, 0x10, 0x10, 8, 0xA1, 0, 0x10, 0}));
     AddEntry(b, "new", kMicrowire);
     Save(a, "a.ini");
     Save(b, "b.ini");

@@ -100,7 +100,7 @@ TEST_F(RoundTripTest, NamesThePageCannotCarryGoAsHex)
 {
     CChipCatalog catalog;
     catalog.AddTypeName("\xC0\xE1");  // Cyrillic in 1251, Latin letters in 1252
-    AddEntry(catalog, "ok\x81", Settings({1}));
+    AddEntry(catalog, "ok\x81", SettingsOf({1}));
     Save(catalog);
     CliResult r = Run({"--codepage", "1252", "export"});
     EXPECT_NE(r.strOut.find("\"name\": \"\xC3\x80\xC3\xA1\""), std::string::npos) << r.strOut;
@@ -144,13 +144,13 @@ TEST_F(RoundTripTest, ImportAcceptsValuesWhoseKeysATookSorted)
                                 R"("address_format":1}}],"format":"orvane-catalogue","types":["I2C"],"version":1})";
     CliResult r = Run({"import", "in.json"});
     ASSERT_EQ(r.nExit, 0) << r.strErr;
-    EXPECT_EQ(StoredSettings(0), Settings({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
+    EXPECT_EQ(StoredSettings(0), SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
 }
 
 TEST_F(RoundTripTest, ImportReplacesAnExistingFileOnlyWhenForced)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "keep", Settings({1, 2, 3}));
+    AddEntry(catalog, "keep", SettingsOf({1, 2, 3}));
     Save(catalog);
     const Bytes before = ReadFile();
     ASSERT_EQ(Run({"export", "-o", "out.json"}).nExit, 0);
@@ -164,7 +164,7 @@ TEST_F(RoundTripTest, ImportReplacesAnExistingFileOnlyWhenForced)
 TEST_F(RoundTripTest, CsvQuotesNamesThatNeedIt)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "a,\"b\"\nc", Settings({0x85, 0, 1}));
+    AddEntry(catalog, "a,\"b\"\nc", SettingsOf({0x85, 0, 1}));
     Save(catalog);
     CliResult r = Run({"export", "--format", "csv"});
     ASSERT_EQ(r.nExit, 0);
@@ -175,7 +175,7 @@ TEST_F(RoundTripTest, CsvQuotesNamesThatNeedIt)
 TEST_F(RoundTripTest, ExportNeverWritesOverTheCatalogue)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "keep", Settings({1, 2, 3}));
+    AddEntry(catalog, "keep", SettingsOf({1, 2, 3}));
     Save(catalog);
     const Bytes before = ReadFile();
     ASSERT_EQ(symlink("Progr.ini", "link.ini"), 0);

@@ -1,22 +1,9 @@
 #include "ChipTypesTestSupport.h"
 
-#include <sstream>
 
 namespace types_test {
 namespace {
 
-// What a form stores for a new chip left at its defaults.
-ChipSettings Hex(const char* pszHex)
-{
-    ChipSettings s;
-    std::istringstream in(pszHex);
-    for (int i = 0; i < ChipSettings::Size; ++i) {
-        unsigned n = 0;
-        in >> std::hex >> n;
-        s[i] = static_cast<BYTE>(n);
-    }
-    return s;
-}
 
 const UINT kFormOfPosition[] = {IDD_SETUP_I2C, IDD_SETUP_MICROWIRE, IDD_SETUP_MICROWIRE, IDD_SETUP_MICROWIRE};
 const char* const kNewChipBytes[] = {
@@ -83,7 +70,7 @@ TEST_F(AddNewEditChipTest, AddNewOpensTheFormOfEachTypePosition)
     EXPECT_EQ(catalog.GetSettings(0), SettingsFor({"24C02", 0, 256}));
     for (int nPos = 0; nPos < 4; ++nPos) {
         EXPECT_EQ(catalog.GetEntryName(nPos + 1), CString("new ") + CString(static_cast<char>('0' + nPos), 1));
-        EXPECT_EQ(catalog.GetSettings(nPos + 1), Hex(kNewChipBytes[nPos])) << nPos;
+        EXPECT_EQ(catalog.GetSettings(nPos + 1), SettingsFromHex(kNewChipBytes[nPos])) << nPos;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "Templates.h"
 
 #include "support/CatalogDirFixture.h"
+#include "support/SettingsBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -32,7 +32,7 @@ TEST_P(PowerPinsTest, StoredPinsOpenInTheirOwnBoxes)
         samples.push_back(static_cast<BYTE>(1 << i));
     std::vector<std::pair<CString, ChipSettings>> entries;
     for (BYTE n : samples) {
-        ChipSettings s = Bytes("00 80 00 06 02 08 04 01 00 08 08 01");
+        ChipSettings s = SettingsFromHex("00 80 00 06 02 08 04 01 00 08 08 01");
         s[ChipSettings::PowerPins] = n;
         entries.push_back({"chip", s});
     }

@@ -50,7 +50,7 @@ TEST_P(SetupFormFailuresTest, UnreadableFileIsReported)
 
 TEST_P(SetupFormFailuresTest, EditOfAnIndexThatNamesNoEntryIsReported)
 {
-    WriteCatalog({{"only", Bytes("80 80 00 01 20 10 10 08 A0 00 10 00")}});
+    WriteCatalog({{"only", SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00")}});
     std::vector<BYTE> before = FileBytes();
     for (int nIndex : {1, -1}) {
         m_backend.ClearMessages();
@@ -72,7 +72,7 @@ TEST_P(SetupFormFailuresTest, EditWithoutAFileIsReportedAndCreatesNone)
 
 TEST_P(SetupFormFailuresTest, FailedSaveKeepsTheFormOpenForAnotherTry)
 {
-    WriteCatalog({{"only", Bytes("80 80 00 01 20 10 10 08 A0 00 10 00")}});
+    WriteCatalog({{"only", SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00")}});
     std::vector<BYTE> before = FileBytes();
     CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long {
         errno = ENOSPC;
@@ -103,7 +103,7 @@ TEST_P(SetupFormFailuresTest, FailedSaveKeepsTheFormOpenForAnotherTry)
 
 TEST_P(SetupFormFailuresTest, FailedSaveThenCancelLeavesTheFile)
 {
-    WriteCatalog({{"only", Bytes("80 80 00 01 20 10 10 08 A0 00 10 00")}});
+    WriteCatalog({{"only", SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00")}});
     std::vector<BYTE> before = FileBytes();
     CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long {
         errno = EIO;

@@ -13,6 +13,7 @@
 #include "Templates.h"
 
 #include "support/CatalogDirFixture.h"
+#include "support/SettingsBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -25,30 +26,6 @@
 #include <vector>
 
 namespace setup_test {
-
-// "80 80 00 ..." as settings bytes.
-inline ChipSettings Bytes(const char* pszHex)
-{
-    ChipSettings s;
-    std::istringstream in(pszHex);
-    for (int i = 0; i < ChipSettings::Size; ++i) {
-        unsigned n = 0;
-        in >> std::hex >> n;
-        s[i] = static_cast<BYTE>(n);
-    }
-    return s;
-}
-
-inline std::string Hex(const ChipSettings& s)
-{
-    std::string str;
-    char buf[4];
-    for (int i = 0; i < ChipSettings::Size; ++i) {
-        std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", s[i]);
-        str += buf;
-    }
-    return str;
-}
 
 // The value of an eight-digit pattern text.
 inline int PatternValue(const CString& str)
