@@ -55,7 +55,7 @@ BYTE CChipCatalog::GetWriteBufferOrCsMask(int nIndex) const
 
 int CChipCatalog::GetLength(int nIndex) const
 {
-    return GetByte(nIndex, ChipSettings::LengthLow) + 256 * GetByte(nIndex, ChipSettings::LengthHigh);
+    return IsValidEntry(nIndex) ? m_entries[nIndex].settings.GetLength() : 0;
 }
 
 ChipSettings CChipCatalog::GetSettings(int nIndex) const

@@ -14,6 +14,15 @@ struct ChipSettings {
     };
     std::array<BYTE, Size> bytes{};
 
+    // The 16-bit length in bytes 1 (low) and 2 (high). A form stores the low byte of
+    // the value entered and the low byte of that value divided by 256.
+    int GetLength() const { return bytes[LengthLow] + 256 * bytes[LengthHigh]; }
+    void SetLength(int nLength)
+    {
+        bytes[LengthLow] = static_cast<BYTE>(nLength & 0xFF);
+        bytes[LengthHigh] = static_cast<BYTE>((nLength / 256) & 0xFF);
+    }
+
     BYTE& operator[](int n) { return bytes[static_cast<std::size_t>(n)]; }
     BYTE operator[](int n) const { return bytes[static_cast<std::size_t>(n)]; }
     const BYTE* data() const { return bytes.data(); }

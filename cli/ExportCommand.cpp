@@ -40,7 +40,7 @@ std::string CatalogCsv(const CChipCatalog& catalog, CodePage cp)
             AnsiRoundTrips(strName, cp) ? "" : HexEncode(strName),
             std::to_string(nKind),
             FamilyName(FamilyOfKind(nKind)),
-            std::to_string(s[ChipSettings::LengthLow] + 256 * s[ChipSettings::LengthHigh]),
+            std::to_string(s.GetLength()),
             PinListText(s[ChipSettings::PowerPins]),
             HexEncode(std::string(s.bytes.begin(), s.bytes.end()), true),
         };

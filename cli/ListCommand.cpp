@@ -16,11 +16,6 @@ bool Wanted(const ListOptions& options, const std::string& strPattern, const Chi
     return strPattern.empty() || MatchNamePattern(strPattern, entry.name.Str(), cp);
 }
 
-int EntryLength(const ChipSettings& s)
-{
-    return s[ChipSettings::LengthLow] + 256 * s[ChipSettings::LengthHigh];
-}
-
 // Appends text padded on the right (bLeft) or the left to nWidth.
 void AppendPadded(std::string& out, const std::string& strText, std::size_t nWidth, bool bLeft)
 {
@@ -41,7 +36,7 @@ void AppendLine(std::string& out, int nIndex, const ChipEntry& entry, const std:
     out += ' ';
     AppendPadded(out, kindLabels[entry.settings[ChipSettings::Kind]], 12, true);
     out += ' ';
-    AppendPadded(out, std::to_string(EntryLength(entry.settings)), 6, false);
+    AppendPadded(out, std::to_string(entry.settings.GetLength()), 6, false);
     out += "  ";
     AppendDisplayText(out, entry.name.Str(), cp);
     out += '\n';
@@ -54,7 +49,7 @@ Json EntryJson(int nIndex, const ChipEntry& entry, CodePage cp)
     AddNameJson(item, entry.name.Str(), cp);
     item["kind"] = nKind;
     item["family"] = FamilyName(FamilyOfKind(nKind));
-    item["length"] = EntryLength(entry.settings);
+    item["length"] = entry.settings.GetLength();
     return item;
 }
 

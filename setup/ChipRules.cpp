@@ -2,21 +2,6 @@
 
 #include "PinConversions.h"
 
-namespace {
-
-void SetLength(ChipSettings& s, int nLength)
-{
-    s[ChipSettings::LengthLow] = static_cast<BYTE>(nLength & 0xFF);
-    s[ChipSettings::LengthHigh] = static_cast<BYTE>((nLength / 256) & 0xFF);
-}
-
-int GetLength(const ChipSettings& s)
-{
-    return s[ChipSettings::LengthLow] + 256 * s[ChipSettings::LengthHigh];
-}
-
-}  // namespace
-
 BYTE I2CAddressFormat(int nLength)
 {
     if (nLength < 256)
@@ -34,7 +19,7 @@ ChipSettings BuildI2CSettings(const I2CChipValues& v)
     ChipSettings s;
     BYTE nDataMask = PinToMask(v.nPinData);
     s[ChipSettings::PowerPins] = v.nPowerPins;
-    SetLength(s, v.nLength);
+    s.SetLength(v.nLength);
     s[ChipSettings::AddressFormat] = I2CAddressFormat(v.nLength);
     s[ChipSettings::ClkMask] = PinToMask(v.nPinClk);
     s[ChipSettings::DataOutMask] = nDataMask;
@@ -54,7 +39,7 @@ ChipSettings BuildMicrowireSettings(const MicrowireChipValues& v)
     // taken from a pattern refresh that might not have seen the latest pin.
     BYTE nPortMask = PinToMask(v.nPinDataOut);
     s[ChipSettings::PowerPins] = v.nPowerPins;
-    SetLength(s, v.nLength);
+    s.SetLength(v.nLength);
     s[ChipSettings::AddressFormat] = v.nBitsAddress;
     s[ChipSettings::ClkMask] = PinToMask(v.nPinClk);
     s[ChipSettings::DataOutMask] = nPortMask;
@@ -71,7 +56,7 @@ I2CChipValues I2CValuesFromSettings(const ChipSettings& s)
 {
     I2CChipValues v;
     v.nPowerPins = s[ChipSettings::PowerPins];
-    v.nLength = GetLength(s);
+    v.nLength = s.GetLength();
     v.nPinClk = MaskToPin(s[ChipSettings::ClkMask]);
     v.nPinData = MaskToPin(s[ChipSettings::DataOutMask]);
     v.nWriteBuffer = s[ChipSettings::WriteBufferOrCsMask];
@@ -84,7 +69,7 @@ MicrowireChipValues MicrowireValuesFromSettings(const ChipSettings& s)
     BYTE nKind = s[ChipSettings::Kind];
     v.nVariant = (nKind >= 1 && nKind <= 3) ? nKind - 1 : 0;
     v.nPowerPins = s[ChipSettings::PowerPins];
-    v.nLength = GetLength(s);
+    v.nLength = s.GetLength();
     v.nBitsAddress = s[ChipSettings::AddressFormat];
     v.nPinClk = MaskToPin(s[ChipSettings::ClkMask]);
     v.nPinDataOut = MaskToPin(s[ChipSettings::DataOutMask]);

@@ -5,8 +5,13 @@
 // What each setup form holds in its boxes, and the twelve settings bytes it stores on OK.
 // The forms, the starter catalogue and the command-line tool all build bytes here.
 
-// Both forms refuse a length the 16-bit Length field cannot hold.
+// The ranges the forms accept. Both refuse a length the 16-bit Length field cannot
+// hold; a pin is 1 to 8, or 0 for none.
 constexpr int kMaxChipLength = 65535;
+constexpr int kMaxPin = 8;
+constexpr int kMaxWriteBuffer = 255;
+constexpr int kMinBitsAddress = 1;
+constexpr int kMaxBitsAddress = 16;
 
 struct I2CChipValues {
     BYTE nPowerPins = 0x80;

@@ -21,7 +21,7 @@ void CI2CSetupDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Pin(pDX, IDC_PIN_CLK, m_nPinClk);
     DDX_Pin(pDX, IDC_PIN_DATA, m_nPinData);
     DDX_Text(pDX, IDC_WRITE_BUFFER, m_nWriteBuffer);
-    DDV_MinMaxByte(pDX, m_nWriteBuffer, 0, 255);
+    DDV_MinMaxByte(pDX, m_nWriteBuffer, 0, kMaxWriteBuffer);
     DDX_Length(pDX, IDC_LENGTH, m_nLength);
     DDX_Pattern(pDX, IDC_ADDR_I2C, m_strAddrI2C);
     DDX_Pattern(pDX, IDC_PORT_READ, m_strPortRead);

@@ -30,7 +30,7 @@ void CMicrowireSetupDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Pattern(pDX, IDC_PORT_READ, m_strPortRead);
     DDX_Pattern(pDX, IDC_PORT_WRITE, m_strPortWrite);
     DDX_Text(pDX, IDC_BITS_ADDRESS, m_nBitsAddress);
-    DDV_MinMaxByte(pDX, m_nBitsAddress, 1, 16);
+    DDV_MinMaxByte(pDX, m_nBitsAddress, kMinBitsAddress, kMaxBitsAddress);
 }
 
 BOOL CMicrowireSetupDlg::OnInitDialog()

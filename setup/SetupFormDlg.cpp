@@ -51,7 +51,7 @@ void CSetupFormDlg::OnPowerPinClicked()
 void CSetupFormDlg::DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin)
 {
     DDX_Text(pDX, nIDC, nPin);
-    DDV_MinMaxByte(pDX, nPin, 0, 8);
+    DDV_MinMaxByte(pDX, nPin, 0, kMaxPin);
 }
 
 void CSetupFormDlg::DDX_Length(CDataExchange* pDX, int nIDC, int& nLength)
