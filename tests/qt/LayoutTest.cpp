@@ -16,8 +16,9 @@
 namespace {
 class NullSite : public IDialogSite {
 public:
-    BOOL SiteInitDialog() override { return TRUE; }
+    void SiteInitDialog() override {}
     void SiteCommand(int, int) override {}
+    void SiteKey(DialogKey) override {}
 };
 
 class LayoutTest : public QtDialogTest {
