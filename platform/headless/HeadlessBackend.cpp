@@ -1,5 +1,7 @@
 #include "HeadlessBackend.h"
 
+#include "MessageBoxButtons.h"
+
 CHeadlessBackend::CHeadlessBackend() : m_pPrevious(AfxGetBackend())
 {
     AfxSetBackend(this);
@@ -17,7 +19,12 @@ void CHeadlessBackend::ExpectDialog(UINT nTemplateID, Script script)
 
 void CHeadlessBackend::AnswerMessageBox(int nAnswer)
 {
-    m_answers.push_back(nAnswer);
+    ActOnMessageBox(MB_YESNO, {}, nAnswer);
+}
+
+void CHeadlessBackend::ActOnMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick)
+{
+    m_answers.push_back({nButtons, std::move(keys), nClick});
 }
 
 std::vector<CString> CHeadlessBackend::MessageTexts() const
@@ -49,16 +56,29 @@ std::unique_ptr<IDialogWindow> CHeadlessBackend::CreateDialogWindow(const Dialog
 
 int CHeadlessBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
 {
-    int nAnswer = IDOK;
-    if ((nType & 0xF) == MB_YESNO) {
-        if (m_answers.empty()) {
-            Fail("question not answered: " + strText);
-            nAnswer = IDNO;
-        } else {
-            nAnswer = m_answers.front();
-            m_answers.pop_front();
-        }
-    }
+    const int nAnswer = AnswerFromScript(nType, strText);
     m_messages.push_back({strText, strCaption, nType, nAnswer});
     return nAnswer;
+}
+
+int CHeadlessBackend::AnswerFromScript(UINT nType, const CString& strText)
+{
+    const MessageBoxButtons buttons = MessageBoxButtons::ForType(nType);
+    const UINT nButtons = nType & 0xF;
+    if (m_answers.empty() || m_answers.front().nButtons != nButtons) {
+        if (nButtons == MB_OK)
+            return IDOK;
+        Fail("question not answered: " + strText);
+        return IDNO;
+    }
+    const BoxActions actions = std::move(m_answers.front());
+    m_answers.pop_front();
+    for (DialogKey key : actions.keys)
+        if (const int nAnswer = buttons.AnswerForKey(key))
+            return nAnswer;
+    for (int nAnswer : buttons.answers)
+        if (nAnswer == actions.nClick)
+            return nAnswer;
+    Fail("message box left open: " + strText);
+    return buttons.nEscape ? buttons.nEscape : IDNO;
 }

@@ -28,6 +28,10 @@ public:
     void ExpectDialog(UINT nTemplateID, Script script);
     // Answers for the next yes/no questions, in order. An OK box needs no answer.
     void AnswerMessageBox(int nAnswer);
+    // The next box with these buttons (MB_OK or MB_YESNO) gets these keys in order and,
+    // if it is still open after them, a click on nClick. A box no action ends is a
+    // script failure.
+    void ActOnMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick = 0);
 
     const std::vector<MessageRecord>& Messages() const { return m_messages; }
     std::vector<CString> MessageTexts() const;
@@ -50,7 +54,14 @@ private:
 
     IWindowBackend* m_pPrevious;
     std::deque<std::pair<UINT, Script>> m_scripts;
-    std::deque<int> m_answers;
+    struct BoxActions {
+        UINT nButtons;
+        std::vector<DialogKey> keys;
+        int nClick;
+    };
+    int AnswerFromScript(UINT nType, const CString& strText);
+
+    std::deque<BoxActions> m_answers;
     std::vector<MessageRecord> m_messages;
     std::vector<CString> m_failures;
     std::vector<UINT> m_opened;

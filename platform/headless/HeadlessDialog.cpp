@@ -1,5 +1,6 @@
 #include "HeadlessDialog.h"
 
+#include "DialogManager.h"
 #include "HeadlessBackend.h"
 
 CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site)
@@ -18,8 +19,7 @@ CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate
 int CHeadlessDialog::RunModal()
 {
     m_backend.m_opened.push_back(m_tmpl.nID);
-    if (m_site.SiteInitDialog())
-        FocusFirstTabStop();
+    m_site.SiteInitDialog();
     if (m_bEnded)
         return m_nResult;
     CHeadlessBackend::Script script;
@@ -75,17 +75,6 @@ CHeadlessDialog::Control* CHeadlessDialog::FindForUser(int nID, const char* pszA
     return pCtl->bEnabled ? pCtl : nullptr;
 }
 
-void CHeadlessDialog::FocusFirstTabStop()
-{
-    for (const ControlTemplate& c : m_tmpl.controls) {
-        const Control* pCtl = Find(c.nID);
-        if ((c.dwStyle & WS_TABSTOP) && pCtl && pCtl->bEnabled) {
-            SetFocusTo(c.nID);
-            return;
-        }
-    }
-}
-
 void CHeadlessDialog::Click(int nID)
 {
     Control* pCtl = FindForUser(nID, "click");
@@ -123,35 +112,34 @@ void CHeadlessDialog::DoubleClickRow(int nID, int nRow)
         m_site.SiteCommand(nID, LBN_DBLCLK);
 }
 
-void CHeadlessDialog::PressEnter()
+void CHeadlessDialog::TypeKeys(int nID, const CString& strKeys)
 {
-    const Control* pFocus = Find(m_nFocus);
-    if (pFocus && pFocus->bEnabled &&
-        (pFocus->pTmpl->kind == ControlKind::PushButton || pFocus->pTmpl->kind == ControlKind::DefPushButton)) {
-        m_site.SiteCommand(m_nFocus, BN_CLICKED);
+    Control* pCtl = FindForUser(nID, "type keys");
+    if (!pCtl)
         return;
+    m_nFocus = nID;
+    pCtl->selection = {pCtl->strText.GetLength(), pCtl->strText.GetLength()};
+    for (const char ch : strKeys.Str()) {
+        if (m_bEnded || !CDialogManager::EditTakesChar(pCtl->pTmpl->dwStyle, static_cast<unsigned char>(ch)))
+            continue;
+        // A key replaces the selection and leaves the caret after itself.
+        const auto [nStart, nEnd] = pCtl->selection;
+        std::string text = pCtl->strText.Str();
+        text.replace(static_cast<std::size_t>(nStart), static_cast<std::size_t>(nEnd - nStart), 1, ch);
+        SetText(nID, CString(text));
+        pCtl->selection = {nStart + 1, nStart + 1};
     }
-    for (const auto& [nID, ctl] : m_controls) {
-        if (ctl.pTmpl->kind == ControlKind::DefPushButton) {
-            if (ctl.bEnabled)
-                m_site.SiteCommand(nID, BN_CLICKED);
-            return;
-        }
-    }
-    m_site.SiteCommand(IDOK, BN_CLICKED);
 }
 
-void CHeadlessDialog::PressEscape() { m_site.SiteCommand(IDCANCEL, BN_CLICKED); }
-
-void CHeadlessDialog::CloseBox() { m_site.SiteCommand(IDCANCEL, BN_CLICKED); }
-
-void CHeadlessDialog::PressF1() { m_site.SiteCommand(static_cast<int>(ID_HELP), BN_CLICKED); }
+void CHeadlessDialog::Press(DialogKey key) { m_site.SiteKey(key); }
 
 void CHeadlessDialog::SetFocusTo(int nID)
 {
     if (Find(nID))
         m_nFocus = nID;
 }
+
+int CHeadlessDialog::GetFocus() const { return m_nFocus; }
 
 std::vector<CString> CHeadlessDialog::Rows(int nID) const
 {
@@ -231,7 +219,7 @@ void CHeadlessDialog::ListInsertString(int nID, int nIndex, const CString& strTe
 {
     Control* pCtl = Find(nID);
     if (!pCtl || nIndex < 0 || nIndex > static_cast<int>(pCtl->rows.size()))
-        return;
+        return;  // the framework never asks for a place outside the list
     pCtl->rows.insert(pCtl->rows.begin() + nIndex, strText);
     if (pCtl->nCurSel >= nIndex)
         ++pCtl->nCurSel;

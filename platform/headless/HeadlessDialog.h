@@ -17,13 +17,21 @@ public:
     // one is recorded as a script failure).
     void Click(int nID);  // a push button, or a check box (which toggles first)
     void Type(int nID, const CString& strText);  // replaces the text, EN_CHANGE if it differs
+    // Clicks at the end of an edit box's text and types there, key by key; a key the box
+    // refuses (a letter in a digits-only box) is dropped.
+    void TypeKeys(int nID, const CString& strKeys);
     void SelectRow(int nID, int nRow);  // LBN_SELCHANGE
     void DoubleClickRow(int nID, int nRow);
-    void PressEnter();  // the focused push button, else the default button, else IDOK
-    void PressEscape();
-    void CloseBox();
-    void PressF1();
+    // A key, or the close box; the framework decides what it does.
+    void Press(DialogKey key);
+    void PressEnter() { Press(DialogKey::Enter); }
+    void PressEscape() { Press(DialogKey::Escape); }
+    void PressTab() { Press(DialogKey::Tab); }
+    void PressShiftTab() { Press(DialogKey::ShiftTab); }
+    void CloseBox() { Press(DialogKey::CloseBox); }
+    void PressF1() { Press(DialogKey::Help); }
     void SetFocusTo(int nID) override;
+    int GetFocus() const override;
 
     // What the window shows.
     UINT TemplateID() const { return m_tmpl.nID; }
@@ -73,7 +81,6 @@ private:
     Control* Find(int nID);
     const Control* Find(int nID) const;
     Control* FindForUser(int nID, const char* pszAction);
-    void FocusFirstTabStop();
 
     CHeadlessBackend& m_backend;
     const DialogTemplate& m_tmpl;

@@ -16,7 +16,12 @@ CDialogUnits CDialogUnits::FromFont(const QFont& font)
 {
     QFontMetrics metrics(font);
     int nWidth = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return CDialogUnits((nWidth / 26 + 1) / 2, metrics.height());
+    return FromMetrics(nWidth, metrics.height());
+}
+
+CDialogUnits CDialogUnits::FromMetrics(int nLettersWidth, int nLineHeight)
+{
+    return CDialogUnits((nLettersWidth / 26 + 1) / 2, nLineHeight);
 }
 
 int CDialogUnits::ToPixelsX(int x) const { return MulDiv(x, m_nBaseX, 4); }

@@ -10,6 +10,8 @@ public:
     CDialogUnits(int nBaseX, int nBaseY) : m_nBaseX(nBaseX), m_nBaseY(nBaseY) {}
     // Base X is the rounded average width of the 52 Latin letters, base Y the line height.
     static CDialogUnits FromFont(const QFont& font);
+    // The same from the width of "A..Za..z" and the line height, in pixels.
+    static CDialogUnits FromMetrics(int nLettersWidth, int nLineHeight);
 
     int BaseX() const { return m_nBaseX; }
     int BaseY() const { return m_nBaseY; }

@@ -2,6 +2,7 @@
 
 #include "DisplayProbe.h"
 #include "QtDialogWindow.h"
+#include "QtMessageBox.h"
 #include "QtText.h"
 #include "WinApp.h"
 
@@ -67,15 +68,9 @@ std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTempla
 
 int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
 {
-    const bool bYesNo = (nType & 0x0F) == MB_YESNO;
-    QMessageBox box(MessageIcon(nType), AnsiToQString(strCaption), AnsiToQString(strText),
-                    bYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeModalWidget());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(bYesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    const int nAnswer = box.exec();
-    if (!bYesNo)
-        return IDOK;
-    return nAnswer == QMessageBox::Yes ? IDYES : IDNO;
+    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption), AnsiToQString(strText),
+                      MessageIcon(nType), QApplication::activeModalWidget());
+    return box.Ask();
 }
 
 int RunQtApplication(int argc, char** argv)

@@ -71,7 +71,7 @@ QWidget* CQtControlBuilder::CreateEdit(const ControlTemplate& ct) const
     // rejects one that is too long.
     const bool bDigitsOnly = (ct.dwStyle & ES_NUMBER) != 0;
     const bool bLimitToWidth = !(ct.dwStyle & ES_AUTOHSCROLL) && !bDigitsOnly;
-    pEdit->setValidator(new CQtEditValidator(pEdit, bDigitsOnly, bLimitToWidth));
+    pEdit->setValidator(new CQtEditValidator(pEdit, ct.dwStyle, bLimitToWidth));
     return pEdit;
 }
 

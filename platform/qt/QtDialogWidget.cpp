@@ -6,9 +6,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-CQtDialogWidget::CQtDialogWidget(QWidget* pParent, std::function<void(int)> onCommand,
-                                 std::function<void()> onEnter)
-    : QDialog(pParent), m_onCommand(std::move(onCommand)), m_onEnter(std::move(onEnter))
+CQtDialogWidget::CQtDialogWidget(QWidget* pParent, std::function<void(DialogKey)> onKey)
+    : QDialog(pParent), m_onKey(std::move(onKey))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -25,13 +24,13 @@ void CQtDialogWidget::keyPressEvent(QKeyEvent* pEvent)
     switch (pEvent->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_onEnter();
+        m_onKey(DialogKey::Enter);
         break;
     case Qt::Key_Escape:
-        m_onCommand(IDCANCEL);
+        m_onKey(DialogKey::Escape);
         break;
     case Qt::Key_F1:
-        m_onCommand(static_cast<int>(ID_HELP));
+        m_onKey(DialogKey::Help);
         break;
     default:
         QDialog::keyPressEvent(pEvent);
@@ -45,10 +44,16 @@ void CQtDialogWidget::closeEvent(QCloseEvent* pEvent)
     // The dialog object decides whether the window ends; hiding it here would leave the
     // framework's modal state behind.
     pEvent->ignore();
-    m_onCommand(IDCANCEL);
+    m_onKey(DialogKey::CloseBox);
 }
 
-void CQtDialogWidget::reject() { m_onCommand(IDCANCEL); }
+void CQtDialogWidget::reject() { m_onKey(DialogKey::Escape); }
+
+bool CQtDialogWidget::focusNextPrevChild(bool bNext)
+{
+    m_onKey(bNext ? DialogKey::Tab : DialogKey::ShiftTab);
+    return true;
+}
 
 void CQtDialogWidget::paintEvent(QPaintEvent* pEvent)
 {

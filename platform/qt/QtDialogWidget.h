@@ -4,13 +4,14 @@
 
 #include <functional>
 
-// The top-level window of one dialog. It never closes itself: Enter, Esc, F1 and the
-// close box become commands for the dialog object, which ends the window through
-// EndModal as the framework does.
+enum class DialogKey;
+
+// The top-level window of one dialog. It never closes itself and never moves the focus
+// by itself: Enter, Esc, F1, Tab, Shift+Tab and the close box are reported to onKey, and
+// the framework decides what they do.
 class CQtDialogWidget : public QDialog {
 public:
-    // onCommand receives IDCANCEL and ID_HELP; onEnter decides what Enter means.
-    CQtDialogWidget(QWidget* pParent, std::function<void(int)> onCommand, std::function<void()> onEnter);
+    CQtDialogWidget(QWidget* pParent, std::function<void(DialogKey)> onKey);
 
     // fn runs once, from the event loop, right after the window is first painted.
     void CallAfterFirstPaint(std::function<void()> fn) { m_afterFirstPaint = std::move(fn); }
@@ -21,9 +22,10 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
+    // Tab and Shift+Tab from any control of the window end up here.
+    bool focusNextPrevChild(bool bNext) override;
 
 private:
-    std::function<void(int)> m_onCommand;
-    std::function<void()> m_onEnter;
+    std::function<void(DialogKey)> m_onKey;
     std::function<void()> m_afterFirstPaint;
 };

@@ -6,6 +6,7 @@
 #include "QtEditValidator.h"
 #include "QtIcon.h"
 #include "QtText.h"
+#include "ScopedCount.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,8 +26,6 @@ QFont DialogFont(const DialogTemplate& tmpl)
     return font;
 }
 
-bool IsPushButton(ControlKind kind) { return kind == ControlKind::PushButton || kind == ControlKind::DefPushButton; }
-
 QString ShownText(const QWidget* pWidget)
 {
     if (auto* pEdit = qobject_cast<const QLineEdit*>(pWidget))
@@ -44,8 +43,7 @@ QString ShownText(const QWidget* pWidget)
 CQtDialogWindow::CQtDialogWindow(CQtBackend& backend, const DialogTemplate& tmpl, IDialogSite& site, QWidget* pParent)
     : m_backend(backend), m_tmpl(tmpl), m_site(site), m_units(CDialogUnits::FromFont(DialogFont(tmpl)))
 {
-    m_pDialog = new CQtDialogWidget(
-        pParent, [this](int nID) { Notify(nID, BN_CLICKED); }, [this] { OnEnter(); });
+    m_pDialog = new CQtDialogWidget(pParent, [this](DialogKey key) { Deliver([&] { m_site.SiteKey(key); }); });
     m_pDialog->setFont(DialogFont(tmpl));
     m_pDialog->setWindowTitle(AnsiToQString(tmpl.pszCaption ? tmpl.pszCaption : ""));
     m_pDialog->setFixedSize(m_units.ToPixelsX(tmpl.cx), m_units.ToPixelsY(tmpl.cy));
@@ -89,15 +87,8 @@ void CQtDialogWindow::BuildControls()
     // never covers the boxes listed before it.
     for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
         it->pWidget->raise();
-    QWidget* pPrevious = nullptr;
-    for (Control& ctl : m_controls) {
+    for (Control& ctl : m_controls)
         Connect(ctl);
-        if (!(ctl.pTmpl->dwStyle & WS_TABSTOP))
-            continue;
-        if (pPrevious)
-            QWidget::setTabOrder(pPrevious, ctl.pWidget);
-        pPrevious = ctl.pWidget;
-    }
 }
 
 void CQtDialogWindow::Connect(Control& ctl)
@@ -120,12 +111,17 @@ void CQtDialogWindow::Connect(Control& ctl)
 
 void CQtDialogWindow::Notify(int nID, int nCode)
 {
+    Deliver([&] { m_site.SiteCommand(nID, nCode); });
+}
+
+template <class F> void CQtDialogWindow::Deliver(F&& report)
+{
     if (m_bDestroying)
         return;
     // An exception must not unwind through Qt's event dispatch. It is carried to the
     // end of the modal loop, or of the program's own change that raised it.
     try {
-        m_site.SiteCommand(nID, nCode);
+        report();
     } catch (...) {
         if (!m_pendingException)
             m_pendingException = std::current_exception();
@@ -145,10 +141,8 @@ void CQtDialogWindow::RethrowPending()
 
 int CQtDialogWindow::RunModal()
 {
-    const BOOL bFocusFirst = m_site.SiteInitDialog();
+    m_site.SiteInitDialog();
     RethrowPending();
-    if (bFocusFirst)
-        FocusFirstTabStop();
     if (m_bEnded)
         return m_nResult;
     if (m_backend.TakeExitAfterShow())
@@ -166,37 +160,6 @@ void CQtDialogWindow::EndModal(int nResult)
     m_nResult = nResult;
     if (m_pDialog)
         m_pDialog->done(nResult);
-}
-
-void CQtDialogWindow::FocusFirstTabStop()
-{
-    for (Control& ctl : m_controls) {
-        if (!(ctl.pTmpl->dwStyle & WS_TABSTOP) || !ctl.pWidget->isEnabledTo(m_pDialog))
-            continue;
-        ctl.pWidget->setFocus(Qt::TabFocusReason);
-        if (auto* pEdit = qobject_cast<QLineEdit*>(ctl.pWidget))
-            pEdit->selectAll();
-        return;
-    }
-}
-
-void CQtDialogWindow::OnEnter()
-{
-    QWidget* pFocus = m_pDialog->focusWidget();
-    for (const Control& ctl : m_controls) {
-        if (ctl.pWidget == pFocus && IsPushButton(ctl.pTmpl->kind) && ctl.pWidget->isEnabled()) {
-            Notify(ctl.pTmpl->nID, BN_CLICKED);
-            return;
-        }
-    }
-    for (const Control& ctl : m_controls) {
-        if (ctl.pTmpl->kind == ControlKind::DefPushButton) {
-            if (ctl.pWidget->isEnabled())
-                Notify(ctl.pTmpl->nID, BN_CLICKED);
-            return;
-        }
-    }
-    Notify(IDOK, BN_CLICKED);
 }
 
 CQtDialogWindow::Control* CQtDialogWindow::Find(int nID)
@@ -233,9 +196,10 @@ void CQtDialogWindow::SetText(int nID, const CString& strText)
             return;
         if (auto* pValidator = dynamic_cast<CQtEditValidator*>(const_cast<QValidator*>(pEdit->validator())))
             pValidator->SetBaseline(strShown);
-        ++m_nProgramChange;
-        pEdit->setText(strShown);
-        --m_nProgramChange;
+        {
+            CScopedCount programChange(m_nProgramChange);
+            pEdit->setText(strShown);
+        }
         RethrowPending();
     } else if (auto* pLabel = qobject_cast<QLabel*>(pCtl->pWidget)) {
         pLabel->setText(strShown);
@@ -285,6 +249,15 @@ void CQtDialogWindow::SetFocusTo(int nID)
         pCtl->pWidget->setFocus(Qt::OtherFocusReason);
 }
 
+int CQtDialogWindow::GetFocus() const
+{
+    const QWidget* pFocus = m_pDialog ? m_pDialog->focusWidget() : nullptr;
+    for (const Control& ctl : m_controls)
+        if (pFocus && ctl.pWidget == pFocus)
+            return ctl.pTmpl->nID == -1 ? 0 : ctl.pTmpl->nID;
+    return 0;
+}
+
 void CQtDialogWindow::SelectAllText(int nID)
 {
     if (QLineEdit* pEdit = ControlAs<QLineEdit>(nID))
@@ -307,10 +280,9 @@ void CQtDialogWindow::ListResetContent(int nID)
     QListWidget* pList = ControlAs<QListWidget>(nID);
     if (!pList)
         return;
-    ++m_nProgramChange;
+    CScopedCount programChange(m_nProgramChange);
     pList->clear();
     pCtl->rows.clear();
-    --m_nProgramChange;
 }
 
 void CQtDialogWindow::ListInsertString(int nID, int nIndex, const CString& strText)
@@ -319,12 +291,11 @@ void CQtDialogWindow::ListInsertString(int nID, int nIndex, const CString& strTe
     QListWidget* pList = ControlAs<QListWidget>(nID);
     if (!pList)
         return;
-    const int nCount = static_cast<int>(pCtl->rows.size());
-    const int nAt = nIndex < 0 || nIndex > nCount ? nCount : nIndex;
-    ++m_nProgramChange;
-    pCtl->rows.insert(pCtl->rows.begin() + nAt, strText);
-    pList->insertItem(nAt, AnsiToQString(strText));
-    --m_nProgramChange;
+    if (nIndex < 0 || nIndex > static_cast<int>(pCtl->rows.size()))
+        return;  // the framework never asks for a place outside the list
+    CScopedCount programChange(m_nProgramChange);
+    pCtl->rows.insert(pCtl->rows.begin() + nIndex, strText);
+    pList->insertItem(nIndex, AnsiToQString(strText));
 }
 
 void CQtDialogWindow::ListSetStrings(int nID, std::vector<CString> rows)
@@ -337,11 +308,10 @@ void CQtDialogWindow::ListSetStrings(int nID, std::vector<CString> rows)
     shown.reserve(static_cast<qsizetype>(rows.size()));
     for (const CString& strRow : rows)
         shown.append(AnsiToQString(strRow));
-    ++m_nProgramChange;
+    CScopedCount programChange(m_nProgramChange);
     pList->clear();
     pList->addItems(shown);
     pCtl->rows = std::move(rows);
-    --m_nProgramChange;
 }
 
 int CQtDialogWindow::ListGetCount(int nID) const
@@ -372,12 +342,11 @@ void CQtDialogWindow::ListSetCurSel(int nID, int nIndex)
     QListWidget* pList = ControlAs<QListWidget>(nID);
     if (!pList)
         return;
-    ++m_nProgramChange;
+    CScopedCount programChange(m_nProgramChange);
     if (nIndex < 0 || nIndex >= pList->count()) {
         pList->clearSelection();
     } else {
         pList->setCurrentRow(nIndex, QItemSelectionModel::ClearAndSelect);
         pList->scrollToItem(pList->item(nIndex));
     }
-    --m_nProgramChange;
 }

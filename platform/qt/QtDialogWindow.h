@@ -38,6 +38,7 @@ public:
     void EnableControl(int nID, BOOL bEnable) override;
     BOOL IsControlEnabled(int nID) const override;
     void SetFocusTo(int nID) override;
+    int GetFocus() const override;
     void SelectAllText(int nID) override;
     void SetIcon(HICON hIcon, BOOL bBigIcon) override;
     void ListResetContent(int nID) override;
@@ -64,9 +65,9 @@ private:
     Control* Find(int nID);
     const Control* Find(int nID) const;
     template <class W> W* ControlAs(int nID) const;
-    void FocusFirstTabStop();
-    void OnEnter();
     void Notify(int nID, int nCode);
+    // Runs a report to the dialog object; an exception it throws is kept for later.
+    template <class F> void Deliver(F&& report);
     void RethrowPending();
 
     CQtBackend& m_backend;
@@ -80,8 +81,8 @@ private:
     bool m_bEnded = false;
     bool m_bDestroying = false;
     int m_nResult = IDCANCEL;
-    // Set while the program changes a control, so that list changes it makes are not
-    // reported as the user's.
+    // Counted while the program changes a control (CScopedCount), so that list changes
+    // it makes are not reported as the user's.
     int m_nProgramChange = 0;
     std::exception_ptr m_pendingException;
 };

@@ -1,5 +1,6 @@
 #include "QtEditValidator.h"
 
+#include "DialogManager.h"
 #include "QtText.h"
 
 #include <QFontMetrics>
@@ -11,8 +12,8 @@ namespace {
 constexpr int kLineEditHorizontalMargin = 2;
 }  // namespace
 
-CQtEditValidator::CQtEditValidator(QLineEdit* pEdit, bool bDigitsOnly, bool bLimitToWidth)
-    : QValidator(pEdit), m_pEdit(pEdit), m_bDigitsOnly(bDigitsOnly), m_bLimitToWidth(bLimitToWidth)
+CQtEditValidator::CQtEditValidator(QLineEdit* pEdit, DWORD dwStyle, bool bLimitToWidth)
+    : QValidator(pEdit), m_pEdit(pEdit), m_dwStyle(dwStyle), m_bLimitToWidth(bLimitToWidth)
 {
     QObject::connect(pEdit, &QLineEdit::textChanged, this, [this](const QString& strText) {
         m_strBaseline = strText;
@@ -33,8 +34,7 @@ int CQtEditValidator::CountRefused(const QString& strText) const
 {
     int nRefused = 0;
     for (char32_t cp32 : strText.toUcs4()) {
-        bool bDigit = cp32 >= U'0' && cp32 <= U'9';
-        if ((m_bDigitsOnly && !bDigit) || !IsAnsiRepresentable(cp32))
+        if (!CDialogManager::EditTakesChar(m_dwStyle, cp32) || !IsAnsiRepresentable(cp32))
             ++nRefused;
     }
     return nRefused;

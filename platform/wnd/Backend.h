@@ -15,15 +15,21 @@ constexpr int LBN_DBLCLK = 2;
 // BN_CLICKED of IDOK, IDCANCEL or ID_HELP.
 constexpr UINT ID_HELP = 0xE146;
 
+// The keys a backend reports instead of acting on them; the framework decides what they
+// do (CDialogManager).
+enum class DialogKey { Enter, Escape, Tab, ShiftTab, CloseBox, Help };
+
 // What a backend calls back into: the dialog object that owns the window.
 class IDialogSite {
 public:
     virtual ~IDialogSite() = default;
-    // Controls exist, nothing is shown yet. Runs OnInitDialog; TRUE asks the backend to
-    // put the focus on the first tab stop.
-    virtual BOOL SiteInitDialog() = 0;
+    // Controls exist, nothing is shown yet. Runs OnInitDialog and, when it returns TRUE,
+    // puts the focus on the first tab stop.
+    virtual void SiteInitDialog() = 0;
     // A control notification or a command. The site drops it while data is exchanged.
     virtual void SiteCommand(int nID, int nCode) = 0;
+    // A key the user pressed in the dialog, or its close box.
+    virtual void SiteKey(DialogKey key) = 0;
 };
 
 // One dialog window of a backend, built from a template. Controls are addressed by ID.
@@ -45,10 +51,13 @@ public:
     virtual void EnableControl(int nID, BOOL bEnable) = 0;
     virtual BOOL IsControlEnabled(int nID) const = 0;
     virtual void SetFocusTo(int nID) = 0;
+    // The ID of the control that has the focus, or 0.
+    virtual int GetFocus() const = 0;
     virtual void SelectAllText(int nID) = 0;
     virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
 
-    // List boxes hold rows in the order given; the framework decides sorted places.
+    // List boxes hold rows in the order given; the framework decides sorted places and
+    // passes only indexes from 0 to the row count.
     virtual void ListResetContent(int nID) = 0;
     virtual void ListInsertString(int nID, int nIndex, const CString& strText) = 0;
     virtual void ListSetStrings(int nID, std::vector<CString> rows) = 0;

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "DataExchange.h"
+#include "DialogManager.h"
 #include "WinApp.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
@@ -22,9 +23,11 @@ int CDialog::DoModal()
         pOwner = AfxGetApp()->m_pMainWnd;
     IDialogWindow* pOwnerWindow = pOwner && pOwner != this ? pOwner->GetBackendWindow() : nullptr;
 
+    m_pTemplate = pTemplate;
     m_pWindow = pBackend->CreateDialogWindow(*pTemplate, *this, pOwnerWindow);
     const int nResult = m_pWindow->RunModal();
     m_pWindow.reset();
+    m_pTemplate = nullptr;
     return nResult;
 }
 
@@ -66,11 +69,12 @@ template <class F> void CDialog::Guard(F&& f)
     }
 }
 
-BOOL CDialog::SiteInitDialog()
+void CDialog::SiteInitDialog()
 {
     BOOL bFocusFirst = TRUE;
     Guard([&] { bFocusFirst = OnInitDialog(); });
-    return bFocusFirst;
+    if (bFocusFirst && m_pWindow)
+        CDialogManager(*m_pTemplate, *m_pWindow).FocusFirstTabStop();
 }
 
 void CDialog::SiteCommand(int nID, int nCode)
@@ -87,4 +91,17 @@ void CDialog::SiteCommand(int nID, int nCode)
         else if (nID == static_cast<int>(ID_HELP) && AfxGetApp())
             AfxGetApp()->OnCmdMsg(ID_HELP, BN_CLICKED);
     });
+}
+
+void CDialog::SiteKey(DialogKey key)
+{
+    if (!m_pWindow)
+        return;
+    CDialogManager manager(*m_pTemplate, *m_pWindow);
+    if (key == DialogKey::Tab || key == DialogKey::ShiftTab) {
+        manager.MoveFocus(key == DialogKey::Tab);
+        return;
+    }
+    if (const int nCommand = manager.CommandForKey(key))
+        SiteCommand(nCommand, BN_CLICKED);
 }

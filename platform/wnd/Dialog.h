@@ -29,13 +29,15 @@ protected:
 
 private:
     friend class CWnd;
-    BOOL SiteInitDialog() override;
+    void SiteInitDialog() override;
     void SiteCommand(int nID, int nCode) override;
+    void SiteKey(DialogKey key) override;
     // Runs a handler; an exception it lets through goes to the application's
     // top-level report and the window stays open.
     template <class F> void Guard(F&& f);
 
     UINT m_nIDTemplate;
+    const DialogTemplate* m_pTemplate = nullptr;  // while the window is open
     CWnd* m_pParentWnd;
     std::unique_ptr<IDialogWindow> m_pWindow;
     int m_nUpdateDepth = 0;

@@ -50,6 +50,20 @@ int CListBox::AddString(const CString& strText)
     return nIndex;
 }
 
+int CListBox::InsertString(int nIndex, const CString& strText)
+{
+    IDialogWindow* pWnd = GetBackendWindow();
+    if (!pWnd)
+        return LB_ERR;
+    const int nCount = pWnd->ListGetCount(m_nID);
+    if (nIndex == -1)
+        nIndex = nCount;
+    if (nIndex < 0 || nIndex > nCount)
+        return LB_ERR;
+    pWnd->ListInsertString(m_nID, nIndex, strText);
+    return nIndex;
+}
+
 void CListBox::AddStrings(const std::vector<CString>& rows)
 {
     IDialogWindow* pWnd = GetBackendWindow();

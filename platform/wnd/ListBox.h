@@ -13,6 +13,9 @@ public:
     void ResetContent();
     // Returns the index the row took.
     int AddString(const CString& strText);
+    // Puts a row at nIndex without sorting, as LB_INSERTSTRING does: -1 appends, any
+    // other index outside 0..GetCount() is refused with LB_ERR and nothing is added.
+    int InsertString(int nIndex, const CString& strText);
     // Adds many rows at once, in one sort, with the same result as AddString for each.
     void AddStrings(const std::vector<CString>& rows);
     int GetCount() const;

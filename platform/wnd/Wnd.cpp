@@ -2,20 +2,7 @@
 
 #include "DataExchange.h"
 #include "Dialog.h"
-
-namespace {
-// Counts a running exchange on the dialog, also when it leaves by an exception.
-class CUpdateScope {
-public:
-    explicit CUpdateScope(int& nDepth) : m_nDepth(nDepth) { ++m_nDepth; }
-    ~CUpdateScope() { --m_nDepth; }
-    CUpdateScope(const CUpdateScope&) = delete;
-    CUpdateScope& operator=(const CUpdateScope&) = delete;
-
-private:
-    int& m_nDepth;
-};
-}  // namespace
+#include "ScopedCount.h"
 
 IDialogWindow* CWnd::GetBackendWindow() const
 {
@@ -33,7 +20,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     if (!m_pDialog || !GetBackendWindow())
         return FALSE;
-    CUpdateScope scope(m_pDialog->m_nUpdateDepth);
+    CScopedCount exchanging(m_pDialog->m_nUpdateDepth);
     CDataExchange dx(this, bSaveAndValidate);
     try {
         DoDataExchange(&dx);

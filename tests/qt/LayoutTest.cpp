@@ -5,7 +5,9 @@
 #include "Resource.h"
 #include "Templates.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,8 +18,9 @@
 namespace {
 class NullSite : public IDialogSite {
 public:
-    BOOL SiteInitDialog() override { return TRUE; }
+    void SiteInitDialog() override {}
     void SiteCommand(int, int) override {}
+    void SiteKey(DialogKey) override {}
 };
 
 class LayoutTest : public QtDialogTest {
@@ -54,6 +57,24 @@ bool HasKind(QWidget* pWidget, ControlKind kind)
 }
 }  // namespace
 
+TEST(DialogUnitsTest, BaseUnitsAreTheRoundedAverageLetterWidthAndTheLineHeight)
+{
+    struct Case {
+        int nLettersWidth, nLineHeight, nBaseX, nBaseY;
+    } const cases[] = {
+        {312, 13, 6, 13},  // 12 per letter pair
+        {337, 15, 6, 15},  // 12.96: the pair width is cut before rounding
+        {338, 16, 7, 16},  // 13 rounds up to 7
+        {389, 16, 7, 16},  // 14.96
+        {390, 17, 8, 17},
+    };
+    for (const Case& c : cases) {
+        const CDialogUnits units = CDialogUnits::FromMetrics(c.nLettersWidth, c.nLineHeight);
+        EXPECT_EQ(units.BaseX(), c.nBaseX) << c.nLettersWidth;
+        EXPECT_EQ(units.BaseY(), c.nBaseY) << c.nLineHeight;
+    }
+}
+
 TEST(DialogUnitsTest, ScalesEachValueAndRoundsHalvesUp)
 {
     CDialogUnits units(6, 13);
@@ -71,8 +92,13 @@ TEST(DialogUnitsTest, ScalesEachValueAndRoundsHalvesUp)
 TEST_F(LayoutTest, BaseUnitsComeFromTheSystemFontAtTheTemplateSize)
 {
     auto pWindow = Build(IDD_CHIPLIST_DIALOG);
-    EXPECT_EQ(pWindow->Units().ToPixelsX(4), ExpectedPixelsX(4));
-    EXPECT_EQ(pWindow->Units().ToPixelsY(8), ExpectedPixelsY(8));
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    const QFontMetrics metrics(font);
+    const CDialogUnits expected = CDialogUnits::FromMetrics(
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), metrics.height());
+    EXPECT_EQ(pWindow->Units().BaseX(), expected.BaseX());
+    EXPECT_EQ(pWindow->Units().BaseY(), expected.BaseY());
     EXPECT_EQ(pWindow->Widget()->font().pointSize(), 8);
 }
 
@@ -82,9 +108,10 @@ TEST_F(LayoutTest, EveryTemplateBecomesWidgetsAtTheConvertedPlaces)
         SCOPED_TRACE(nID);
         const DialogTemplate& tmpl = *FindOrvaneDialog(nID);
         auto pWindow = Build(nID);
+        const CDialogUnits& u = pWindow->Units();
         QDialog* pDialog = pWindow->Widget();
         EXPECT_EQ(pDialog->windowTitle(), QString(tmpl.pszCaption));
-        EXPECT_EQ(pDialog->minimumSize(), QSize(ExpectedPixelsX(tmpl.cx), ExpectedPixelsY(tmpl.cy)));
+        EXPECT_EQ(pDialog->minimumSize(), QSize(u.ToPixelsX(tmpl.cx), u.ToPixelsY(tmpl.cy)));
         EXPECT_EQ(pDialog->maximumSize(), pDialog->minimumSize());
         const Qt::WindowFlags flags = pDialog->windowFlags();
         EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -96,9 +123,9 @@ TEST_F(LayoutTest, EveryTemplateBecomesWidgetsAtTheConvertedPlaces)
             QWidget* pWidget = pWindow->ControlWidgetAt(i);
             ASSERT_NE(pWidget, nullptr);
             EXPECT_TRUE(HasKind(pWidget, ct.kind));
-            EXPECT_EQ(pWidget->pos(), QPoint(ExpectedPixelsX(ct.x), ExpectedPixelsY(ct.y)));
+            EXPECT_EQ(pWidget->pos(), QPoint(u.ToPixelsX(ct.x), u.ToPixelsY(ct.y)));
             if (ct.kind != ControlKind::Icon) {
-                EXPECT_EQ(pWidget->size(), QSize(ExpectedPixelsX(ct.cx), ExpectedPixelsY(ct.cy)));
+                EXPECT_EQ(pWidget->size(), QSize(u.ToPixelsX(ct.cx), u.ToPixelsY(ct.cy)));
             }
             EXPECT_EQ(pWidget->isEnabled(), !(ct.dwStyle & WS_DISABLED));
             if (ct.nID != -1) {
@@ -138,7 +165,8 @@ TEST_F(LayoutTest, PowerPinBoxesAreLaidOutLikeAnEightPinPackage)
         SCOPED_TRACE(nID);
         auto pWindow = Build(nID);
         pWindow->Widget()->show();  // hit-testing needs shown widgets
-        QRect group = QRect(QPoint(ExpectedPixelsX(7), ExpectedPixelsY(7)), QSize(ExpectedPixelsX(53), ExpectedPixelsY(62)));
+        const CDialogUnits& u = pWindow->Units();
+        QRect group = u.ToPixels(7, 7, 53, 62);
         for (int k = 1; k <= 8; ++k) {
             auto* pBox = qobject_cast<QCheckBox*>(pWindow->ControlWidget(nPinIDs[k - 1]));
             ASSERT_NE(pBox, nullptr);
@@ -146,8 +174,7 @@ TEST_F(LayoutTest, PowerPinBoxesAreLaidOutLikeAnEightPinPackage)
             // Pins 1 to 4 run down the left column, 5 to 8 up the right one.
             const bool bLeft = k <= 4;
             const int nRow = bLeft ? k - 1 : 8 - k;
-            EXPECT_EQ(pBox->geometry(), QRect(ExpectedPixelsX(bLeft ? 13 : 38), ExpectedPixelsY(17 + 12 * nRow),
-                                              ExpectedPixelsX(20), ExpectedPixelsY(10)));
+            EXPECT_EQ(pBox->geometry(), u.ToPixels(bLeft ? 13 : 38, 17 + 12 * nRow, 20, 10));
             EXPECT_TRUE(group.contains(pBox->geometry()));
             // The group box, listed after the boxes, must not cover them.
             EXPECT_EQ(pWindow->Widget()->childAt(pBox->geometry().center()), pBox);

@@ -6,12 +6,10 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <unistd.h>
@@ -50,8 +48,6 @@ void EndOpenModals()
             pModal->hide();
     }
 }
-
-int Round(double value) { return static_cast<int>(std::lround(value)); }
 }  // namespace
 
 void QtDialogTest::SetUp()
@@ -135,26 +131,6 @@ void TypeKeys(QWidget* pWidget, const QString& strText)
         const Qt::Key key = bAscii ? static_cast<Qt::Key>(ch.toUpper().unicode()) : (ch == ' ' ? Qt::Key_Space : Qt::Key_unknown);
         QTest::sendKeyEvent(QTest::Click, pWidget, key, QString(ch), Qt::NoModifier);
     }
-}
-
-QFont ExpectedDialogFont()
-{
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    return font;
-}
-
-int ExpectedPixelsX(int nDialogUnits)
-{
-    QFontMetrics metrics(ExpectedDialogFont());
-    int nAverage = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
-    return Round(nDialogUnits * nAverage / 4.0);
-}
-
-int ExpectedPixelsY(int nDialogUnits)
-{
-    QFontMetrics metrics(ExpectedDialogFont());
-    return Round(nDialogUnits * metrics.height() / 8.0);
 }
 
 void WriteCatalog(const std::vector<CString>& names)

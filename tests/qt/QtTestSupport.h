@@ -49,12 +49,6 @@ void PressKey(CQtDialogWindow& wnd, int nKey);
 // Types text into the widget one character at a time, as keystrokes.
 void TypeKeys(QWidget* pWidget, const QString& strText);
 
-// The dialog font and base units computed here from the font metrics, independently of
-// the backend's own conversion.
-QFont ExpectedDialogFont();
-int ExpectedPixelsX(int nDialogUnits);
-int ExpectedPixelsY(int nDialogUnits);
-
 // Writes ./Progr.ini with one I2C entry per name, in the order given.
 void WriteCatalog(const std::vector<CString>& names);
 // The entry names ./Progr.ini holds, in file order.

@@ -1,0 +1,75 @@
+#include "ConformanceDlg.h"
+
+#include "DataExchange.h"
+#include "WinApp.h"
+
+namespace {
+using K = ControlKind;
+using D = CConformanceDlg;
+constexpr DWORD kTab = WS_TABSTOP;
+
+const DialogTemplate g_conformance = {
+    D::IDD, "Conformance", 220, 160, "MS Sans Serif", 8, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
+    {
+        {D::IDC_OFF, K::PushButton, "Off", 160, 140, 50, 14, kTab | WS_DISABLED},
+        {D::IDC_LABEL, K::Static, "Name:", 7, 7, 30, 8, SS_LEFT},
+        {D::IDC_NAME, K::Edit, "", 40, 5, 100, 14, ES_AUTOHSCROLL | WS_BORDER | kTab},
+        {D::IDC_FLAG, K::AutoCheckBox, "Flag", 7, 24, 40, 10, 0},
+        {D::IDC_DIGITS, K::Edit, "", 60, 22, 40, 14, ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | kTab},
+        {D::IDC_LIST, K::ListBox, "", 7, 40, 100, 60, LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | kTab},
+        {D::IDC_ACT, K::PushButton, "Act", 160, 5, 50, 14, kTab},
+        {D::IDC_ASK, K::PushButton, "Ask", 160, 22, 50, 14, kTab},
+        {D::IDC_TELL, K::PushButton, "Tell", 160, 39, 50, 14, kTab},
+        {IDOK, K::PushButton, "OK", 160, 56, 50, 14, kTab},
+        {D::IDC_GO, K::DefPushButton, "Go", 160, 73, 50, 14, kTab},
+        {D::IDC_APPLY, K::DefPushButton, "Apply", 160, 90, 50, 14, kTab},
+        {IDCANCEL, K::PushButton, "Cancel", 160, 107, 50, 14, kTab},
+    }};
+
+const DialogTemplate* FindDialog(UINT nID) { return nID == D::IDD ? &g_conformance : nullptr; }
+const IconResource* FindNoIcon(UINT) { return nullptr; }
+const ResourceTable g_resources = {&FindDialog, &FindNoIcon};
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CConformanceDlg, CDialog)
+    ON_BN_CLICKED(IDC_GO, OnGo)
+    ON_BN_CLICKED(IDC_APPLY, OnApply)
+    ON_BN_CLICKED(IDC_ACT, OnAct)
+    ON_BN_CLICKED(IDC_ASK, OnAsk)
+    ON_BN_CLICKED(IDC_TELL, OnTell)
+    ON_EN_CHANGE(IDC_NAME, OnChangeName)
+    ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
+    ON_COMMAND(ID_HELP, OnHelpKey)
+END_MESSAGE_MAP()
+
+void CConformanceDlg::InstallResources() { AfxSetResources(&g_resources); }
+
+BOOL CConformanceDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    for (const char* pszRow : {"delta", "Alpha", "charlie", "Bravo", "alpha"})
+        m_nAddedAt.push_back(m_list.AddString(pszRow));
+    return TRUE;
+}
+
+void CConformanceDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_LIST, m_list);
+    DDX_Text(pDX, IDC_NAME, m_strName);
+    DDX_Text(pDX, IDC_DIGITS, m_nDigits);
+    DDV_MinMaxInt(pDX, m_nDigits, 0, 100);
+}
+
+void CConformanceDlg::OnAct()
+{
+    ++m_nClicks[IDC_ACT];
+    // Writing changed values and picking a row are the program's doing, not the user's.
+    m_strName += "!";
+    m_nDigits += 1;
+    UpdateData(FALSE);
+    m_list.SetCurSel(1);
+}
+
+void CConformanceDlg::OnAsk() { m_nAnswer = AfxMessageBox("Go on?", MB_YESNO); }
+
+void CConformanceDlg::OnTell() { m_nAnswer = AfxMessageBox("Done.", MB_OK); }

@@ -1,0 +1,169 @@
+#include "ConformanceTest.h"
+
+#include <iterator>
+
+namespace {
+using D = CConformanceDlg;
+using Sel = std::pair<int, int>;
+
+TEST_P(Conformance, FirstFocusIsTheFirstEnabledTabStopInTemplateOrderWithItsTextSelected)
+{
+    Run([](IDriverWindow& w) {
+        EXPECT_EQ(w.Focus(), D::IDC_NAME);
+        EXPECT_EQ(w.Selection(D::IDC_NAME), Sel(0, 5));
+    });
+}
+
+TEST_P(Conformance, TabAndShiftTabWalkTheEnabledTabStopsInTemplateOrderRoundTheEnd)
+{
+    const int nOrder[] = {D::IDC_DIGITS, D::IDC_LIST, D::IDC_ACT,    D::IDC_ASK, D::IDC_TELL,
+                          IDOK,          D::IDC_GO,   D::IDC_APPLY, IDCANCEL,   D::IDC_NAME};
+    Run([&](IDriverWindow& w) {
+        for (int nExpected : nOrder) {
+            w.Press(DialogKey::Tab);
+            EXPECT_EQ(w.Focus(), nExpected);
+        }
+        for (int i = static_cast<int>(std::size(nOrder)) - 2; i >= -1; --i) {
+            w.Press(DialogKey::ShiftTab);
+            EXPECT_EQ(w.Focus(), i >= 0 ? nOrder[i] : D::IDC_NAME);
+        }
+        // Tabbing into an edit box selects all of its text.
+        w.Press(DialogKey::Tab);
+        EXPECT_EQ(w.Focus(), D::IDC_DIGITS);
+        EXPECT_EQ(w.Selection(D::IDC_DIGITS), Sel(0, 1));
+    });
+}
+
+TEST_P(Conformance, EnterPressesTheFocusedPushButtonElseTheLastDefaultButton)
+{
+    Run([this](IDriverWindow& w) {
+        w.Press(DialogKey::Enter);  // from the name box
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_APPLY), 1);
+        w.Press(DialogKey::Tab);
+        w.Press(DialogKey::Tab);
+        w.Press(DialogKey::Tab);
+        ASSERT_EQ(w.Focus(), D::IDC_ACT);
+        w.Press(DialogKey::Enter);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_ACT), 1);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_GO), 0);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_APPLY), 1);
+        EXPECT_TRUE(w.IsOpen());
+    });
+}
+
+TEST_P(Conformance, EnterDoesNothingWhileTheDefaultButtonIsDisabled)
+{
+    Run([this](IDriverWindow& w) {
+        m_dlg.EnableDlgItem(D::IDC_APPLY, FALSE);
+        w.Press(DialogKey::Enter);
+        EXPECT_TRUE(w.IsOpen());
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_APPLY) + m_dlg.Clicks(D::IDC_GO), 0);
+    });
+}
+
+TEST_P(Conformance, EscapeAndTheCloseBoxAreCancelAndF1IsHelp)
+{
+    struct Case {
+        DialogKey key;
+        int nResult;
+    } const cases[] = {{DialogKey::Escape, IDCANCEL}, {DialogKey::CloseBox, IDCANCEL}};
+    for (const Case& c : cases) {
+        CConformanceDlg dlg;
+        EXPECT_EQ(m_pDriver->Run(dlg, [&](IDriverWindow& w) {
+            w.Press(DialogKey::Help);
+            w.Press(c.key);
+            EXPECT_FALSE(w.IsOpen());
+        }), c.nResult);
+        EXPECT_EQ(dlg.m_nHelp, 1);
+    }
+}
+
+TEST_P(Conformance, DigitsOnlyBoxDropsOtherTypedKeys)
+{
+    Run([](IDriverWindow& w) {
+        w.TypeKeys(D::IDC_DIGITS, "4a-2 ");
+        EXPECT_EQ(w.Text(D::IDC_DIGITS), "742");
+        w.TypeKeys(D::IDC_NAME, "x-1");
+        EXPECT_EQ(w.Text(D::IDC_NAME), "Alphax-1");
+    });
+}
+
+TEST_P(Conformance, SortedListShowsRowsInCaseInsensitiveOrderAndTiesInArrivalOrder)
+{
+    Run([this](IDriverWindow& w) {
+        EXPECT_EQ(w.Rows(D::IDC_LIST), (std::vector<CString>{"Alpha", "alpha", "Bravo", "charlie", "delta"}));
+        EXPECT_EQ(m_dlg.m_nAddedAt, (std::vector<int>{0, 0, 1, 1, 1}));
+        CListBox list;
+        list.Attach(&m_dlg, D::IDC_LIST);
+        // A place given by the program is taken as it is; -1 appends, beyond the end fails.
+        EXPECT_EQ(list.InsertString(-1, "Zulu"), 5);
+        EXPECT_EQ(list.InsertString(0, "zero"), 0);
+        EXPECT_EQ(list.InsertString(8, "far"), LB_ERR);
+        EXPECT_EQ(list.InsertString(-2, "negative"), LB_ERR);
+        EXPECT_EQ(w.Rows(D::IDC_LIST),
+                  (std::vector<CString>{"zero", "Alpha", "alpha", "Bravo", "charlie", "delta", "Zulu"}));
+    });
+}
+
+TEST_P(Conformance, ProgramChangesDuringUpdateDataReachNoHandler)
+{
+    Run([this](IDriverWindow& w) {
+        w.Click(D::IDC_ACT);
+        EXPECT_EQ(w.Text(D::IDC_NAME), "Alpha!");
+        EXPECT_EQ(w.Text(D::IDC_DIGITS), "8");
+        EXPECT_EQ(m_dlg.m_nNameChanges, 0);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+        // The user's own keys do reach it, one change a key.
+        w.TypeKeys(D::IDC_NAME, "xy");
+        EXPECT_EQ(m_dlg.m_nNameChanges, 2);
+    });
+}
+
+struct BoxCase {
+    const char* pszName;
+    int nButton;  // the dialog's button that opens the box
+    UINT nButtons;
+    std::vector<DialogKey> keys;
+    int nClick;
+    int nAnswer;
+};
+
+TEST_P(Conformance, MessageBoxesAnswerAsTheWindowSystemDoes)
+{
+    const BoxCase cases[] = {
+        {"Yes", D::IDC_ASK, MB_YESNO, {}, IDYES, IDYES},
+        {"No", D::IDC_ASK, MB_YESNO, {}, IDNO, IDNO},
+        {"Enter is Yes", D::IDC_ASK, MB_YESNO, {DialogKey::Enter}, 0, IDYES},
+        {"a question ignores Esc and its close box", D::IDC_ASK, MB_YESNO,
+         {DialogKey::Escape, DialogKey::CloseBox}, IDYES, IDYES},
+        {"OK by Enter", D::IDC_TELL, MB_OK, {DialogKey::Enter}, 0, IDOK},
+        {"OK by Esc", D::IDC_TELL, MB_OK, {DialogKey::Escape}, 0, IDOK},
+        {"OK by the close box", D::IDC_TELL, MB_OK, {DialogKey::CloseBox}, 0, IDOK},
+    };
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CConformanceDlg dlg;
+        m_pDriver->Run(dlg, [&](IDriverWindow& w) {
+            m_pDriver->ActOnNextMessageBox(c.nButtons, c.keys, c.nClick);
+            w.Click(c.nButton);
+            EXPECT_TRUE(w.IsOpen());
+        });
+        EXPECT_EQ(dlg.m_nAnswer, c.nAnswer);
+    }
+}
+
+TEST_P(Conformance, RejectedValueGetsTheFocusWithAllItsTextSelected)
+{
+    const int nResult = Run([this](IDriverWindow& w) {
+        w.TypeKeys(D::IDC_DIGITS, "00");
+        w.TypeKeys(D::IDC_NAME, "z");
+        m_pDriver->ActOnNextMessageBox(MB_OK, {DialogKey::Enter});
+        w.Click(IDOK);
+        EXPECT_TRUE(w.IsOpen());
+        EXPECT_EQ(w.Focus(), D::IDC_DIGITS);
+        EXPECT_EQ(w.Selection(D::IDC_DIGITS), Sel(0, 3));
+    });
+    EXPECT_EQ(nResult, IDCANCEL);
+    EXPECT_EQ(m_dlg.m_nDigits, 700) << "a value that parses is stored, then its range is checked";
+}
+}  // namespace

@@ -1,0 +1,197 @@
+#include "ConformanceTest.h"
+#include "QtBackend.h"
+#include "QtDialogWindow.h"
+#include "QtText.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace {
+// One QApplication for the test program, made before the first test.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        m_pApp = std::make_unique<QApplication>(m_nArgc, m_argv);
+    }
+    void TearDown() override { m_pApp.reset(); }
+
+private:
+    int m_nArgc = 1;
+    char m_szName[20] = "test_conformance";
+    char* m_argv[2] = {m_szName, nullptr};
+    std::unique_ptr<QApplication> m_pApp;
+};
+::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// A guard ends a modal loop a script failed to end; it is not a timing check.
+constexpr int kGuardMs = 5000;
+
+QMessageBox::StandardButton ButtonFor(int nAnswer)
+{
+    return nAnswer == IDYES ? QMessageBox::Yes : nAnswer == IDNO ? QMessageBox::No : QMessageBox::Ok;
+}
+
+// Keys as the window system delivers them: to the widget with the focus.
+void SendKey(QWidget* pWindow, DialogKey key)
+{
+    QWidget* pTarget = pWindow->focusWidget() ? pWindow->focusWidget() : pWindow;
+    switch (key) {
+    case DialogKey::Enter:
+        QTest::keyClick(pTarget, Qt::Key_Return);
+        break;
+    case DialogKey::Escape:
+        QTest::keyClick(pTarget, Qt::Key_Escape);
+        break;
+    case DialogKey::Tab:
+        QTest::keyClick(pTarget, Qt::Key_Tab);
+        break;
+    case DialogKey::ShiftTab:
+        QTest::keyClick(pTarget, Qt::Key_Backtab, Qt::ShiftModifier);
+        break;
+    case DialogKey::Help:
+        QTest::keyClick(pTarget, Qt::Key_F1);
+        break;
+    case DialogKey::CloseBox:
+        pWindow->close();
+        break;
+    }
+}
+
+class CQtDriverWindow : public IDriverWindow {
+public:
+    explicit CQtDriverWindow(CQtDialogWindow& wnd) : m_wnd(wnd) {}
+
+    void Press(DialogKey key) override { SendKey(m_wnd.Widget(), key); }
+    void Click(int nID) override { QTest::mouseClick(m_wnd.ControlWidget(nID), Qt::LeftButton); }
+    void TypeKeys(int nID, const char* pszKeys) override
+    {
+        auto* pEdit = qobject_cast<QLineEdit*>(m_wnd.ControlWidget(nID));
+        ASSERT_NE(pEdit, nullptr);
+        pEdit->setFocus(Qt::MouseFocusReason);
+        pEdit->end(false);
+        for (const char* p = pszKeys; *p; ++p) {
+            const QChar ch = QChar::fromLatin1(*p);
+            const Qt::Key key = ch == ' ' ? Qt::Key_Space : static_cast<Qt::Key>(ch.toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Click, pEdit, key, QString(ch), Qt::NoModifier);
+        }
+    }
+    int Focus() const override { return m_wnd.GetFocus(); }
+    std::pair<int, int> Selection(int nID) const override
+    {
+        const auto* pEdit = qobject_cast<const QLineEdit*>(m_wnd.ControlWidget(nID));
+        if (!pEdit)
+            return {0, 0};
+        if (!pEdit->hasSelectedText())
+            return {pEdit->cursorPosition(), pEdit->cursorPosition()};
+        return {pEdit->selectionStart(), pEdit->selectionEnd()};
+    }
+    CString Text(int nID) const override
+    {
+        const auto* pEdit = qobject_cast<const QLineEdit*>(m_wnd.ControlWidget(nID));
+        return pEdit ? QStringToAnsi(pEdit->text()) : m_wnd.GetText(nID);
+    }
+    std::vector<CString> Rows(int nID) const override
+    {
+        std::vector<CString> rows;
+        if (const auto* pList = qobject_cast<const QListWidget*>(m_wnd.ControlWidget(nID)))
+            for (int i = 0; i < pList->count(); ++i)
+                rows.push_back(QStringToAnsi(pList->item(i)->text()));
+        return rows;
+    }
+    bool IsOpen() const override { return m_wnd.Widget()->isVisible(); }
+
+private:
+    CQtDialogWindow& m_wnd;
+};
+
+class CQtDriver : public IConformanceDriver {
+public:
+    CQtDriver() { AfxSetBackend(&m_backend); }
+    ~CQtDriver() override { AfxSetBackend(nullptr); }
+
+    int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
+    {
+        bool bGuarded = false;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            bGuarded = true;
+            EndOpenModals();
+        });
+        guard.start(kGuardMs);
+        QTimer::singleShot(0, [&dlg, script] {
+            auto* pWindow = dynamic_cast<CQtDialogWindow*>(dlg.GetWindow());
+            if (!pWindow) {
+                ADD_FAILURE() << "the dialog has no Qt window";
+                return;
+            }
+            CQtDriverWindow window(*pWindow);
+            script(window);
+            if (pWindow->Widget()->isVisible())
+                pWindow->EndModal(IDCANCEL);
+        });
+        const int nResult = dlg.DoModal();
+        EXPECT_FALSE(bGuarded) << "a modal loop was left running";
+        return nResult;
+    }
+
+    void ActOnNextMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick) override
+    {
+        auto* pPoll = new QTimer;
+        auto pWaited = std::make_shared<int>(0);
+        QObject::connect(pPoll, &QTimer::timeout, [=] {
+            QPointer<QMessageBox> pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            *pWaited += 10;
+            if (!pBox && *pWaited < kGuardMs)
+                return;
+            pPoll->stop();
+            pPoll->deleteLater();
+            if (!pBox) {
+                ADD_FAILURE() << "no message box opened";
+                return;
+            }
+            EXPECT_EQ(pBox->buttons().size(), nButtons == MB_YESNO ? 2 : 1);
+            for (DialogKey key : keys)
+                if (pBox && pBox->isVisible())
+                    SendKey(pBox, key);
+            if (pBox && pBox->isVisible() && nClick)
+                pBox->button(ButtonFor(nClick))->click();
+            if (pBox && pBox->isVisible()) {
+                ADD_FAILURE() << "the message box was left open";
+                pBox->done(0);
+            }
+        });
+        pPoll->start(10);
+    }
+
+private:
+    static void EndOpenModals()
+    {
+        for (int nGuard = 0; nGuard < 16; ++nGuard) {
+            QWidget* pModal = QApplication::activeModalWidget();
+            if (!pModal)
+                return;
+            if (auto* pDialog = qobject_cast<QDialog*>(pModal))
+                pDialog->done(IDCANCEL);
+            else
+                pModal->hide();
+        }
+    }
+
+    CQtBackend m_backend;
+};
+
+std::unique_ptr<IConformanceDriver> MakeQtDriver() { return std::make_unique<CQtDriver>(); }
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Qt, Conformance, ::testing::Values(&MakeQtDriver));
