@@ -30,8 +30,9 @@ void Fill(PartContext& pc, std::optional<int>& nValue, int nPart, const char* ps
         nValue = nPart;
         pc.assumed.push_back(strWhat + " " + std::to_string(nPart));
     } else if (bMost ? *nValue > nPart : *nValue != nPart) {
-        pc.ctx.Warn(pc.m.strPart, std::string(pszOption) + " " + std::to_string(*nValue) + (bMost ? " exceeds" : " differs from") +
-                                      " the part: " + pc.m.strPart + " takes " + strWhat + " " + std::to_string(nPart));
+        const std::string strGiven = std::string(pszOption) + " " + std::to_string(*nValue);
+        pc.ctx.Warn(pc.m.strPart, strGiven + (bMost ? " is larger than" : " differs from") + " the part: " +
+                                      pc.m.strPart + " takes " + strWhat + " " + std::to_string(nPart));
     }
 }
 
@@ -56,9 +57,11 @@ void FillI2C(PartContext& pc, ChipValueOptions& v)
 {
     const PartFamily& family = *pc.m.pFamily;
     if (!v.nLength && !FitsLengthField(family))
-        throw CCliError("--part", pc.m.strPart + " holds " + std::to_string(family.nBytes) +
-                                      " bytes, more than the Length field holds (0.." + std::to_string(kLengthFieldMax) +
-                                      "); give --length to store a length all the same", exitUsage);
+        throw CCliError("--part",
+                        pc.m.strPart + " holds " + std::to_string(family.nBytes) +
+                            " bytes, more than the Length field holds (0.." + std::to_string(kLengthFieldMax) +
+                            "); give --length to store a length all the same",
+                        exitUsage);
     if (FitsLengthField(family))
         Fill(pc, v.nLength, static_cast<int>(family.nBytes), "--length", "length");
     if (pc.m.nPage)
@@ -83,7 +86,8 @@ PartOrg ChooseOrg(PartContext& pc, std::optional<int> nType, std::optional<int> 
     }
     const PartOrg typeOrg = nType ? TypeOrganisation(pc.catalog, *nType) : PartOrg::unknown;
     if (typeOrg != PartOrg::unknown) {
-        pc.assumed.push_back(OrgText(typeOrg) + " organisation, as " + TypeLabel(pc.catalog, *nType, pc.ctx.cp) + " says");
+        pc.assumed.push_back(OrgText(typeOrg) + " organisation, as " + TypeLabel(pc.catalog, *nType, pc.ctx.cp) +
+                             " says");
         return typeOrg;
     }
     throw CCliError("--org", m.strPart + " is x8 or x16 as its ORG pin chooses: give --org 8 or --org 16", exitUsage);

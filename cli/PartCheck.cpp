@@ -83,8 +83,8 @@ void CheckEntryPart(const CChipCatalog& catalog, CodePage cp, int nEntry, const 
     if (bI2CPart != (family == ChipFamily::i2c)) {
         Warn(findings, nEntry,
              "kind " + std::to_string(nKind) + " (" + (bI2CPart ? "Microwire" : "I2C") +
-                 ") does not fit the part number: " + PartLabel(m) + " is an " + PartBusName(m.pFamily->bus) +
-                 " part");
+                 ") does not fit the part number: " + PartLabel(m) +
+                 (bI2CPart ? " is an I2C part" : " is a Microwire part"));
         return;
     }
     CheckLength(s, nEntry, m, findings);

@@ -34,7 +34,8 @@ std::string FamilyLine(const PartFamily& family)
     return TableLine(family.pszName, PartBusName(family.bus), std::to_string(family.nBytes),
                      bI2C ? std::to_string(family.nPage) : "",
                      bI2C ? "" : std::to_string(family.nBitsX8) + "/" + std::to_string(family.nBitsX16),
-                     FitsLengthField(family) ? "" : "beyond the Length field (0.." + std::to_string(kLengthFieldMax) + ")");
+                     FitsLengthField(family) ? ""
+                                             : "beyond the Length field (0.." + std::to_string(kLengthFieldMax) + ")");
 }
 
 Json FamilyJson(const PartFamily& family)
@@ -83,10 +84,11 @@ std::string KnowledgeText()
 Json KnowledgeJson(Json result)
 {
     Json makers = Json::array();
-    for (const PartMaker& maker : PartMakers())
+    for (const PartMaker& maker : PartMakers()) {
+        const Json org = maker.microwireOrg == PartOrg::unknown ? Json(nullptr) : Json(PartOrgName(maker.microwireOrg));
         makers.push_back({{"prefix", maker.pszPrefix}, {"maker", maker.pszMaker}, {"pages_known", maker.bPagesKnown},
-                          {"microwire_organisation",
-                           maker.microwireOrg == PartOrg::unknown ? Json(nullptr) : Json(PartOrgName(maker.microwireOrg))}});
+                          {"microwire_organisation", org}});
+    }
     Json series = Json::array();
     for (const PartSeries& s : PartSeriesList())
         series.push_back({{"letters", s.pszLetters}, {"i2c", s.bI2C}, {"microwire", s.bMicrowire},
@@ -111,7 +113,8 @@ void RunParts(CliContext& ctx, const PartsOptions& options)
     const bool bPart = strPattern.find_first_of("*?") == std::string::npos && MatchPartName(strPattern, m);
     std::vector<const PartFamily*> families;
     for (const PartFamily& family : PartFamilies()) {
-        if (strPattern.empty() || MatchNamePattern(strPattern, family.pszName, ctx.cp) || (bPart && m.pFamily == &family))
+        const bool bNamed = strPattern.empty() || MatchNamePattern(strPattern, family.pszName, ctx.cp);
+        if (bNamed || (bPart && m.pFamily == &family))
             families.push_back(&family);
     }
     if (families.empty())
