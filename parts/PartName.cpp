@@ -31,7 +31,7 @@ std::string UpperAscii(std::string s)
 
 bool HasAt(const std::string& s, std::size_t nPos, const char* psz)
 {
-    return s.compare(nPos, std::strlen(psz), psz) == 0;
+    return nPos <= s.size() && s.compare(nPos, std::strlen(psz), psz) == 0;
 }
 
 // A density code at nPos: a run of digits, or M and digits; the run must end there.
@@ -150,6 +150,10 @@ bool MatchAt(const std::string& s, std::size_t nStart, PartMatch& m)
 
 bool MatchPartName(const std::string& strName, PartMatch& match)
 {
+    // Most names in a large catalogue hold neither family's digits; check on a million
+    // chips should not pay for reading them.
+    if (strName.find("24") == std::string::npos && strName.find("93") == std::string::npos)
+        return false;
     const std::string s = UpperAscii(strName);
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (i > 0 && IsWordChar(s[i - 1]))
