@@ -144,8 +144,10 @@ int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<
         throw CCliError("--part", QuotedText(*options.strPart, ctx.cp) +
                                       " holds no part number Orvane knows; orvane-cli parts lists the families",
                         exitUsage);
-    if (!options.strName)
+    if (!options.strName) {
         options.strName = *options.strPart;
+        options.bHex = false;  // --hex speaks of a name given in hex, not of the part number
+    }
     PartContext pc{ctx, catalog, m, {}};
     int nChosen = 0;
     if (m.pFamily->bus == PartBus::i2c) {
