@@ -2,6 +2,7 @@
 
 #include "CliError.h"
 #include "EntryCheck.h"
+#include "PartCheck.h"
 
 #include <algorithm>
 
@@ -64,5 +65,6 @@ void RunCheck(CliContext& ctx)
     for (int i = 0; i < entries.GetSize(); ++i)
         CheckEntry(entries[i].settings, i, findings);
     CheckDuplicateNames(catalog, findings);
+    CheckPartNumbers(catalog, ctx.cp, findings);
     Report(ctx, catalog, true, findings);
 }

@@ -72,6 +72,12 @@ void AddReadCommands(CLI::App& app, CliContext& ctx)
     sub = Subcommand(app, "check", "Check the file and every chip; exit 0 clean, 1 warnings, 2 errors");
     sub->callback([&ctx] { RunCheck(ctx); });
 
+    auto parts = std::make_shared<PartsOptions>();
+    sub = Subcommand(app, "parts", "The serial EEPROM families Orvane knows, or how it reads a part number");
+    sub->add_option("pattern", parts->strPattern, "Only families matching this pattern (* and ?), or a part number");
+    sub->add_flag("--json", parts->bJson, "As JSON");
+    sub->callback([&ctx, parts] { RunParts(ctx, *parts); });
+
     sub = Subcommand(app, "dump", "Annotated hex dump of the file, every field with its offset");
     sub->callback([&ctx] { RunDump(ctx); });
 
@@ -102,10 +108,14 @@ void AddChangeCommands(CLI::App& app, CliContext& ctx)
 {
     auto add = std::make_shared<AddOptions>();
     CLI::App* sub = Subcommand(app, "add", "Add a chip as Add New does, with the form's defaults for what is not given");
-    sub->add_option("name", add->strName, "The chip name")->required();
+    sub->add_option("name", add->strName, "The chip name (default: the --part text)");
     sub->add_flag("--hex", add->bHex, "The name is given as hex bytes");
-    sub->add_option("--type", add->strType, "The type: position 0..3 or a type name (0 I2C, 1..3 Microwire)")->required();
+    sub->add_option("--type", add->strType,
+                    "The type: position 0..3 or a type name (0 I2C, 1..3 Microwire); --part can choose it");
     AddValueOptions(sub, add->values);
+    sub->add_option("--part", add->strPart, "A part number such as 24LC256 or 93C66: its length, page and address "
+                                            "bits fill the values not given (orvane-cli parts lists them)");
+    sub->add_option("--org", add->nOrg, "Organisation of a Microwire --part: 8 or 16")->check(CLI::IsMember({8, 16}));
     sub->callback([&ctx, add] { RunAdd(ctx, *add); });
 
     auto edit = std::make_shared<EditOptions>();

@@ -45,10 +45,12 @@ struct ChipValueOptions {
 };
 
 struct AddOptions {
-    std::string strName;
+    std::optional<std::string> strName;  // none: the --part text
     bool bHex = false;
-    std::string strType;  // a position 0..3 or a type name
+    std::string strType;  // a position 0..3 or a type name; empty: chosen by --part
     ChipValueOptions values;
+    std::optional<std::string> strPart;  // a part number whose figures fill the values not given
+    std::optional<int> nOrg;             // 8 or 16, for a Microwire part
 };
 
 struct EditOptions {
@@ -62,6 +64,11 @@ struct RenameTypeOptions {
     std::string strType;  // a position or the current name
     std::string strNewName;
     bool bHex = false;
+};
+
+struct PartsOptions {
+    std::string strPattern;  // empty: every family
+    bool bJson = false;
 };
 
 struct DiffOptions {
@@ -82,3 +89,4 @@ void RunRemove(CliContext& ctx, const ChipSelector& chip);
 void RunRenameType(CliContext& ctx, const RenameTypeOptions& options);
 void RunDump(CliContext& ctx);
 void RunDiff(CliContext& ctx, const DiffOptions& options);
+void RunParts(CliContext& ctx, const PartsOptions& options);

@@ -4,6 +4,7 @@
 #include "ChipView.h"
 #include "CliError.h"
 #include "NameText.h"
+#include "PartAdd.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -144,14 +145,21 @@ void WarnIfTaken(const CliContext& ctx, const CChipCatalog& catalog, const std::
 
 }  // namespace
 
-void RunAdd(CliContext& ctx, const AddOptions& options)
+void RunAdd(CliContext& ctx, const AddOptions& given)
 {
     CChipCatalog catalog;
     LoadCatalog(ctx, catalog, MissingFile::isEmpty);
-    const int nType = FindType(ctx, catalog, options.strType);
+    AddOptions options = given;
+    std::optional<int> nGivenType;
+    if (!options.strType.empty())
+        nGivenType = FindType(ctx, catalog, options.strType);
+    const std::optional<int> nPartType = options.strPart ? ApplyPart(ctx, catalog, nGivenType, options) : nGivenType;
+    if (!nPartType || !options.strName)
+        throw CCliError("add", nPartType ? "give the chip name, or --part" : "give --type, or --part", exitUsage);
+    const int nType = *nPartType;
     if (nType > 3)
         throw CCliError(ctx.strFile, "the type at position " + std::to_string(nType) + " opens no form");
-    const std::string strName = NameFromArgument(options.strName, options.bHex, ctx.cp, "chip name");
+    const std::string strName = NameFromArgument(*options.strName, options.bHex, ctx.cp, "chip name");
     const ChipSettings s = BuildSettings(ChipSettings(), true, nType, options.values);
     WarnIfTaken(ctx, catalog, strName, -1);
     catalog.AddEmptyEntry();

@@ -66,7 +66,7 @@ TEST_F(CheckTest, CleanFileGivesOnlyTheSummary)
 {
     CChipCatalog catalog;
     catalog.AddTypeName("I2C");
-    AddEntry(catalog, "24C02", kI2C);
+    AddEntry(catalog, "24C01", kI2C);  // 128 bytes, 8-byte page: what its part number says
     for (int nKind = 1; nKind <= 3; ++nKind)
         AddEntry(catalog, "93C" + std::to_string(nKind), With(kMicrowire, {{11, nKind}}));
     Save(catalog);

@@ -1,0 +1,165 @@
+#include "PartAdd.h"
+
+#include "CliError.h"
+#include "NameText.h"
+#include "PartCheck.h"
+#include "PartName.h"
+
+#include <vector>
+
+namespace {
+
+struct PartContext {
+    const CliContext& ctx;
+    const CChipCatalog& catalog;
+    const PartMatch& m;
+    std::vector<std::string> assumed;
+};
+
+void Note(const CliContext& ctx, const std::string& strSubject, const std::string& strText)
+{
+    ctx.err << "orvane-cli: " << strSubject << ": note: " << strText << '\n';
+}
+
+// Takes the part's figure for an option the user left out; an explicit value that differs
+// (or, with bMost, exceeds it) stays, with a warning.
+void Fill(PartContext& pc, std::optional<int>& nValue, int nPart, const char* pszOption, const std::string& strWhat,
+          bool bMost = false)
+{
+    if (!nValue) {
+        nValue = nPart;
+        pc.assumed.push_back(strWhat + " " + std::to_string(nPart));
+    } else if (bMost ? *nValue > nPart : *nValue != nPart) {
+        const std::string strGiven = std::string(pszOption) + " " + std::to_string(*nValue);
+        pc.ctx.Warn(pc.m.strPart, strGiven + (bMost ? " is larger than" : " differs from") + " the part: " +
+                                      pc.m.strPart + " takes " + strWhat + " " + std::to_string(nPart));
+    }
+}
+
+std::string OrgText(PartOrg org)
+{
+    return PartOrgName(org);
+}
+
+int I2CType(PartContext& pc, std::optional<int> nType, const AddOptions& options)
+{
+    if (options.nOrg)
+        throw CCliError("--org", "applies to Microwire parts; " + pc.m.strPart + " is an I2C part", exitUsage);
+    if (nType && *nType != 0)
+        throw CCliError("--type", std::to_string(*nType) + " opens the Microwire form, but " + pc.m.strPart +
+                                      " is an I2C part", exitUsage);
+    if (!nType)
+        pc.assumed.push_back(TypeLabel(pc.catalog, 0, pc.ctx.cp));
+    return 0;
+}
+
+void FillI2C(PartContext& pc, ChipValueOptions& v)
+{
+    const PartFamily& family = *pc.m.pFamily;
+    if (!v.nLength && !FitsLengthField(family))
+        throw CCliError("--part",
+                        pc.m.strPart + " holds " + std::to_string(family.nBytes) +
+                            " bytes, more than the Length field holds (0.." + std::to_string(kLengthFieldMax) +
+                            "); give --length to store a length all the same",
+                        exitUsage);
+    if (FitsLengthField(family))
+        Fill(pc, v.nLength, static_cast<int>(family.nBytes), "--length", "length");
+    if (pc.m.nPage)
+        Fill(pc, v.nWriteBuffer, pc.m.nPage, "--write-buffer", "write buffer", true);
+    else if (!v.nWriteBuffer)
+        pc.assumed.push_back("the form's write buffer 8, as the page of this maker's parts is not known");
+}
+
+PartOrg ChooseOrg(PartContext& pc, std::optional<int> nType, std::optional<int> nOrg)
+{
+    const PartMatch& m = pc.m;
+    if (nOrg) {
+        const PartOrg given = *nOrg == 8 ? PartOrg::x8 : PartOrg::x16;
+        if (m.bOrgFixed && m.org != given)
+            throw CCliError("--org", std::to_string(*nOrg) + " does not fit the part: " + m.strPart + " is " +
+                                         OrgText(m.org) + " only (" + m.strOrgReason + ")", exitUsage);
+        return given;
+    }
+    if (m.org != PartOrg::unknown) {
+        pc.assumed.push_back(OrgText(m.org) + " organisation (" + m.strOrgReason + ")");
+        return m.org;
+    }
+    const PartOrg typeOrg = nType ? TypeOrganisation(pc.catalog, *nType) : PartOrg::unknown;
+    if (typeOrg != PartOrg::unknown) {
+        pc.assumed.push_back(OrgText(typeOrg) + " organisation, as " + TypeLabel(pc.catalog, *nType, pc.ctx.cp) +
+                             " says");
+        return typeOrg;
+    }
+    throw CCliError("--org", m.strPart + " is x8 or x16 as its ORG pin chooses: give --org 8 or --org 16", exitUsage);
+}
+
+// The type follows the catalogue's type names where they say x8 or x16.
+int MicrowireType(PartContext& pc, std::optional<int> nType, PartOrg org)
+{
+    const std::string strOrg = OrgText(org);
+    if (nType) {
+        if (*nType == 0)
+            throw CCliError("--type", "0 opens the I2C form, but " + pc.m.strPart + " is a Microwire part", exitUsage);
+        const PartOrg typeOrg = TypeOrganisation(pc.catalog, *nType);
+        if (typeOrg != PartOrg::unknown && typeOrg != org)
+            throw CCliError("--type", TypeLabel(pc.catalog, *nType, pc.ctx.cp) + " is " + OrgText(typeOrg) +
+                                          ", but the chip is " + strOrg, exitUsage);
+        return *nType;
+    }
+    for (int i = 1; i <= 3; ++i) {
+        if (TypeOrganisation(pc.catalog, i) == org) {
+            pc.assumed.push_back(TypeLabel(pc.catalog, i, pc.ctx.cp));
+            return i;
+        }
+    }
+    throw CCliError("--type", "no type name at positions 1..3 says " + strOrg + "; give --type", exitUsage);
+}
+
+void FillMicrowire(PartContext& pc, PartOrg org, ChipValueOptions& v)
+{
+    const PartFamily& family = *pc.m.pFamily;
+    Fill(pc, v.nLength, static_cast<int>(family.nBytes), "--length", "length");
+    Fill(pc, v.nBitsAddress, AddressBits(family, org), "--bits-address", "bits address");
+    // As the starter catalogue wires a part with an ORG pin: pin 6 powered selects x16.
+    if (!v.strPowerPins && org == PartOrg::x16 && !pc.m.bOrgFixed) {
+        v.strPowerPins = "6,8";
+        pc.assumed.push_back("power pins 6 and 8 (ORG on pin 6 high selects x16)");
+    }
+}
+
+std::string Joined(const std::vector<std::string>& items)
+{
+    std::string strText;
+    for (const std::string& strItem : items)
+        strText += (strText.empty() ? "" : ", ") + strItem;
+    return strText;
+}
+
+}  // namespace
+
+int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options)
+{
+    PartMatch m;
+    if (!MatchPartName(*options.strPart, m))
+        throw CCliError("--part", QuotedText(*options.strPart, ctx.cp) +
+                                      " holds no part number Orvane knows; orvane-cli parts lists the families",
+                        exitUsage);
+    if (!options.strName) {
+        options.strName = *options.strPart;
+        options.bHex = false;  // --hex speaks of a name given in hex, not of the part number
+    }
+    PartContext pc{ctx, catalog, m, {}};
+    int nChosen = 0;
+    if (m.pFamily->bus == PartBus::i2c) {
+        nChosen = I2CType(pc, nType, options);
+        FillI2C(pc, options.values);
+    } else {
+        const PartOrg org = ChooseOrg(pc, nType, options.nOrg);
+        nChosen = MicrowireType(pc, nType, org);
+        FillMicrowire(pc, org, options.values);
+    }
+    Note(ctx, m.strPart, "read as " + DescribePart(m));
+    if (!pc.assumed.empty())
+        Note(ctx, m.strPart, "assumed " + Joined(pc.assumed));
+    return nChosen;
+}

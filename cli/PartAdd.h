@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Commands.h"
+
+#include <optional>
+
+// add --part: reads the part number, fills the values the options leave empty (length,
+// write buffer, address bits) from it, checks --org and --type against it, and says on
+// stderr what it read and assumed. Explicit options win. nType is the position --type
+// gave, if any; the result is the type position to use. Throws CCliError when the part
+// number is unknown or the options contradict it.
+int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options);
