@@ -62,3 +62,17 @@ int CHeadlessBackend::MessageBox(const CString& strText, const CString& strCapti
     m_messages.push_back({strText, strCaption, nType, nAnswer});
     return nAnswer;
 }
+
+bool CHeadlessBackend::PromptForCatalog(CString& strPath)
+{
+    ++m_nPromptsShown;
+    if (m_prompts.empty()) {
+        Fail("catalogue prompt not answered");
+        return false;
+    }
+    const bool bChosen = m_prompts.front().first;
+    if (bChosen)
+        strPath = m_prompts.front().second;
+    m_prompts.pop_front();
+    return bChosen;
+}

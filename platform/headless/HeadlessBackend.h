@@ -28,6 +28,10 @@ public:
     void ExpectDialog(UINT nTemplateID, Script script);
     // Answers for the next yes/no questions, in order. An OK box needs no answer.
     void AnswerMessageBox(int nAnswer);
+    // Answers for the next catalogue prompts, in order: a path, or Cancel.
+    void AnswerCatalogPrompt(const CString& strPath) { m_prompts.emplace_back(true, strPath); }
+    void CancelCatalogPrompt() { m_prompts.emplace_back(false, CString()); }
+    int CatalogPromptCount() const { return m_nPromptsShown; }
 
     const std::vector<MessageRecord>& Messages() const { return m_messages; }
     std::vector<CString> MessageTexts() const;
@@ -35,13 +39,14 @@ public:
     // Dialogs nobody expected, dialogs a script left open, unanswered questions,
     // actions on missing controls. A passing test leaves this empty.
     const std::vector<CString>& Failures() const { return m_failures; }
-    bool AllScriptsUsed() const { return m_scripts.empty() && m_answers.empty(); }
+    bool AllScriptsUsed() const { return m_scripts.empty() && m_answers.empty() && m_prompts.empty(); }
     // Every dialog opened so far, by template ID, in order.
     const std::vector<UINT>& OpenedDialogs() const { return m_opened; }
 
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
     int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+    bool PromptForCatalog(CString& strPath) override;
 
 private:
     friend class CHeadlessDialog;
@@ -51,6 +56,8 @@ private:
     IWindowBackend* m_pPrevious;
     std::deque<std::pair<UINT, Script>> m_scripts;
     std::deque<int> m_answers;
+    std::deque<std::pair<bool, CString>> m_prompts;
+    int m_nPromptsShown = 0;
     std::vector<MessageRecord> m_messages;
     std::vector<CString> m_failures;
     std::vector<UINT> m_opened;

@@ -6,6 +6,9 @@
 #include "WinApp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -76,6 +79,24 @@ int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UI
     if (!bYesNo)
         return IDOK;
     return nAnswer == QMessageBox::Yes ? IDYES : IDNO;
+}
+
+// Opens an existing catalogue, or names a new one: the name box keeps "Progr.ini" as the
+// user moves between folders, so choosing a folder and Open starts a catalogue there.
+bool CQtBackend::PromptForCatalog(CString& strPath)
+{
+    QFileDialog dialog(QApplication::activeModalWidget(), QStringLiteral("Open a chip catalogue"), QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Chip catalogues (*.ini *.INI *.Ini)"), QStringLiteral("All files (*)")});
+    dialog.selectFile(QStringLiteral("Progr.ini"));
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
+                     [&dialog] { dialog.selectFile(QStringLiteral("Progr.ini")); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
+    strPath = CString(path.constData(), static_cast<int>(path.size()));
+    return true;
 }
 
 int RunQtApplication(int argc, char** argv)

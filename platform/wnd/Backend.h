@@ -47,6 +47,8 @@ public:
     virtual void SetFocusTo(int nID) = 0;
     virtual void SelectAllText(int nID) = 0;
     virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
+    // The window's title, in place of the template's caption.
+    virtual void SetCaption(const CString& strText) = 0;
 
     // List boxes hold rows in the order given; the framework decides sorted places.
     virtual void ListResetContent(int nID) = 0;
@@ -66,6 +68,10 @@ public:
                                                               IDialogWindow* pOwner) = 0;
     // nType carries MB_OK or MB_YESNO and the icon; returns IDOK, IDYES or IDNO.
     virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
+    // The window system's file dialog, asking which catalogue to edit: an existing file,
+    // or a folder to start a new one in. Gives the chosen path in the file system's own
+    // encoding; false when the user cancels.
+    virtual bool PromptForCatalog(CString& strPath) = 0;
 };
 
 void AfxSetBackend(IWindowBackend* pBackend);
