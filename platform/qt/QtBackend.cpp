@@ -81,8 +81,9 @@ int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UI
     return nAnswer == QMessageBox::Yes ? IDYES : IDNO;
 }
 
-// Opens an existing catalogue, or names a new one: the name box keeps "Progr.ini" as the
-// user moves between folders, so choosing a folder and Open starts a catalogue there.
+// Opens an existing catalogue, or names a new one: the name box offers "Progr.ini" and
+// keeps it while the user moves between folders, so Open in a folder without a catalogue
+// starts one there.
 bool CQtBackend::PromptForCatalog(CString& strPath)
 {
     QFileDialog dialog(QApplication::activeModalWidget(), QStringLiteral("Open a chip catalogue"), QDir::currentPath());
@@ -90,8 +91,6 @@ bool CQtBackend::PromptForCatalog(CString& strPath)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Chip catalogues (*.ini *.INI *.Ini)"), QStringLiteral("All files (*)")});
     dialog.selectFile(QStringLiteral("Progr.ini"));
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
-                     [&dialog] { dialog.selectFile(QStringLiteral("Progr.ini")); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
