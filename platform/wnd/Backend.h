@@ -47,8 +47,9 @@ public:
     virtual void SetFocusTo(int nID) = 0;
     virtual void SelectAllText(int nID) = 0;
     virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
-    // The window's title, in place of the template's caption.
-    virtual void SetCaption(const CString& strText) = 0;
+    // The window's title, in place of the template's caption. A backend that cannot
+    // retitle a window keeps the template's.
+    virtual void SetCaption(const CString&) {}
 
     // List boxes hold rows in the order given; the framework decides sorted places.
     virtual void ListResetContent(int nID) = 0;
@@ -70,8 +71,9 @@ public:
     virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
     // The window system's file dialog, asking which catalogue to edit: an existing file,
     // or a folder to start a new one in. Gives the chosen path in the file system's own
-    // encoding; false when the user cancels.
-    virtual bool PromptForCatalog(CString& strPath) = 0;
+    // encoding; false when the user cancels. A backend without a file dialog cannot ask,
+    // and the program then ends as on Cancel.
+    virtual bool PromptForCatalog(CString&) { return false; }
 };
 
 void AfxSetBackend(IWindowBackend* pBackend);
