@@ -5,6 +5,7 @@
 # exactly packaging/linux/installed-files.txt; the Debian package holds the same files and
 # lintian finds no error in it.
 set -euo pipefail
+export LC_ALL=C  # one sort order for the file lists
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 linux=$root/packaging/linux
