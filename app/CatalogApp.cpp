@@ -1,7 +1,29 @@
 #include "CatalogApp.h"
 
 #include "Backend.h"
+#include "CatalogPlace.h"
 #include "ChipListDlg.h"
+
+namespace {
+// The chip list window as the main window: its title names the catalogue when the program
+// was started on one, so that two windows on two catalogues can be told apart.
+class CMainWindowDlg : public CChipListDlg {
+public:
+    explicit CMainWindowDlg(const CString& strShownPath) : m_strShownPath(strShownPath) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        const BOOL bFocusFirst = CChipListDlg::OnInitDialog();
+        if (!m_strShownPath.IsEmpty())
+            SetWindowText("Orvane - " + m_strShownPath);
+        return bFocusFirst;
+    }
+
+private:
+    CString m_strShownPath;
+};
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CCatalogApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
@@ -10,9 +32,29 @@ END_MESSAGE_MAP()
 BOOL CCatalogApp::InitInstance()
 {
     Enable3dControls();
-    CChipListDlg dlg;
+    if (m_bAskForCatalog && !AskForCatalog())
+        return FALSE;
+    CMainWindowDlg dlg(m_strShownPath);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;
+}
+
+// Asks until the user picks a catalogue that can be worked on, or cancels. A choice that
+// cannot be used is explained and the question asked again.
+bool CCatalogApp::AskForCatalog()
+{
+    IWindowBackend* pBackend = AfxGetBackend();
+    CString strPath;
+    while (pBackend && pBackend->PromptForCatalog(strPath)) {
+        CCatalogPlace place;
+        CString strError;
+        if (CCatalogPlace::Resolve(strPath, place, strError) && place.Enter(strError)) {
+            m_strShownPath = place.DisplayPath();
+            return true;
+        }
+        AfxMessageBox(strError);
+    }
+    return false;
 }

@@ -9,6 +9,14 @@ public:
 
     BOOL InitInstance() override;
 
+    // Set before the start. With m_bAskForCatalog the window system's file dialog asks
+    // which catalogue to edit, and Cancel ends the program. m_strShownPath is the
+    // catalogue the program was started on, named in the main window's title.
+    bool m_bAskForCatalog = false;
+    CString m_strShownPath;
+
 protected:
+    bool AskForCatalog();
+
     DECLARE_MESSAGE_MAP()
 };

@@ -15,3 +15,4 @@ run_suite() {
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORVANE_BENCH=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DBUILD_TESTING=ON -DORVANE_BENCH=OFF
+bash "$root/scripts/check-install.sh" "$root/build"

@@ -82,3 +82,17 @@ int CHeadlessBackend::AnswerFromScript(UINT nType, const CString& strText)
     Fail("message box left open: " + strText);
     return buttons.nEscape ? buttons.nEscape : IDNO;
 }
+
+bool CHeadlessBackend::PromptForCatalog(CString& strPath)
+{
+    ++m_nPromptsShown;
+    if (m_prompts.empty()) {
+        Fail("catalogue prompt not answered");
+        return false;
+    }
+    const bool bChosen = m_prompts.front().first;
+    if (bChosen)
+        strPath = m_prompts.front().second;
+    m_prompts.pop_front();
+    return bChosen;
+}

@@ -32,6 +32,10 @@ public:
     // if it is still open after them, a click on nClick. A box no action ends is a
     // script failure.
     void ActOnMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick = 0);
+    // Answers for the next catalogue prompts, in order: a path, or Cancel.
+    void AnswerCatalogPrompt(const CString& strPath) { m_prompts.emplace_back(true, strPath); }
+    void CancelCatalogPrompt() { m_prompts.emplace_back(false, CString()); }
+    int CatalogPromptCount() const { return m_nPromptsShown; }
 
     const std::vector<MessageRecord>& Messages() const { return m_messages; }
     std::vector<CString> MessageTexts() const;
@@ -39,13 +43,14 @@ public:
     // Dialogs nobody expected, dialogs a script left open, unanswered questions,
     // actions on missing controls. A passing test leaves this empty.
     const std::vector<CString>& Failures() const { return m_failures; }
-    bool AllScriptsUsed() const { return m_scripts.empty() && m_answers.empty(); }
+    bool AllScriptsUsed() const { return m_scripts.empty() && m_answers.empty() && m_prompts.empty(); }
     // Every dialog opened so far, by template ID, in order.
     const std::vector<UINT>& OpenedDialogs() const { return m_opened; }
 
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
     int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+    bool PromptForCatalog(CString& strPath) override;
 
 private:
     friend class CHeadlessDialog;
@@ -62,6 +67,8 @@ private:
     int AnswerFromScript(UINT nType, const CString& strText);
 
     std::deque<BoxActions> m_answers;
+    std::deque<std::pair<bool, CString>> m_prompts;
+    int m_nPromptsShown = 0;
     std::vector<MessageRecord> m_messages;
     std::vector<CString> m_failures;
     std::vector<UINT> m_opened;

@@ -4,7 +4,7 @@
 #include "HeadlessBackend.h"
 
 CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site)
-    : m_backend(backend), m_tmpl(tmpl), m_site(site)
+    : m_backend(backend), m_tmpl(tmpl), m_site(site), m_strCaption(tmpl.pszCaption)
 {
     for (const ControlTemplate& c : tmpl.controls) {
         if (c.nID == -1)

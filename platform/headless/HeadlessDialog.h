@@ -45,6 +45,7 @@ public:
     std::pair<int, int> Selection(int nID) const;
     HICON BigIcon() const { return m_hBigIcon; }
     HICON SmallIcon() const { return m_hSmallIcon; }
+    CString Caption() const { return m_strCaption; }
     bool IsEnded() const { return m_bEnded; }
     int Result() const { return m_nResult; }
 
@@ -60,6 +61,7 @@ public:
     BOOL IsControlEnabled(int nID) const override;
     void SelectAllText(int nID) override;
     void SetIcon(HICON hIcon, BOOL bBigIcon) override;
+    void SetCaption(const CString& strText) override { m_strCaption = strText; }
     void ListResetContent(int nID) override;
     void ListInsertString(int nID, int nIndex, const CString& strText) override;
     void ListSetStrings(int nID, std::vector<CString> rows) override;
@@ -89,6 +91,7 @@ private:
     int m_nFocus = 0;
     HICON m_hBigIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
+    CString m_strCaption;
     bool m_bEnded = false;
     int m_nResult = 0;
 };

@@ -7,6 +7,9 @@
 #include "WinApp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -71,6 +74,23 @@ int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UI
     CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption), AnsiToQString(strText),
                       MessageIcon(nType), QApplication::activeModalWidget());
     return box.Ask();
+}
+
+// Opens an existing catalogue, or names a new one: the name box offers "Progr.ini" and
+// keeps it while the user moves between folders, so Open in a folder without a catalogue
+// starts one there.
+bool CQtBackend::PromptForCatalog(CString& strPath)
+{
+    QFileDialog dialog(QApplication::activeModalWidget(), QStringLiteral("Open a chip catalogue"), QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Chip catalogues (*.ini *.INI *.Ini)"), QStringLiteral("All files (*)")});
+    dialog.selectFile(QStringLiteral("Progr.ini"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
+    strPath = CString(path.constData(), static_cast<int>(path.size()));
+    return true;
 }
 
 int RunQtApplication(int argc, char** argv)

@@ -10,6 +10,7 @@ public:
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
     int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+    bool PromptForCatalog(CString& strPath) override;
 
     // For start-up measurements: the first dialog ends itself with IDCANCEL right after
     // it is first painted. Taken from ORVANE_EXIT_AFTER_SHOW=1 by the constructor.

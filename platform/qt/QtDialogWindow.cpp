@@ -274,6 +274,11 @@ void CQtDialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon)
     m_pDialog->setWindowIcon(icon);
 }
 
+void CQtDialogWindow::SetCaption(const CString& strText)
+{
+    m_pDialog->setWindowTitle(AnsiToQString(strText));
+}
+
 void CQtDialogWindow::ListResetContent(int nID)
 {
     Control* pCtl = Find(nID);

@@ -41,6 +41,7 @@ public:
     int GetFocus() const override;
     void SelectAllText(int nID) override;
     void SetIcon(HICON hIcon, BOOL bBigIcon) override;
+    void SetCaption(const CString& strText) override;
     void ListResetContent(int nID) override;
     void ListInsertString(int nID, int nIndex, const CString& strText) override;
     void ListSetStrings(int nID, std::vector<CString> rows) override;

@@ -55,6 +55,9 @@ public:
     virtual int GetFocus() const = 0;
     virtual void SelectAllText(int nID) = 0;
     virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
+    // The window's title, in place of the template's caption. A backend that cannot
+    // retitle a window keeps the template's.
+    virtual void SetCaption(const CString&) {}
 
     // List boxes hold rows in the order given; the framework decides sorted places and
     // passes only indexes from 0 to the row count.
@@ -75,6 +78,11 @@ public:
                                                               IDialogWindow* pOwner) = 0;
     // nType carries MB_OK or MB_YESNO and the icon; returns IDOK, IDYES or IDNO.
     virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
+    // The window system's file dialog, asking which catalogue to edit: an existing file,
+    // or a folder to start a new one in. Gives the chosen path in the file system's own
+    // encoding; false when the user cancels. A backend without a file dialog cannot ask,
+    // and the program then ends as on Cancel.
+    virtual bool PromptForCatalog(CString&) { return false; }
 };
 
 void AfxSetBackend(IWindowBackend* pBackend);

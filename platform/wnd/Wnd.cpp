@@ -65,3 +65,12 @@ void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
     if (IDialogWindow* pWnd = GetBackendWindow())
         pWnd->SetIcon(hIcon, bBigIcon);
 }
+
+void CWnd::SetWindowText(const CString& strText)
+{
+    IDialogWindow* pWnd = GetBackendWindow();
+    if (pWnd && m_nID == 0)
+        pWnd->SetCaption(strText);
+    else if (pWnd)
+        pWnd->SetText(m_nID, strText);
+}

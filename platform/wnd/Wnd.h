@@ -26,6 +26,8 @@ public:
     UINT IsDlgButtonChecked(int nID) const;
     void EnableDlgItem(int nID, BOOL bEnable);
     void SetIcon(HICON hIcon, BOOL bBigIcon);
+    // A dialog's title, or a control's text.
+    void SetWindowText(const CString& strText);
 
     // The dialog this window is or belongs to, and its control ID (0 for a dialog).
     CDialog* GetOwnerDialog() const { return m_pDialog; }

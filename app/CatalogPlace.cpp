@@ -1,0 +1,115 @@
+#include "CatalogPlace.h"
+
+#include "CatalogFile.h"
+#include "CodePage.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+CString Failure(const CString& strPath, const char* pszWhy)
+{
+    return "'" + strPath + "': " + pszWhy;
+}
+
+bool AbsoluteFolder(const std::string& strFolder, CString& strAbsolute)
+{
+    char szResolved[PATH_MAX];
+    if (!realpath(strFolder.c_str(), szResolved))
+        return false;
+    strAbsolute = szResolved;
+    return true;
+}
+
+bool IsFolder(const std::string& strPath)
+{
+    struct stat st;
+    return stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool EndsWithIni(const std::string& strName)
+{
+    return strName.size() > 4 && strcasecmp(strName.c_str() + strName.size() - 4, ".ini") == 0;
+}
+
+// Decodes one UTF-8 sequence at s[i], advancing i; a malformed byte decodes as U+FFFD.
+char32_t NextCodePoint(const std::string& s, std::size_t& i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i++);
+    const int nMore = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+    if (nMore < 0)
+        return 0xFFFD;
+    char32_t cp = nMore ? lead & (0x3F >> nMore) : lead;
+    for (int k = 0; k < nMore; ++k) {
+        if (i >= s.size() || (byte(i) & 0xC0) != 0x80)
+            return 0xFFFD;
+        cp = (cp << 6) | (byte(i++) & 0x3F);
+    }
+    return cp;
+}
+}  // namespace
+
+bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CString& strError)
+{
+    std::string path = strPath.Str();
+    const bool bFolderOnly = !path.empty() && path.back() == '/';
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const std::size_t nSlash = path.find_last_of('/');
+    const std::string folder = nSlash == std::string::npos ? "." : nSlash == 0 ? "/" : path.substr(0, nSlash);
+    const std::string name = nSlash == std::string::npos ? path : path.substr(nSlash + 1);
+
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            place.m_strFile = CCatalogFile::DefaultFileName;
+            if (AbsoluteFolder(path, place.m_strFolder))
+                return true;
+        } else if (S_ISREG(st.st_mode) && !bFolderOnly) {
+            place.m_strFile = name;
+            if (AbsoluteFolder(folder, place.m_strFolder))
+                return true;
+        } else {
+            strError = Failure(strPath, bFolderOnly ? "not a folder" : "not a catalogue file or a folder");
+            return false;
+        }
+    } else if (errno != ENOENT && errno != ENOTDIR) {
+        strError = Failure(strPath, std::strerror(errno));
+        return false;
+    } else if (bFolderOnly || !EndsWithIni(name) || !IsFolder(folder)) {
+        strError = Failure(strPath, bFolderOnly ? "no such folder" : "no such file or folder (a new catalogue's name ends in .ini)");
+        return false;
+    } else {
+        place.m_strFile = name;
+        if (AbsoluteFolder(folder, place.m_strFolder))
+            return true;
+    }
+    strError = Failure(strPath, std::strerror(errno));
+    return false;
+}
+
+bool CCatalogPlace::Enter(CString& strError) const
+{
+    if (chdir(m_strFolder) != 0) {
+        strError = Failure(m_strFolder, "cannot work in this folder: ");
+        strError += std::strerror(errno);
+        return false;
+    }
+    CCatalogFile::SetEditorFile(m_strFile);
+    return true;
+}
+
+CString CCatalogPlace::DisplayPath() const
+{
+    const std::string path = m_strFolder.Str() + (m_strFolder.Str() == "/" ? "" : "/") + m_strFile.Str();
+    std::u32string text;
+    for (std::size_t i = 0; i < path.size();)
+        text += NextCodePoint(path, i);
+    return CString(Utf32ToAnsi(text, SystemAnsiCodePage()));
+}

@@ -1,0 +1,157 @@
+#include "CatalogApp.h"
+#include "Resource.h"
+
+#include "support/CatalogDirFixture.h"
+
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace {
+std::string RealPath(const std::string& strPath)
+{
+    char sz[PATH_MAX];
+    return realpath(strPath.c_str(), sz) ? sz : "";
+}
+
+// The start of the editor on the headless backend: the file dialog asked for a catalogue,
+// the main window's title, and where the windows then load and save.
+class CatalogPromptTest : public CatalogDirFixture {
+protected:
+    void SetUp() override
+    {
+        CatalogDirFixture::SetUp();
+        m_strReal = RealPath(m_strDir);
+        m_app.m_bAskForCatalog = true;
+        ASSERT_EQ(mkdir("cats", 0755), 0);
+        // The start folder holds a catalogue of its own, which no test may touch.
+        SaveCatalog({"I2C"}, {{"HOME", {}}});
+        m_homeBytes = FileBytes();
+    }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(ReadBytes(m_strDir + "/Progr.ini"), m_homeBytes);
+        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
+        CatalogDirFixture::TearDown();
+    }
+
+    static std::vector<BYTE> ReadBytes(const std::string& strPath)
+    {
+        std::ifstream in(strPath, std::ios::binary);
+        return std::vector<BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Saves a catalogue of the given chip names at strPath.
+    static void SaveAt(const std::string& strPath, const std::vector<CString>& names)
+    {
+        CChipCatalog catalog;
+        catalog.AddTypeName("I2C");
+        for (const CString& name : names) {
+            catalog.AddEmptyEntry();
+            catalog.SetEntry(catalog.GetEntryCount() - 1, name, ChipSettings{}.data());
+        }
+        ASSERT_TRUE(CCatalogFile::Save(catalog, strPath.c_str()).Ok());
+    }
+
+    // The main window's script: records its title and rows, deletes the first row when
+    // asked to, and closes the window.
+    void ExpectMainWindow(bool bDeleteFirst = false)
+    {
+        if (bDeleteFirst)
+            m_backend.AnswerMessageBox(IDYES);
+        m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [this, bDeleteFirst](CHeadlessDialog& dlg) {
+            m_strCaption = dlg.Caption();
+            m_rows = dlg.Rows(IDC_CHIP_LIST);
+            if (bDeleteFirst) {
+                dlg.SelectRow(IDC_CHIP_LIST, 0);
+                dlg.Click(IDC_DELETE_CHIP);
+            }
+            dlg.PressEscape();
+        });
+    }
+
+    CCatalogApp m_app;
+    std::string m_strReal;
+    std::vector<BYTE> m_homeBytes;
+    CString m_strCaption;
+    std::vector<CString> m_rows;
+};
+
+TEST_F(CatalogPromptTest, CancelEndsTheProgramWithoutAWindow)
+{
+    m_backend.CancelCatalogPrompt();
+    EXPECT_FALSE(m_app.InitInstance());
+    EXPECT_EQ(m_backend.CatalogPromptCount(), 1);
+    EXPECT_TRUE(m_backend.OpenedDialogs().empty());
+    EXPECT_EQ(RealPath("."), m_strReal);
+}
+
+TEST_F(CatalogPromptTest, AChosenFileIsEditedInItsFolderAndNamedInTheTitle)
+{
+    SaveAt("cats/Mine.ini", {"24C02", "24C01"});
+    m_backend.AnswerCatalogPrompt((m_strDir + "/cats/Mine.ini").c_str());
+    ExpectMainWindow(true);
+    m_app.InitInstance();
+    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strReal + "/cats/Mine.ini");
+    EXPECT_EQ(m_rows, (std::vector<CString>{"24C01", "24C02"}));
+    EXPECT_EQ(RealPath("."), m_strReal + "/cats");
+    CChipCatalog catalog;
+    ASSERT_TRUE(CCatalogFile::Load(catalog, "Mine.ini").Ok());
+    ASSERT_EQ(catalog.GetEntryCount(), 1);
+    EXPECT_STREQ(catalog.GetEntryName(0), "24C02");
+}
+
+TEST_F(CatalogPromptTest, AChosenFolderStartsItsProgrIniThere)
+{
+    m_backend.AnswerCatalogPrompt("cats");
+    ExpectMainWindow();
+    m_app.InitInstance();
+    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strReal + "/cats/Progr.ini");
+    EXPECT_TRUE(m_rows.empty());
+    EXPECT_EQ(RealPath("."), m_strReal + "/cats");
+    EXPECT_STREQ(CCatalogFile::EditorFile(), "Progr.ini");
+}
+
+TEST_F(CatalogPromptTest, AnUnusableChoiceIsExplainedAndAskedAgain)
+{
+    SaveAt("cats/Progr.ini", {"93C46"});
+    m_backend.AnswerCatalogPrompt("nosuch");
+    m_backend.AnswerCatalogPrompt("cats/Progr.ini");
+    ExpectMainWindow();
+    m_app.InitInstance();
+    EXPECT_EQ(m_backend.CatalogPromptCount(), 2);
+    ASSERT_EQ(m_backend.MessageTexts().size(), 1u);
+    EXPECT_NE(m_backend.MessageTexts()[0].Str().find("'nosuch': no such file or folder"), std::string::npos);
+    EXPECT_EQ(m_rows, (std::vector<CString>{"93C46"}));
+}
+
+TEST_F(CatalogPromptTest, CancelAfterARefusedChoiceStillEnds)
+{
+    m_backend.AnswerCatalogPrompt("nosuch/");
+    m_backend.CancelCatalogPrompt();
+    EXPECT_FALSE(m_app.InitInstance());
+    EXPECT_EQ(m_backend.MessageTexts().size(), 1u);
+    EXPECT_TRUE(m_backend.OpenedDialogs().empty());
+}
+
+TEST_F(CatalogPromptTest, WithoutTheQuestionTheStartFolderIsEditedUnderThePlainTitle)
+{
+    m_app.m_bAskForCatalog = false;
+    ExpectMainWindow();
+    m_app.InitInstance();
+    EXPECT_EQ(m_backend.CatalogPromptCount(), 0);
+    EXPECT_STREQ(m_strCaption, "Orvane");
+    EXPECT_EQ(m_rows, (std::vector<CString>{"HOME"}));
+}
+
+TEST_F(CatalogPromptTest, APathGivenAtStartIsNamedInTheTitleWithoutAQuestion)
+{
+    m_app.m_bAskForCatalog = false;
+    m_app.m_strShownPath = "/data/Progr.ini";
+    ExpectMainWindow();
+    m_app.InitInstance();
+    EXPECT_EQ(m_backend.CatalogPromptCount(), 0);
+    EXPECT_STREQ(m_strCaption, "Orvane - /data/Progr.ini");
+}
+}  // namespace

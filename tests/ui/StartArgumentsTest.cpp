@@ -1,0 +1,194 @@
+#include "CatalogFile.h"
+#include "CatalogPlace.h"
+#include "CodePage.h"
+#include "StartArguments.h"
+
+#include "support/WorkDirFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+struct ParseCase {
+    std::vector<const char*> args;
+    CStartArguments::Action nAction;
+    const char* pszPath;  // the path kept by editPath, or what a message must contain
+};
+
+class ParseTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseTest, DecidesWhatTheCommandLineAsks)
+{
+    const ParseCase& c = GetParam();
+    std::vector<const char*> argv{"orvane"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    std::string strLine;
+    for (const char* pszArg : argv)
+        strLine += std::string(pszArg) + " ";
+    SCOPED_TRACE(strLine);
+    const CStartArguments args = CStartArguments::Parse(static_cast<int>(argv.size()), argv.data());
+    EXPECT_EQ(args.m_nAction, c.nAction);
+    if (c.nAction == CStartArguments::badArguments) {
+        EXPECT_NE(args.m_strMessage.Str().find(c.pszPath), std::string::npos) << args.m_strMessage.GetString();
+        EXPECT_EQ(args.m_strMessage.Str().find('\n'), std::string::npos);
+    } else if (c.nAction == CStartArguments::editPath) {
+        EXPECT_STREQ(args.m_strPath, c.pszPath);
+    }
+}
+
+using A = CStartArguments;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseTest,
+    ::testing::Values(ParseCase{{}, A::editHere, ""}, ParseCase{{"--ask"}, A::askForCatalog, ""},
+                      ParseCase{{"work"}, A::editPath, "work"},
+                      ParseCase{{"--ask", "a/Progr.ini"}, A::editPath, "a/Progr.ini"},
+                      ParseCase{{"a/Progr.ini", "--ask"}, A::editPath, "a/Progr.ini"},
+                      ParseCase{{"--", "-odd.ini"}, A::editPath, "-odd.ini"},
+                      ParseCase{{"--", "--help"}, A::editPath, "--help"},
+                      ParseCase{{"--help"}, A::showHelp, ""}, ParseCase{{"-h"}, A::showHelp, ""},
+                      ParseCase{{"work", "--help"}, A::showHelp, ""},
+                      ParseCase{{"--version"}, A::showVersion, ""},
+                      ParseCase{{"--bogus"}, A::badArguments, "unknown option '--bogus'"},
+                      ParseCase{{"-"}, A::badArguments, "unknown option '-'"},
+                      ParseCase{{"--bogus", "--help"}, A::badArguments, "--bogus"},
+                      ParseCase{{"a", "b"}, A::badArguments, "too many arguments"},
+                      ParseCase{{"--ask", "a", "--", "b"}, A::badArguments, "too many arguments"}));
+
+std::string RealPath(const std::string& strPath)
+{
+    char sz[PATH_MAX];
+    return realpath(strPath.c_str(), sz) ? sz : "";
+}
+
+// Runs in a folder holding: sub/ with Progr.ini and other.dat, cat.INI, a FIFO and a
+// symbolic link to sub.
+class CatalogPlaceTest : public WorkDirFixture {
+protected:
+    void SetUp() override
+    {
+        WorkDirFixture::SetUp();
+        m_strReal = RealPath(m_strDir);
+        ASSERT_EQ(mkdir("sub", 0755), 0);
+        for (const char* pszFile : {"sub/Progr.ini", "sub/other.dat", "cat.INI"})
+            std::ofstream(pszFile) << "x";
+        ASSERT_EQ(mkfifo("pipe.ini", 0644), 0);
+        ASSERT_EQ(symlink("sub", "link"), 0);
+    }
+
+    void TearDown() override
+    {
+        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
+        WorkDirFixture::TearDown();
+    }
+
+    std::string m_strReal;
+};
+
+struct PlaceCase {
+    const char* pszPath;
+    const char* pszFolder;  // under the test folder; null when refused
+    const char* pszFileOrError;
+};
+
+TEST_F(CatalogPlaceTest, ResolvesFoldersFilesAndNewCatalogues)
+{
+    const PlaceCase cases[] = {
+        {"sub", "/sub", "Progr.ini"},
+        {"sub/", "/sub", "Progr.ini"},
+        {"link", "/sub", "Progr.ini"},
+        {".", "", "Progr.ini"},
+        {"sub/Progr.ini", "/sub", "Progr.ini"},
+        {"sub/other.dat", "/sub", "other.dat"},
+        {"cat.INI", "", "cat.INI"},
+        {"link/Progr.ini", "/sub", "Progr.ini"},
+        {"new.ini", "", "new.ini"},
+        {"sub/NEW.Ini", "/sub", "NEW.Ini"},
+        {"nosuch", nullptr, "'nosuch': no such file or folder"},
+        {"sub/nosuch.dat", nullptr, "no such file or folder"},
+        {"nosuch/Progr.ini", nullptr, "no such file or folder"},
+        {"nosuch/", nullptr, "'nosuch/': no such folder"},
+        {".ini", nullptr, "no such file or folder"},
+        {"", nullptr, "no such file or folder"},
+        {"pipe.ini", nullptr, "'pipe.ini': not a catalogue file or a folder"},
+        {"cat.INI/", nullptr, "not a folder"},
+        {"cat.INI/x.ini", nullptr, "no such file or folder"},
+    };
+    for (const PlaceCase& c : cases) {
+        SCOPED_TRACE(c.pszPath);
+        CCatalogPlace place;
+        CString strError;
+        const bool bOk = CCatalogPlace::Resolve(c.pszPath, place, strError);
+        ASSERT_EQ(bOk, c.pszFolder != nullptr) << strError.GetString();
+        if (bOk) {
+            EXPECT_EQ(place.m_strFolder.Str(), m_strReal + c.pszFolder);
+            EXPECT_STREQ(place.m_strFile, c.pszFileOrError);
+        } else {
+            EXPECT_NE(strError.Str().find(c.pszFileOrError), std::string::npos) << strError.GetString();
+        }
+    }
+}
+
+TEST_F(CatalogPlaceTest, AnAbsolutePathNeedsNoWorkingFolder)
+{
+    CCatalogPlace place;
+    CString strError;
+    ASSERT_EQ(chdir("/"), 0);
+    ASSERT_TRUE(CCatalogPlace::Resolve((m_strDir + "/sub/other.dat").c_str(), place, strError));
+    EXPECT_EQ(place.m_strFolder.Str(), m_strReal + "/sub");
+    EXPECT_STREQ(place.m_strFile, "other.dat");
+}
+
+TEST_F(CatalogPlaceTest, EnteringMakesTheFolderWorkingAndTheFileTheEditors)
+{
+    CCatalogPlace place;
+    CString strError;
+    ASSERT_TRUE(CCatalogPlace::Resolve("sub/other.dat", place, strError));
+    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
+    EXPECT_EQ(RealPath("."), m_strReal + "/sub");
+    EXPECT_STREQ(CCatalogFile::EditorFile(), "other.dat");
+}
+
+TEST_F(CatalogPlaceTest, AFolderThatWentAwayIsReportedAndNothingChanges)
+{
+    CCatalogPlace place;
+    CString strError;
+    ASSERT_EQ(mkdir("gone", 0755), 0);
+    ASSERT_TRUE(CCatalogPlace::Resolve("gone", place, strError));
+    ASSERT_EQ(rmdir("gone"), 0);
+    EXPECT_FALSE(place.Enter(strError));
+    EXPECT_NE(strError.Str().find(m_strReal + "/gone': cannot work in this folder"), std::string::npos)
+        << strError.GetString();
+    EXPECT_EQ(RealPath("."), m_strReal);
+    EXPECT_STREQ(CCatalogFile::EditorFile(), CCatalogFile::DefaultFileName);
+}
+
+TEST(CatalogPlaceDisplay, ShowsTheUtf8PathInTheAnsiCodePage)
+{
+    const struct {
+        const char* pszFolder;
+        const char* pszFile;
+        const char* pszShown;
+    } cases[] = {
+        {"/", "Progr.ini", "/Progr.ini"},
+        {"/home/ann", "Progr.ini", "/home/ann/Progr.ini"},
+        {"/home/ren\xC3\xA9", "Progr.ini", "/home/ren\xE9/Progr.ini"},
+        {"/tmp/\xFF", "a.ini", "/tmp/?/a.ini"},
+        {"/tmp/\xE2\x82", "a.ini", "/tmp/?/a.ini"},
+    };
+    if (SystemAnsiCodePage() != CodePage::Windows1252)
+        GTEST_SKIP() << "the expected texts are in Windows-1252";
+    for (const auto& c : cases) {
+        CCatalogPlace place;
+        place.m_strFolder = c.pszFolder;
+        place.m_strFile = c.pszFile;
+        EXPECT_STREQ(place.DisplayPath(), c.pszShown) << c.pszFolder;
+    }
+}
+}  // namespace
