@@ -37,22 +37,6 @@ bool EndsWithIni(const std::string& strName)
     return strName.size() > 4 && strcasecmp(strName.c_str() + strName.size() - 4, ".ini") == 0;
 }
 
-// Decodes one UTF-8 sequence at s[i], advancing i; a malformed byte decodes as U+FFFD.
-char32_t NextCodePoint(const std::string& s, std::size_t& i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i++);
-    const int nMore = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
-    if (nMore < 0)
-        return 0xFFFD;
-    char32_t cp = nMore ? lead & (0x3F >> nMore) : lead;
-    for (int k = 0; k < nMore; ++k) {
-        if (i >= s.size() || (byte(i) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (byte(i++) & 0x3F);
-    }
-    return cp;
-}
 }  // namespace
 
 bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CString& strError)
@@ -109,7 +93,6 @@ CString CCatalogPlace::DisplayPath() const
 {
     const std::string path = m_strFolder.Str() + (m_strFolder.Str() == "/" ? "" : "/") + m_strFile.Str();
     std::u32string text;
-    for (std::size_t i = 0; i < path.size();)
-        text += NextCodePoint(path, i);
+    Utf8ToUtf32(path, text);
     return CString(Utf32ToAnsi(text, SystemAnsiCodePage()));
 }

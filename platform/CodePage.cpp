@@ -1,8 +1,8 @@
 #include "CodePage.h"
 
 #include <algorithm>
-
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -66,6 +66,43 @@ bool StartsWithLanguage(const char* psz, const char* pszLang)
         return false;
     char next = psz[n];
     return next == '\0' || next == '_' || next == '.' || next == '@';
+}
+
+void AppendUtf8(char32_t c, std::string& out)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Reads one UTF-8 sequence at i; false on malformed, overlong or surrogate input. A
+// sequence cut short leaves i at the byte that broke it, so it counts as one fault.
+bool NextCodePoint(const std::string& s, std::size_t& i, char32_t& c)
+{
+    const unsigned char lead = static_cast<unsigned char>(s[i++]);
+    const int nMore = lead < 0x80 ? 0 : lead < 0xC2 ? -1 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : lead < 0xF5 ? 3 : -1;
+    if (nMore < 0)
+        return false;
+    static const char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    c = nMore == 0 ? lead : lead & (0x3F >> nMore);
+    for (int k = 0; k < nMore; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
+            return false;
+        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    return c >= kMin[nMore] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
 }
 
 }  // namespace
@@ -168,4 +205,56 @@ int AnsiCompareNoCase(const std::string& a, const std::string& b, CodePage cp)
             return ca < cb ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+std::string AnsiToUtf8(const std::string& strAnsi, CodePage cp)
+{
+    std::string out;
+    out.reserve(strAnsi.size());
+    for (char ch : strAnsi)
+        AppendUtf8(AnsiToUnicode(static_cast<unsigned char>(ch), cp), out);
+    return out;
+}
+
+bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp)
+{
+    return std::all_of(strAnsi.begin(), strAnsi.end(),
+                       [cp](char ch) { return AnsiToUnicode(static_cast<unsigned char>(ch), cp) != kNone; });
+}
+
+bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out)
+{
+    bool bValid = true;
+    out.clear();
+    for (std::size_t i = 0; i < strUtf8.size();) {
+        char32_t c = 0;
+        if (!NextCodePoint(strUtf8, i, c)) {
+            c = kNone;
+            bValid = false;
+        }
+        out += c;
+    }
+    return bValid;
+}
+
+bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, std::string& strWhy)
+{
+    std::u32string text;
+    if (!Utf8ToUtf32(strUtf8, text)) {
+        strWhy = "is not valid UTF-8";
+        return false;
+    }
+    strAnsi.clear();
+    for (char32_t c : text) {
+        const char ch = UnicodeToAnsi(c, cp);
+        if (ch == '?' && c != U'?') {
+            char sz[64];
+            std::snprintf(sz, sizeof sz, "has U+%04X, which code page %d lacks", static_cast<unsigned>(c),
+                          static_cast<int>(cp));
+            strWhy = sz;
+            return false;
+        }
+        strAnsi += ch;
+    }
+    return true;
 }

@@ -25,3 +25,14 @@ std::string Utf16ToAnsi(const std::u16string& s, CodePage cp);
 unsigned char AnsiFoldCase(unsigned char ch, CodePage cp);
 // The order of a sorted list box: byte by byte after folding case, shorter first.
 int AnsiCompareNoCase(const std::string& a, const std::string& b, CodePage cp);
+
+// UTF-8, which terminals, JSON and Linux file names speak. The conversions to 8-bit
+// never lose a byte silently: what a page cannot carry is reported or replaced by '?'.
+std::string AnsiToUtf8(const std::string& strAnsi, CodePage cp);
+// True when every byte is a character of the page, so AnsiToUtf8 and Utf8ToAnsi give
+// the same bytes back.
+bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp);
+// Fails, saying why, on malformed UTF-8 and on characters the page lacks.
+bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, std::string& strWhy);
+// Code points of UTF-8 text; each malformed sequence becomes U+FFFD and makes it false.
+bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out);
