@@ -18,6 +18,9 @@ std::string DisplayText(const std::string& strAnsi, CodePage cp);
 void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp);
 // A quoted DisplayText, as used to name a chip in messages.
 std::string QuotedText(const std::string& strAnsi, CodePage cp);
+// A message for the terminal: valid UTF-8 passes, while control characters and bytes
+// that are not valid UTF-8 appear as \xNN.
+std::string MessageText(const std::string& strUtf8);
 // Encodes UTF-8 in the code page. Fails, saying why, on malformed UTF-8 and on
 // characters the page lacks, rather than turning them into '?'.
 bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, std::string& strWhy);

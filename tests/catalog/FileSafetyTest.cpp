@@ -1,6 +1,7 @@
 #include "CatalogTestSupport.h"
 
 #include "FileLock.h"
+#include "support/LockHolder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,7 +9,6 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 
 namespace {
 
@@ -235,43 +235,18 @@ TEST_F(FileSafetyTest, OnlyTemporaryFilesOfOurOwnPatternAreClearedBySaves)
     EXPECT_EQ(left, expected);
 }
 
-// Holds the folder's lock in a child process until the returned descriptor is closed.
-pid_t HoldLockElsewhere(const std::string& folder, int& fdRelease)
-{
-    int ready[2], release[2];
-    if (::pipe(ready) != 0 || ::pipe(release) != 0)
-        return -1;
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(release[1]);
-        CFileLock lock;
-        char ch = lock.Lock(folder.c_str()) == 0 ? 'y' : 'n';
-        (void)!::write(ready[1], &ch, 1);
-        (void)!::read(release[0], &ch, 1);
-        ::_exit(0);
-    }
-    char ch = 0;
-    (void)!::read(ready[0], &ch, 1);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    ::close(release[0]);
-    fdRelease = release[1];
-    return ch == 'y' ? pid : -1;
-}
-
 TEST_F(FileSafetyTest, ASaveWaitsForTheLockOnlySoLongAndThenSaysWhy)
 {
     WriteFileBytes(m_strPath, Hex("00 00 00 00 00 00"));
-    int fdRelease = -1;
-    pid_t pid = HoldLockElsewhere(m_dir.Path(), fdRelease);
-    ASSERT_GT(pid, 0);
-    CFileLock::SetWaitLimit(50);
-    CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
-    EXPECT_EQ(r.strMessage, CString("Cannot save " + m_strPath + ": it is being saved by another program; try again."));
-    EXPECT_EQ(ReadFileBytes(m_strPath), Hex("00 00 00 00 00 00"));
-    ::close(fdRelease);
-    int nStatus = 0;
-    ::waitpid(pid, &nStatus, 0);
+    {
+        CLockHolder holder(m_dir.Path());
+        ASSERT_TRUE(holder.IsHeld());
+        CFileLock::SetWaitLimit(50);
+        CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
+        EXPECT_EQ(r.strMessage,
+                  CString("Cannot save " + m_strPath + ": it is being saved by another program; try again."));
+        EXPECT_EQ(ReadFileBytes(m_strPath), Hex("00 00 00 00 00 00"));
+    }
 
     // Released, and taken again within this process without waiting for itself.
     CFileLock held;
