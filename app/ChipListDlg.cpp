@@ -1,5 +1,6 @@
 #include "ChipListDlg.h"
 
+#include "CatalogEdit.h"
 #include "CatalogFile.h"
 #include "ChipCatalog.h"
 #include "DataExchange.h"
@@ -66,16 +67,22 @@ void CChipListDlg::OnDeleteChip()
         return;
     const CString strText = m_listChips.GetText(nSel);
     CChipCatalog catalog;
+    CCatalogEdit edit(AfxMessageBox);
     // A file that fails to load is reported by the refresh and never saved over.
-    if (CCatalogFile::Load(catalog).Ok()) {
+    if (edit.Load(catalog).Ok()) {
         const int nIndex = FindEntryByName(catalog, strText);
         CString strQuestion;
         strQuestion.Format("You sure of removing %s", strText.GetString());
         if (nIndex >= 0 && AfxMessageBox(strQuestion, MB_YESNO, 0) == IDYES) {
             catalog.RemoveEntry(nIndex);
-            const CCatalogFile::SaveResult saved = CCatalogFile::Save(catalog);
-            if (!saved.Ok())
-                AfxMessageBox(saved.strMessage);
+            // Another program may have changed the file while the question waited: the
+            // first entry of that name goes wherever it now is.
+            edit.Save(catalog, [&strText](CChipCatalog& fresh) {
+                const int nFresh = FindEntryByName(fresh, strText);
+                if (nFresh >= 0)
+                    fresh.RemoveEntry(nFresh);
+                return nFresh >= 0;
+            });
         }
     }
     RefreshChipList();

@@ -2,16 +2,13 @@
 
 #include "Archive.h"
 #include "ChipCatalog.h"
-#include "File.h"
+#include "FileLock.h"
+#include "FileReplace.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 const char* const CCatalogFile::DefaultFileName = "Progr.ini";
 
@@ -37,186 +34,195 @@ const char* CCatalogFile::EditorFile()
 
 namespace {
 
-CCatalogFile::WriteHook& Hook()
-{
-    static CCatalogFile::WriteHook hook;
-    return hook;
-}
-
-long WriteSome(int fd, const BYTE* p, std::size_t n)
-{
-    const CCatalogFile::WriteHook& hook = Hook();
-    return hook ? hook(fd, p, n) : static_cast<long>(::write(fd, p, n));
-}
-
 CString Reason(const char* pszVerb, const char* pszPath, int nError)
 {
-    return CString(std::string("Cannot ") + pszVerb + " " + pszPath + ": " + std::strerror(nError));
+    return CString(std::string("Cannot ") + pszVerb + " " + pszPath + ": " + CFile::ErrorText(nError).Str());
 }
 
-std::string DirectoryOf(const std::string& path)
+CCatalogFile::SaveResult Failure(CCatalogFile::SaveStatus status, CString strMessage)
 {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    CCatalogFile::SaveResult result;
+    result.status = status;
+    result.strMessage = std::move(strMessage);
+    return result;
 }
 
-struct Target {
-    std::string path;
-    bool bExists = false;
-    struct stat st {};
-};
-
-// Follows symbolic links to the file they name, which may not exist yet, so that a
-// save replaces the target and leaves the link in place. Like the other steps of a
-// save below, it returns 0 or the errno value of the failure.
-int ResolveTarget(const char* pszPath, Target& target)
+// Tells whether the bytes of a file changed; not for defence against a forger.
+std::uint64_t HashBytes(const std::vector<BYTE>& bytes)
 {
-    target.path = pszPath;
-    for (int nHops = 0; nHops < 40; ++nHops) {
-        if (::lstat(target.path.c_str(), &target.st) != 0)
-            return errno == ENOENT ? 0 : errno;
-        if (!S_ISLNK(target.st.st_mode)) {
-            target.bExists = true;
-            if (S_ISDIR(target.st.st_mode))
-                return EISDIR;
-            // Renaming over a file needs no permission on the file itself, but a file
-            // its owner made read-only is not to be replaced behind their back.
-            return ::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
-        }
-        std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
-        ssize_t n = ::readlink(target.path.c_str(), &link[0], link.size());
-        if (n < 0)
-            return errno;
-        link.resize(static_cast<std::size_t>(n));
-        target.path = link[0] == '/' ? link : DirectoryOf(target.path) + "/" + link;
+    std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ bytes.size();
+    const BYTE* p = bytes.data();
+    std::size_t n = bytes.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        h = (h ^ w) * 0xFF51AFD7ED558CCDULL;
+        h ^= h >> 32;
     }
-    return ELOOP;
+    for (; n > 0; ++p, --n)
+        h = (h ^ *p) * 0x100000001B3ULL;
+    return h ^ (h >> 29);
 }
 
-mode_t NewFileMode()
+// Reads the whole file into bytes and records its stamp. The status is loaded, noFile
+// or unreadable; nothing is parsed.
+CCatalogFile::LoadResult ReadCatalogBytes(const char* pszPath, std::vector<BYTE>& bytes)
 {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-int WriteAll(int fd, const std::vector<BYTE>& bytes)
-{
-    std::size_t nDone = 0;
-    while (nDone < bytes.size()) {
-        std::size_t nWant = bytes.size() - nDone;
-        long n = WriteSome(fd, bytes.data() + nDone, nWant);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno ? errno : EIO;
-        // A writer that moves nothing (or claims more than it was given) would loop forever.
-        if (n == 0 || static_cast<std::size_t>(n) > nWant)
-            return EIO;
-        nDone += static_cast<std::size_t>(n);
+    CCatalogFile::LoadResult result;
+    CFile file;
+    if (!file.Open(pszPath, CFile::modeRead)) {
+        const int nError = file.GetLastError();
+        if (nError == ENOENT || nError == ENOTDIR)
+            return result;
+        result.status = CCatalogFile::unreadable;
+        result.strMessage = Reason("read", pszPath, nError);
+        return result;
     }
-    return 0;
+    if (!file.ReadAll(bytes, CCatalogFile::MaxFileSize)) {
+        result.status = CCatalogFile::unreadable;
+        if (file.GetLastError() == EFBIG)
+            result.strMessage.Format("Cannot read %s: Is %lld bytes, more than the 1 GiB (%llu bytes) a catalogue "
+                                     "may hold", pszPath, file.GetLength(),
+                                     static_cast<unsigned long long>(CCatalogFile::MaxFileSize));
+        else
+            result.strMessage = Reason("read", pszPath, file.GetLastError());
+        return result;
+    }
+    result.status = CCatalogFile::loaded;
+    result.stamp.bExists = true;
+    result.stamp.identity = file.GetIdentity();
+    result.stamp.identity.nSize = static_cast<long long>(bytes.size());
+    result.stamp.nHash = HashBytes(bytes);
+    return result;
 }
 
-// Gives the temporary file the old file's owner (best effort: only the super-user can
-// always do it) and permission bits, then writes and syncs it.
-int FillTemporary(int fd, const Target& target, const std::vector<BYTE>& bytes)
+// Parses the bytes read into the catalogue, completing the result.
+void ParseCatalogBytes(CChipCatalog& catalog, const std::vector<BYTE>& bytes, const char* pszPath,
+                       CCatalogFile::LoadResult& result)
 {
-    mode_t mode = target.bExists ? (target.st.st_mode & 07777) : NewFileMode();
-    if (target.bExists && (target.st.st_uid != ::geteuid() || target.st.st_gid != ::getegid()))
-        (void)::fchown(fd, target.st.st_uid, target.st.st_gid);
-    if (::fchmod(fd, mode) != 0)
-        return errno;
-    if (int nError = WriteAll(fd, bytes))
-        return nError;
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-void SyncDirectory(const std::string& dir)
-{
-    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        (void)::fsync(fd);
-        ::close(fd);
+    try {
+        result.nTrailingBytes = CCatalogFile::LoadFromBytes(catalog, bytes.data(), bytes.size(), pszPath);
+    } catch (const CArchiveException& e) {
+        result.status = CCatalogFile::damaged;
+        result.strMessage = e.GetErrorMessage();
+    } catch (const std::bad_alloc&) {
+        result.status = CCatalogFile::unreadable;
+        result.strMessage = Reason("read", pszPath, ENOMEM);
     }
 }
 
-int ReplaceAtomically(const Target& target, const std::vector<BYTE>& bytes)
+// Resolves the target, takes the writers' lock of its folder and clears what killed
+// saves left there. The status is saved when the save may go on.
+CCatalogFile::SaveResult PrepareSave(CFileReplace& target, CFileLock& lock, const char* pszPath)
 {
-    std::string dir = DirectoryOf(target.path);
-    std::string base = target.path.substr(target.path.rfind('/') + 1);
-    std::string temp = dir + "/." + base + ".XXXXXX";
-    int fd = ::mkostemp(&temp[0], O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    int nError = FillTemporary(fd, target, bytes);
-    if (::close(fd) != 0 && nError == 0)
-        nError = errno;
-    if (nError == 0 && ::rename(temp.c_str(), target.path.c_str()) != 0)
-        nError = errno;
-    if (nError != 0) {
-        ::unlink(temp.c_str());
-        return nError;
+    if (int nError = target.Resolve())
+        return Failure(CCatalogFile::notSaved, Reason("save", pszPath, nError));
+    if (CCatalogFile::SaveResult locked = CCatalogFile::Lock(lock, pszPath); !locked.Ok())
+        return locked;
+    target.RemoveStaleTemporaries();
+    return Failure(CCatalogFile::saved, CString());
+}
+
+CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vector<BYTE>& bytes,
+                                           const char* pszPath, CCatalogFile::Stamp* pStamp)
+{
+    const CFileReplace::Result replaced = target.Replace(bytes.data(), bytes.size());
+    if (replaced == CFileReplace::failed)
+        return Failure(CCatalogFile::notSaved, Reason("save", pszPath, target.GetLastError()));
+    if (pStamp) {
+        pStamp->bExists = true;
+        pStamp->identity = target.GetNewIdentity();
+        pStamp->identity.nSize = static_cast<long long>(bytes.size());
+        pStamp->nHash = HashBytes(bytes);
     }
-    SyncDirectory(dir);
-    return 0;
+    if (replaced == CFileReplace::notDurable) {
+        CString strMessage;
+        strMessage.Format("%s was saved, but its folder could not be synced to disk (%s); a system crash now "
+                          "could still bring back the old file.",
+                          pszPath, CFile::ErrorText(target.GetLastError()).GetString());
+        return Failure(CCatalogFile::notDurable, strMessage);
+    }
+    return Failure(CCatalogFile::saved, CString());
 }
 
 }  // namespace
 
-CCatalogFile::LoadResult CCatalogFile::Load(CChipCatalog& catalog, const char* pszPath)
+CCatalogFile::LoadResult CCatalogFile::Load(CChipCatalog& catalog, const char* pszPath,
+                                            std::vector<BYTE>* pFileBytes)
 {
-    LoadResult result;
-    CFile file;
-    if (!file.Open(pszPath, CFile::modeRead)) {
-        int nError = file.GetLastError();
-        if (nError == ENOENT || nError == ENOTDIR)
-            return result;
-        result.status = unreadable;
-        result.strMessage = Reason("read", pszPath, nError);
-        return result;
-    }
     std::vector<BYTE> bytes;
+    LoadResult result;
     try {
-        if (!file.ReadAll(bytes)) {
-            result.status = unreadable;
-            result.strMessage = Reason("read", pszPath, file.GetLastError());
-            return result;
-        }
-        file.Close();
-        LoadFromBytes(catalog, bytes.data(), bytes.size(), pszPath);
-        result.status = loaded;
-    } catch (const CArchiveException& e) {
-        result.status = damaged;
-        result.strMessage = e.GetErrorMessage();
+        result = ReadCatalogBytes(pszPath, bytes);
     } catch (const std::bad_alloc&) {
         result.status = unreadable;
         result.strMessage = Reason("read", pszPath, ENOMEM);
     }
+    if (result.status == loaded)
+        ParseCatalogBytes(catalog, bytes, pszPath, result);
+    if (pFileBytes)
+        pFileBytes->swap(bytes);
     return result;
+}
+
+CCatalogFile::SaveResult CCatalogFile::Lock(CFileLock& lock, const char* pszPath)
+{
+    // The folder is found even where the target cannot be saved; the save says why.
+    CFileReplace target(pszPath);
+    (void)target.Resolve();
+    const int nError = lock.Lock(target.GetFolder().c_str());
+    if (nError == EWOULDBLOCK)
+        return Failure(notSaved, CString(std::string("Cannot save ") + pszPath +
+                                         ": it is being saved by another program; try again."));
+    if (nError != 0)
+        return Failure(notSaved, Reason("save", pszPath, nError));
+    return Failure(saved, CString());
 }
 
 CCatalogFile::SaveResult CCatalogFile::Save(const CChipCatalog& catalog, const char* pszPath)
 {
-    SaveResult result;
-    int nError = 0;
     try {
-        std::vector<BYTE> bytes = StoreToBytes(catalog);
-        Target target;
-        nError = ResolveTarget(pszPath, target);
-        if (nError == 0)
-            nError = ReplaceAtomically(target, bytes);
+        const std::vector<BYTE> bytes = StoreToBytes(catalog);
+        CFileReplace target(pszPath);
+        CFileLock lock;
+        SaveResult prepared = PrepareSave(target, lock, pszPath);
+        return prepared.Ok() ? WriteCatalogBytes(target, bytes, pszPath, nullptr) : prepared;
     } catch (const std::bad_alloc&) {
-        nError = ENOMEM;
+        return Failure(notSaved, Reason("save", pszPath, ENOMEM));
     }
-    if (nError != 0) {
-        result.strMessage = Reason("save", pszPath, nError);
+}
+
+CCatalogFile::SaveResult CCatalogFile::SaveChange(CChipCatalog& catalog, Stamp& stamp, const Reapply& reapply,
+                                                  bool bOverwrite, const char* pszPath)
+{
+    try {
+        CFileReplace target(pszPath);
+        CFileLock lock;
+        SaveResult prepared = PrepareSave(target, lock, pszPath);
+        if (!prepared.Ok())
+            return prepared;
+        std::vector<BYTE> current;
+        LoadResult now = ReadCatalogBytes(pszPath, current);
+        if (now.status == unreadable)
+            return Failure(notSaved, now.strMessage);
+        if (bOverwrite || now.stamp.SameContent(stamp))
+            return WriteCatalogBytes(target, StoreToBytes(catalog), pszPath, &stamp);
+        CChipCatalog fresh;
+        if (now.status == loaded)
+            ParseCatalogBytes(fresh, current, pszPath, now);
+        if (!now.Ok())
+            return Failure(notSaved, now.strMessage);
+        std::vector<BYTE>().swap(current);
+        if (now.nTrailingBytes > 0 || !reapply || !reapply(fresh))
+            return Failure(conflict, CString(std::string(pszPath) + " was changed by another program."));
+        const std::vector<BYTE> bytes = StoreToBytes(fresh);
+        SaveResult result = WriteCatalogBytes(target, bytes, pszPath, &stamp);
+        if (result.Written())
+            LoadFromBytes(catalog, bytes.data(), bytes.size(), pszPath);
         return result;
+    } catch (const std::bad_alloc&) {
+        return Failure(notSaved, Reason("save", pszPath, ENOMEM));
     }
-    result.status = saved;
-    return result;
 }
 
 std::vector<BYTE> CCatalogFile::StoreToBytes(const CChipCatalog& catalog)
@@ -226,14 +232,15 @@ std::vector<BYTE> CCatalogFile::StoreToBytes(const CChipCatalog& catalog)
     return ar.TakeStoredBytes();
 }
 
-void CCatalogFile::LoadFromBytes(CChipCatalog& catalog, const void* pData, std::size_t nSize,
-                                 const CString& strFileName)
+std::size_t CCatalogFile::LoadFromBytes(CChipCatalog& catalog, const void* pData, std::size_t nSize,
+                                        const CString& strFileName)
 {
     CArchive ar(pData, nSize, strFileName);
     catalog.Serialize(ar);
+    return ar.BytesLeft();
 }
 
 void CCatalogFile::SetWriteHook(WriteHook hook)
 {
-    Hook() = std::move(hook);
+    CFileReplace::SetWriteHook(std::move(hook));
 }

@@ -8,15 +8,19 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
-void LoadCatalogFrom(const std::string& strPath, CChipCatalog& catalog, MissingFile missing)
+CCatalogFile::LoadResult LoadCatalogFrom(const std::string& strPath, CChipCatalog& catalog, MissingFile missing,
+                                         std::vector<BYTE>* pFileBytes, int nExitCode)
 {
-    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, strPath.c_str());
+    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, strPath.c_str(), pFileBytes);
     if (result.status == CCatalogFile::noFile && missing == MissingFile::isError)
-        throw CCliError(strPath, "no such file");
-    if (!result.Ok())
-        throw CCliError(strPath, result.strMessage.Str());
+        throw CCliError(strPath, "no such file", nExitCode);
+    // The load's own message names the file.
+    if (result.status == CCatalogFile::unreadable)
+        throw CCliError("", result.strMessage.Str(), nExitCode);
+    if (result.status == CCatalogFile::damaged && !pFileBytes)
+        throw CCliError("", result.strMessage.Str(), nExitCode);
+    return result;
 }
 
 void LoadCatalog(const CliContext& ctx, CChipCatalog& catalog, MissingFile missing)
@@ -24,22 +28,38 @@ void LoadCatalog(const CliContext& ctx, CChipCatalog& catalog, MissingFile missi
     LoadCatalogFrom(ctx.strFile, catalog, missing);
 }
 
+void LoadCatalogForChange(const CliContext& ctx, CChipCatalog& catalog, MissingFile missing)
+{
+    const CCatalogFile::LoadResult result = LoadCatalogFrom(ctx.strFile, catalog, missing);
+    if (result.nTrailingBytes > 0 && !ctx.bForce)
+        throw CCliError(ctx.strFile, std::to_string(result.nTrailingBytes) +
+                                         " bytes follow the catalogue, and saving would drop them; give --force to "
+                                         "save anyway");
+}
+
 std::vector<BYTE> ReadFileBytes(const std::string& strPath, int nExitCode)
 {
     CFile file;
     std::vector<BYTE> bytes;
-    if (!file.Open(strPath.c_str(), CFile::modeRead) || !file.ReadAll(bytes)) {
+    if (!file.Open(strPath.c_str(), CFile::modeRead) || !file.ReadAll(bytes, CCatalogFile::MaxFileSize)) {
         int nError = file.GetLastError();
-        throw CCliError(strPath, nError == ENOENT ? "no such file" : std::strerror(nError), nExitCode);
+        throw CCliError(strPath, nError == ENOENT ? "no such file" : CFile::ErrorText(nError).Str(), nExitCode);
     }
     return bytes;
+}
+
+CCatalogWriteLock::CCatalogWriteLock(const CliContext& ctx)
+{
+    CCatalogFile::SaveResult result = CCatalogFile::Lock(m_lock, ctx.strFile.c_str());
+    if (!result.Ok())
+        throw CCliError("", result.strMessage.Str());
 }
 
 void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog)
 {
     CCatalogFile::SaveResult result = CCatalogFile::Save(catalog, ctx.strFile.c_str());
     if (!result.Ok())
-        throw CCliError(ctx.strFile, result.strMessage.Str());
+        throw CCliError("", result.strMessage.Str());
 }
 
 std::string NameFromArgument(const std::string& strText, bool bHex, CodePage cp, const char* pszWhat)

@@ -2,6 +2,7 @@
 
 #include "ChipCatalog.h"
 #include "CliContext.h"
+#include "FileLock.h"
 
 #include <string>
 #include <vector>
@@ -14,11 +15,26 @@ enum class MissingFile { isEmpty, isError };
 // CCliError, so nothing loaded from it can be saved. A missing file is an empty
 // catalogue (as in the editor) or an error, as the command needs.
 void LoadCatalog(const CliContext& ctx, CChipCatalog& catalog, MissingFile missing);
-void LoadCatalogFrom(const std::string& strPath, CChipCatalog& catalog, MissingFile missing);
+CCatalogFile::LoadResult LoadCatalogFrom(const std::string& strPath, CChipCatalog& catalog, MissingFile missing,
+                                         std::vector<BYTE>* pFileBytes = nullptr, int nExitCode = exitFailure);
 // The file's bytes as they are, for the commands that look at its layout; throws
 // CCliError with nExitCode when it cannot be read.
 std::vector<BYTE> ReadFileBytes(const std::string& strPath, int nExitCode = exitFailure);
-// Replaces the file atomically; a failed save throws CCliError.
+
+// A changing command holds this from its load to its save, so no other writer that
+// takes the lock can come between them. Throws CCliError when the lock cannot be had.
+class CCatalogWriteLock {
+public:
+    explicit CCatalogWriteLock(const CliContext& ctx);
+
+private:
+    CFileLock m_lock;
+};
+// LoadCatalog for a command that will save: bytes after the catalogue, which the save
+// would drop, stop it unless --force was given.
+void LoadCatalogForChange(const CliContext& ctx, CChipCatalog& catalog, MissingFile missing);
+// Replaces the file atomically; a failed save, or one whose folder could not be synced,
+// throws CCliError.
 void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog);
 
 // How a command names one chip: "#N" is an index in file order; any other text is a

@@ -1,5 +1,6 @@
 #include "CatalogJson.h"
 
+#include "CliContext.h"
 #include "CliError.h"
 #include "NameText.h"
 
@@ -34,6 +35,21 @@ bool SameJson(const Json& a, const Json& b)
     return a == b;
 }
 
+// A value as a message shows it: short scalars as they are written, anything else by
+// what it is.
+std::string Describe(const Json& value)
+{
+    if (value.is_null() || value.is_boolean() || value.is_number_integer())
+        return value.dump();
+    if (value.is_number())
+        return "the number " + value.dump();
+    if (value.is_string()) {
+        const std::string& str = value.get_ref<const std::string&>();
+        return str.size() <= 20 ? "\"" + str + "\"" : "a string of " + std::to_string(str.size()) + " bytes";
+    }
+    return value.is_array() ? "an array" : "an object";
+}
+
 // Reads JSON into a catalogue, naming the place of every complaint.
 class JsonReader {
 public:
@@ -41,7 +57,7 @@ public:
 
     [[noreturn]] void Fail(const std::string& strWhere, const std::string& strWhat) const
     {
-        throw CCliError(m_strSource, (strWhere.empty() ? "" : strWhere + ": ") + strWhat);
+        throw CCliError(m_strSource, (strWhere.empty() ? "" : strWhere + ": ") + strWhat, exitUsage);
     }
 
     const Json& Member(const Json& object, const char* pszKey, const std::string& strWhere) const
@@ -58,11 +74,12 @@ public:
             Fail("", "not a catalogue: the document is not a JSON object");
         if (!doc.contains("format") || doc["format"] != kFormat)
             Fail("", std::string("not a catalogue: \"format\" is not \"") + kFormat + "\"");
-        if (doc.value("version", 0) != kVersion)
-            Fail("", "\"version\" " + doc.value("version", Json()).dump() + " is not one this tool reads");
+        const Json& version = Member(doc, "version", "");
+        if (!version.is_number_integer() || version != kVersion)
+            Fail("version", Describe(version) + " is not a version this tool reads (" + std::to_string(kVersion) + ")");
         const Json& page = Member(doc, "codepage", "");
-        if (!page.is_number_integer() || !CodePageFromNumber(page.get<int>(), m_cp))
-            Fail("codepage", page.dump() + " is not 1251 or 1252");
+        if (!page.is_number_integer() || (page != 1251 && page != 1252) || !CodePageFromNumber(page.get<int>(), m_cp))
+            Fail("codepage", Describe(page) + " is not 1251 or 1252");
     }
 
     std::string ReadName(const Json& item, const std::string& strWhere) const
@@ -131,6 +148,25 @@ std::string Where(const char* pszList, std::size_t i)
     return std::string(pszList) + "[" + std::to_string(i) + "]";
 }
 
+void FillCatalog(const Json& document, const std::string& strSource, CChipCatalog& catalog)
+{
+    JsonReader reader(strSource);
+    reader.ReadHeader(document);
+    const Json& types = reader.Array(document, "types");
+    for (std::size_t i = 0; i < types.size(); ++i)
+        catalog.AddTypeName(reader.ReadName(types[i], Where("types", i)));
+    const Json& entries = reader.Array(document, "entries");
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string strWhere = Where("entries", i);
+        if (!entries[i].is_object())
+            reader.Fail(strWhere, "is not an object");
+        const std::string strName = reader.ReadName(entries[i], strWhere);
+        const ChipSettings s = reader.ReadSettings(entries[i], strWhere);
+        catalog.AddEmptyEntry();
+        catalog.SetEntry(catalog.GetEntryCount() - 1, strName, s.data());
+    }
+}
+
 }  // namespace
 
 Json CatalogToJson(const CChipCatalog& catalog, CodePage cp)
@@ -161,19 +197,10 @@ Json CatalogToJson(const CChipCatalog& catalog, CodePage cp)
 
 void CatalogFromJson(const Json& document, const std::string& strSource, CChipCatalog& catalog)
 {
-    JsonReader reader(strSource);
-    reader.ReadHeader(document);
-    const Json& types = reader.Array(document, "types");
-    for (std::size_t i = 0; i < types.size(); ++i)
-        catalog.AddTypeName(reader.ReadName(types[i], Where("types", i)));
-    const Json& entries = reader.Array(document, "entries");
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string strWhere = Where("entries", i);
-        if (!entries[i].is_object())
-            reader.Fail(strWhere, "is not an object");
-        const std::string strName = reader.ReadName(entries[i], strWhere);
-        const ChipSettings s = reader.ReadSettings(entries[i], strWhere);
-        catalog.AddEmptyEntry();
-        catalog.SetEntry(catalog.GetEntryCount() - 1, strName, s.data());
+    try {
+        FillCatalog(document, strSource, catalog);
+    } catch (const Json::exception&) {
+        // Every access above checks the type first; this is the backstop for one that does not.
+        throw CCliError(strSource, "a value in it does not have the type a catalogue needs", exitUsage);
     }
 }

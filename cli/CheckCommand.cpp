@@ -47,11 +47,9 @@ void Report(CliContext& ctx, const CChipCatalog& catalog, bool bLoaded, std::vec
 void RunCheck(CliContext& ctx)
 {
     CChipCatalog catalog;
-    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, ctx.strFile.c_str());
-    if (result.status == CCatalogFile::noFile)
-        throw CCliError(ctx.strFile, "no such file", checkErrors);
-    if (result.status == CCatalogFile::unreadable)
-        throw CCliError(ctx.strFile, result.strMessage.Str(), checkErrors);
+    std::vector<BYTE> bytes;
+    const CCatalogFile::LoadResult result =
+        LoadCatalogFrom(ctx.strFile, catalog, MissingFile::isError, &bytes, checkErrors);
     std::vector<Finding> findings;
     if (result.status == CCatalogFile::damaged) {
         // Nothing after the break can be trusted; dump shows the part before it.
@@ -60,7 +58,8 @@ void RunCheck(CliContext& ctx)
         Report(ctx, empty, false, findings);
         return;
     }
-    CheckFileLayout(ReadFileBytes(ctx.strFile, checkErrors), catalog, findings);
+    CheckFileLayout(bytes, catalog, findings);
+    std::vector<BYTE>().swap(bytes);
     const CChipEntryArray& entries = catalog.Entries();
     for (int i = 0; i < entries.GetSize(); ++i)
         CheckEntry(entries[i].settings, i, findings);

@@ -31,7 +31,7 @@ int ReportUsage(const CLI::ParseError& e, CLI::App& app, std::ostream& out, std:
 {
     if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
         return app.exit(e, out, err);  // --help and --version
-    err << "orvane-cli: " << e.what() << "\nRun with --help for more information.\n";
+    err << MessageText(std::string("orvane-cli: ") + e.what()) << "\nRun with --help for more information.\n";
     return exitUsage;
 }
 
@@ -50,10 +50,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     } catch (const CLI::ParseError& e) {
         return ReportUsage(e, app, out, err);
     } catch (const CCliError& e) {
-        err << "orvane-cli: " << (e.GetSubject().empty() ? "" : e.GetSubject() + ": ") << e.what() << '\n';
+        err << MessageText("orvane-cli: " + (e.GetSubject().empty() ? "" : e.GetSubject() + ": ") + e.what())
+            << '\n';
         return e.GetExitCode();
     } catch (const std::bad_alloc&) {
-        err << "orvane-cli: " << ctx.strFile << ": out of memory\n";
+        err << MessageText("orvane-cli: " + ctx.strFile + ": out of memory") << '\n';
         return exitFailure;
     }
     out.flush();

@@ -41,6 +41,12 @@ const ValueOption kValueOptions[] = {
     {"--bits-address", &ChipValueOptions::nBitsAddress, "Bits address of a Microwire chip, 1..16"},
 };
 
+// Bytes after the catalogue are dropped by a save only when asked.
+void AddForceOption(CLI::App* sub, CliContext& ctx)
+{
+    sub->add_flag("--force", ctx.bForce, "Save even if bytes after the catalogue are dropped");
+}
+
 void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
 {
     sub->add_option("--power-pins", values.strPowerPins, "Power pins: a list such as 1,3,8, \"none\", or a mask 0x85");
@@ -116,6 +122,7 @@ void AddChangeCommands(CLI::App& app, CliContext& ctx)
     sub->add_option("--part", add->strPart, "A part number such as 24LC256 or 93C66: its length, page and address "
                                             "bits fill the values not given (orvane-cli parts lists them)");
     sub->add_option("--org", add->nOrg, "Organisation of a Microwire --part: 8 or 16")->check(CLI::IsMember({8, 16}));
+    AddForceOption(sub, ctx);
     sub->callback([&ctx, add] { RunAdd(ctx, *add); });
 
     auto edit = std::make_shared<EditOptions>();
@@ -124,11 +131,13 @@ void AddChangeCommands(CLI::App& app, CliContext& ctx)
     sub->add_option("--name", edit->strNewName, "New name");
     sub->add_flag("--name-hex", edit->bNewNameHex, "The new name is given as hex bytes");
     AddValueOptions(sub, edit->values);
+    AddForceOption(sub, ctx);
     sub->callback([&ctx, edit] { RunEdit(ctx, *edit); });
 
     auto rm = std::make_shared<ChipSelector>();
     sub = Subcommand(app, "rm", "Remove a chip; a name removes the first chip of that name, as Delete Chip does");
     AddChipSelector(sub, *rm);
+    AddForceOption(sub, ctx);
     sub->callback([&ctx, rm] { RunRemove(ctx, *rm); });
 
     auto rename = std::make_shared<RenameTypeOptions>();
@@ -136,6 +145,7 @@ void AddChangeCommands(CLI::App& app, CliContext& ctx)
     sub->add_option("type", rename->strType, "Its position, or its current name")->required();
     sub->add_option("new-name", rename->strNewName, "The new name")->required();
     sub->add_flag("--hex", rename->bHex, "The new name is given as hex bytes");
+    AddForceOption(sub, ctx);
     sub->callback([&ctx, rename] { RunRenameType(ctx, *rename); });
 }
 

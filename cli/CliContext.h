@@ -2,6 +2,7 @@
 
 #include "CatalogFile.h"
 #include "CodePage.h"
+#include "NameText.h"
 
 #include <ostream>
 #include <string>
@@ -19,10 +20,12 @@ struct CliContext {
     std::string strFile = CCatalogFile::DefaultFileName;
     CodePage cp = CodePage::Windows1252;
     int nExit = exitOk;
+    // --force of a changing command: save even where bytes after the catalogue are lost.
+    bool bForce = false;
 
     // "orvane-cli: SUBJECT: text" on stderr, for notes that do not stop the command.
     void Warn(const std::string& strSubject, const std::string& strText) const
     {
-        err << "orvane-cli: " << strSubject << ": warning: " << strText << '\n';
+        err << MessageText("orvane-cli: " + strSubject + ": warning: " + strText) << '\n';
     }
 };

@@ -147,8 +147,9 @@ void WarnIfTaken(const CliContext& ctx, const CChipCatalog& catalog, const std::
 
 void RunAdd(CliContext& ctx, const AddOptions& given)
 {
+    CCatalogWriteLock lock(ctx);
     CChipCatalog catalog;
-    LoadCatalog(ctx, catalog, MissingFile::isEmpty);
+    LoadCatalogForChange(ctx, catalog, MissingFile::isEmpty);
     AddOptions options = given;
     std::optional<int> nGivenType;
     if (!options.strType.empty())
@@ -169,8 +170,9 @@ void RunAdd(CliContext& ctx, const AddOptions& given)
 
 void RunEdit(CliContext& ctx, const EditOptions& options)
 {
+    CCatalogWriteLock lock(ctx);
     CChipCatalog catalog;
-    LoadCatalog(ctx, catalog, MissingFile::isError);
+    LoadCatalogForChange(ctx, catalog, MissingFile::isError);
     const int nIndex = FindEntry(ctx, catalog, options.chip);
     const ChipSettings current = catalog.GetSettings(nIndex);
     const BYTE nKind = current[ChipSettings::Kind];
@@ -188,16 +190,18 @@ void RunEdit(CliContext& ctx, const EditOptions& options)
 
 void RunRemove(CliContext& ctx, const ChipSelector& chip)
 {
+    CCatalogWriteLock lock(ctx);
     CChipCatalog catalog;
-    LoadCatalog(ctx, catalog, MissingFile::isError);
+    LoadCatalogForChange(ctx, catalog, MissingFile::isError);
     catalog.RemoveEntry(FindEntry(ctx, catalog, chip));
     SaveCatalog(ctx, catalog);
 }
 
 void RunRenameType(CliContext& ctx, const RenameTypeOptions& options)
 {
+    CCatalogWriteLock lock(ctx);
     CChipCatalog catalog;
-    LoadCatalog(ctx, catalog, MissingFile::isError);
+    LoadCatalogForChange(ctx, catalog, MissingFile::isError);
     const int nType = FindType(ctx, catalog, options.strType);
     if (nType >= catalog.GetTypeCount())
         throw CCliError(ctx.strFile, "no type at position " + std::to_string(nType) + " (the file has " +

@@ -35,6 +35,32 @@ std::string QuotedText(const std::string& strAnsi, CodePage cp)
     return "\"" + DisplayText(strAnsi, cp) + "\"";
 }
 
+std::string MessageText(const std::string& strUtf8)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(strUtf8.size());
+    for (std::size_t i = 0; i < strUtf8.size();) {
+        const std::size_t nStart = i;
+        char32_t c = 0;
+        const bool bValid = NextUtf8CodePoint(strUtf8, i, c);
+        if (bValid && c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) {
+            out.append(strUtf8, nStart, i - nStart);
+            continue;
+        }
+        // Of a bad sequence only the first byte is escaped, so the next starts afresh.
+        if (!bValid)
+            i = nStart + 1;
+        for (std::size_t k = nStart; k < i; ++k) {
+            const unsigned char b = static_cast<unsigned char>(strUtf8[k]);
+            out += "\\x";
+            out += kDigits[b >> 4];
+            out += kDigits[b & 0xF];
+        }
+    }
+    return out;
+}
+
 std::string HexEncode(const std::string& bytes, bool bSpaced)
 {
     static const char kDigits[] = "0123456789ABCDEF";

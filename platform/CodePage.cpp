@@ -87,24 +87,6 @@ void AppendUtf8(char32_t c, std::string& out)
     }
 }
 
-// Reads one UTF-8 sequence at i; false on malformed, overlong or surrogate input. A
-// sequence cut short leaves i at the byte that broke it, so it counts as one fault.
-bool NextCodePoint(const std::string& s, std::size_t& i, char32_t& c)
-{
-    const unsigned char lead = static_cast<unsigned char>(s[i++]);
-    const int nMore = lead < 0x80 ? 0 : lead < 0xC2 ? -1 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : lead < 0xF5 ? 3 : -1;
-    if (nMore < 0)
-        return false;
-    static const char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    c = nMore == 0 ? lead : lead & (0x3F >> nMore);
-    for (int k = 0; k < nMore; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
-            return false;
-        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    return c >= kMin[nMore] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-}
-
 }  // namespace
 
 CodePage AnsiCodePageFromLocale(const char* pszLocale)
@@ -228,7 +210,7 @@ bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out)
     out.clear();
     for (std::size_t i = 0; i < strUtf8.size();) {
         char32_t c = 0;
-        if (!NextCodePoint(strUtf8, i, c)) {
+        if (!NextUtf8CodePoint(strUtf8, i, c)) {
             c = kNone;
             bValid = false;
         }
@@ -257,4 +239,20 @@ bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, s
         strAnsi += ch;
     }
     return true;
+}
+
+bool NextUtf8CodePoint(const std::string& s, std::size_t& i, char32_t& c)
+{
+    const unsigned char lead = static_cast<unsigned char>(s[i++]);
+    const int nMore = lead < 0x80 ? 0 : lead < 0xC2 ? -1 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : lead < 0xF5 ? 3 : -1;
+    if (nMore < 0)
+        return false;
+    static const char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    c = nMore == 0 ? lead : lead & (0x3F >> nMore);
+    for (int k = 0; k < nMore; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
+            return false;
+        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    return c >= kMin[nMore] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
 }

@@ -34,5 +34,8 @@ std::string AnsiToUtf8(const std::string& strAnsi, CodePage cp);
 bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp);
 // Fails, saying why, on malformed UTF-8 and on characters the page lacks.
 bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, std::string& strWhy);
+// Reads one UTF-8 sequence at i; false on malformed, overlong or surrogate input. A
+// sequence cut short leaves i at the byte that broke it, so it counts as one fault.
+bool NextUtf8CodePoint(const std::string& s, std::size_t& i, char32_t& c);
 // Code points of UTF-8 text; each malformed sequence becomes U+FFFD and makes it false.
 bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out);

@@ -1,7 +1,10 @@
 #include "File.h"
 
+#include "PosixFileStatus.h"
+
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,7 +19,9 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
 {
     if (m_fd >= 0)
         Close();
-    int flags = O_CLOEXEC;
+    // O_NONBLOCK lets the open of a FIFO return at once instead of waiting for a writer,
+    // so the type check below can refuse it; it changes nothing for a regular file.
+    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     if (nOpenFlags & modeReadWrite)
         flags |= O_RDWR;
     else if (nOpenFlags & modeWrite)
@@ -30,15 +35,17 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
         fd = ::open(pszFileName, flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        m_nLastError = errno;
+        // A socket cannot be opened at all; say what it is rather than "No such device".
+        m_nLastError = errno == ENXIO ? KindError(PathKind(pszFileName)) : errno;
+        if (m_nLastError == 0)
+            m_nLastError = ENXIO;
         return FALSE;
     }
-    // Opening a directory for reading succeeds on POSIX but is a failure to the
-    // framework, which only ever opens files.
     struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    int nError = ::fstat(fd, &st) == 0 ? KindError(KindOfMode(st.st_mode)) : errno;
+    if (nError != 0) {
         ::close(fd);
-        m_nLastError = EISDIR;
+        m_nLastError = nError;
         return FALSE;
     }
     m_fd = fd;
@@ -65,23 +72,35 @@ UINT CFile::Read(void* pBuf, UINT nCount)
     return nDone;
 }
 
-bool CFile::ReadAll(std::vector<BYTE>& bytes)
+bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
 {
     bytes.clear();
     long long nLength = GetLength();
-    std::size_t nWant = nLength > 0 ? static_cast<std::size_t>(nLength) : 0;
-    // One byte more than the size tells, so a file that grew is read on to its end.
+    off_t nPos = ::lseek(m_fd, 0, SEEK_CUR);
+    if (nLength < 0 || nPos < 0) {
+        m_nLastError = errno ? errno : EIO;
+        return false;
+    }
+    const std::uint64_t nWant = nLength > nPos ? static_cast<std::uint64_t>(nLength - nPos) : 0;
+    if (nWant > nMaxSize || nWant > SIZE_MAX / 2) {
+        m_nLastError = EFBIG;
+        return false;
+    }
+    // One buffer of the file's size; a file that shrinks meanwhile is cut to what was read.
+    std::vector<BYTE>(static_cast<std::size_t>(nWant)).swap(bytes);
+    std::size_t nDone = 0;
     const std::size_t nMaxChunk = std::size_t(1) << 30;
-    for (std::size_t nChunk = std::min(nWant + 1, nMaxChunk);; nChunk = 65536) {
-        std::size_t nOld = bytes.size();
-        bytes.resize(nOld + nChunk);
-        UINT nGot = Read(bytes.data() + nOld, static_cast<UINT>(nChunk));
-        bytes.resize(nOld + nGot);
+    while (nDone < bytes.size()) {
+        const std::size_t nChunk = std::min(bytes.size() - nDone, nMaxChunk);
+        const UINT nGot = Read(bytes.data() + nDone, static_cast<UINT>(nChunk));
+        nDone += nGot;
         if (m_nLastError != 0)
             return false;
         if (nGot < nChunk)
-            return true;
+            break;
     }
+    bytes.resize(nDone);
+    return true;
 }
 
 BOOL CFile::Write(const void* pBuf, UINT nCount)
@@ -121,4 +140,50 @@ long long CFile::GetLength() const
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
         return -1;
     return static_cast<long long>(st.st_size);
+}
+
+FileIdentity CFile::GetIdentity() const
+{
+    struct stat st;
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+        return FileIdentity();
+    return IdentityOf(st);
+}
+
+CString CFile::ErrorText(int nError)
+{
+    switch (nError) {
+    case errFifo:
+        return "Is a FIFO (named pipe), not a regular file";
+    case errCharacterDevice:
+        return "Is a character device, not a regular file";
+    case errBlockDevice:
+        return "Is a block device, not a regular file";
+    case errSocket:
+        return "Is a socket, not a regular file";
+    case errOtherKind:
+        return "Is not a regular file";
+    default:
+        return std::strerror(nError);
+    }
+}
+
+int CFile::KindError(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::regular:
+        return 0;
+    case FileKind::directory:
+        return EISDIR;
+    case FileKind::fifo:
+        return errFifo;
+    case FileKind::characterDevice:
+        return errCharacterDevice;
+    case FileKind::blockDevice:
+        return errBlockDevice;
+    case FileKind::socket:
+        return errSocket;
+    default:
+        return errOtherKind;
+    }
 }

@@ -2,11 +2,24 @@
 
 #include "String.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <vector>
 
-// A file as the framework opens it. Failures of Open are reported by its result (and
-// errno, kept in m_nLastError); Read and Write report what they moved.
+// What a path names, as far as reading and replacing a file cares.
+enum class FileKind { regular, directory, fifo, characterDevice, blockDevice, socket, other };
+
+// Enough of a file's status to tell one file, or one version of it, from another.
+struct FileIdentity {
+    std::uint64_t nDevice = 0;
+    std::uint64_t nInode = 0;
+    long long nSize = 0;
+    long long nModifiedNs = 0;
+};
+
+// A file as the framework opens it, restricted to regular files: a FIFO, device, socket
+// or folder is refused by Open (without blocking on it) rather than read or written.
+// Failures are reported by the result and GetLastError: an errno value, or one of the
+// negative codes below for a path that names something other than a regular file.
 class CFile {
 public:
     enum OpenFlags : UINT {
@@ -15,6 +28,7 @@ public:
         modeReadWrite = 0x0002,
         modeCreate = 0x1000,
     };
+    enum KindError : int { errFifo = -1, errCharacterDevice = -2, errBlockDevice = -3, errSocket = -4, errOtherKind = -5 };
 
     CFile() = default;
     ~CFile();
@@ -27,15 +41,24 @@ public:
     UINT Read(void* pBuf, UINT nCount);
     // Returns FALSE when not every byte could be written.
     BOOL Write(const void* pBuf, UINT nCount);
-    // Reads from the current position to the end of the file into bytes. FALSE on a
-    // read error (see GetLastError); bytes then holds what was read before it.
-    bool ReadAll(std::vector<BYTE>& bytes);
+    // Reads from the current position to the end the file had when this call began,
+    // into one buffer of that size. A file larger than nMaxSize is not read (EFBIG). FALSE
+    // on a failure (see GetLastError).
+    bool ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize = UINT64_MAX);
     BOOL Close();
     // The length of the open file, or -1 when it cannot be told.
     long long GetLength() const;
+    FileIdentity GetIdentity() const;
     bool IsOpen() const { return m_fd >= 0; }
     const CString& GetFilePath() const { return m_strFileName; }
     int GetLastError() const { return m_nLastError; }
+
+    // The text for an error of this class: the system's for an errno value ("Permission
+    // denied"), or what the path is for a kind error ("Is a FIFO (named pipe), not a
+    // regular file").
+    static CString ErrorText(int nError);
+    // The kind error for a path of that kind; 0 for a regular file, EISDIR for a folder.
+    static int KindError(FileKind kind);
 
 private:
     int m_fd = -1;

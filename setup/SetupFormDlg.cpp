@@ -23,7 +23,7 @@ BEGIN_MESSAGE_MAP(CSetupFormDlg, CDialog)
 END_MESSAGE_MAP()
 
 CSetupFormDlg::CSetupFormDlg(UINT nIDTemplate, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent)
+    : CDialog(nIDTemplate, pParent), m_edit(AfxMessageBox)
 {
 }
 
@@ -68,7 +68,7 @@ void CSetupFormDlg::DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPatter
 
 BOOL CSetupFormDlg::OpenEntry()
 {
-    CCatalogFile::LoadResult result = CCatalogFile::Load(m_catalog);
+    CCatalogFile::LoadResult result = m_edit.Load(m_catalog);
     if (!result.Ok())
         return RefuseToOpen(result.strMessage);
     if (m_bNew) {
@@ -76,8 +76,11 @@ BOOL CSetupFormDlg::OpenEntry()
         m_nIndex = m_catalog.GetEntryCount() - 1;
         return TRUE;
     }
-    if (m_nIndex >= 0 && m_nIndex < m_catalog.GetEntryCount())
+    if (m_nIndex >= 0 && m_nIndex < m_catalog.GetEntryCount()) {
+        m_strLoadedName = m_catalog.GetEntryName(m_nIndex);
+        m_loadedSettings = m_catalog.GetSettings(m_nIndex);
         return TRUE;
+    }
     CString strError;
     strError.Format("%s has no chip at index %d (chip count: %d).",
                     CCatalogFile::EditorFile(), m_nIndex, m_catalog.GetEntryCount());
@@ -96,9 +99,16 @@ BOOL CSetupFormDlg::RefuseToOpen(const CString& strError)
 BOOL CSetupFormDlg::SaveEntry(const ChipSettings& settings)
 {
     m_catalog.SetEntry(m_nIndex, m_strNameEdit, settings.data());
-    CCatalogFile::SaveResult result = CCatalogFile::Save(m_catalog);
-    if (result.Ok())
-        return TRUE;
-    AfxMessageBox(result.strMessage);
-    return FALSE;
+    return m_edit.Save(m_catalog, [&](CChipCatalog& fresh) {
+        if (m_bNew) {
+            fresh.AddEmptyEntry();
+            fresh.SetEntry(fresh.GetEntryCount() - 1, m_strNameEdit, settings.data());
+            return true;
+        }
+        if (m_nIndex >= fresh.GetEntryCount() || fresh.GetEntryName(m_nIndex) != m_strLoadedName ||
+            fresh.GetSettings(m_nIndex) != m_loadedSettings)
+            return false;
+        fresh.SetEntry(m_nIndex, m_strNameEdit, settings.data());
+        return true;
+    });
 }

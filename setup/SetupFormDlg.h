@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CatalogEdit.h"
 #include "ChipCatalog.h"
 #include "Dialog.h"
 
@@ -39,6 +40,12 @@ protected:
     // Writes the Name box and the settings into the entry and saves the whole catalogue.
     // A failed save is reported and returns FALSE; the form stays open.
     BOOL SaveEntry(const ChipSettings& settings);
+
+    CCatalogEdit m_edit;
+    // In edit mode, the entry as the form loaded it: a save over a file that another
+    // program changed goes ahead only where that entry is still the same.
+    CString m_strLoadedName;
+    ChipSettings m_loadedSettings;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -12,7 +12,7 @@ BEGIN_MESSAGE_MAP(CTypeSelectDlg, CDialog)
     ON_BN_CLICKED(IDC_DELETE_TYPE, OnDeleteType)
 END_MESSAGE_MAP()
 
-CTypeSelectDlg::CTypeSelectDlg(CWnd* pParent) : CDialog(IDD_SELECT_TYPE, pParent) {}
+CTypeSelectDlg::CTypeSelectDlg(CWnd* pParent) : CDialog(IDD_SELECT_TYPE, pParent), m_edit(AfxMessageBox) {}
 
 void CTypeSelectDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -24,7 +24,7 @@ void CTypeSelectDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CTypeSelectDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CCatalogFile::LoadResult result = CCatalogFile::Load(m_catalog);
+    CCatalogFile::LoadResult result = m_edit.Load(m_catalog);
     if (!result.Ok()) {
         // A file that exists but cannot be read must survive this dialog untouched, so
         // the dialog ends as if cancelled instead of offering an OK that would save.
@@ -50,6 +50,7 @@ void CTypeSelectDlg::OnNewType()
     if (dlg.DoModal() != IDOK)
         return;
     m_catalog.AddTypeName(dlg.m_strText);
+    m_changes.push_back({TypeChange::add, m_catalog.GetTypeCount() - 1, CString(), dlg.m_strText});
     FillTypeList();
 }
 
@@ -62,6 +63,7 @@ void CTypeSelectDlg::OnEditType()
     m_listTypes.GetText(nSel, dlg.m_strText);
     if (dlg.DoModal() != IDOK)
         return;
+    m_changes.push_back({TypeChange::rename, nSel, m_catalog.GetTypeName(nSel), dlg.m_strText});
     m_catalog.SetTypeName(nSel, dlg.m_strText);
     FillTypeList();
 }
@@ -73,8 +75,10 @@ void CTypeSelectDlg::OnDeleteType()
         return;
     CString strQuestion;
     strQuestion.Format("You sure of removing %s", m_catalog.GetTypeName(nSel).GetString());
-    if (AfxMessageBox(strQuestion, MB_YESNO) == IDYES)
+    if (AfxMessageBox(strQuestion, MB_YESNO) == IDYES) {
+        m_changes.push_back({TypeChange::remove, nSel, m_catalog.GetTypeName(nSel), CString()});
         m_catalog.RemoveTypeName(nSel);
+    }
     FillTypeList();
 }
 
@@ -82,12 +86,28 @@ void CTypeSelectDlg::OnOK()
 {
     if (m_bLoadFailed)
         return;
-    // The catalogue is saved on every OK, changed or not. A failed save keeps the dialog
-    // open, so the user can retry or cancel knowing the names were not stored.
-    CCatalogFile::SaveResult result = CCatalogFile::Save(m_catalog);
-    if (!result.Ok()) {
-        AfxMessageBox(result.strMessage);
+    // The catalogue is saved on every OK, changed or not. A failed save, or a No to a
+    // question, keeps the dialog open, so the user can retry or cancel knowing the names
+    // were not stored.
+    if (!m_edit.Save(m_catalog, [this](CChipCatalog& fresh) { return ReapplyChanges(fresh); }))
         return;
-    }
+    m_changes.clear();
     CDialog::OnOK();
+}
+
+bool CTypeSelectDlg::ReapplyChanges(CChipCatalog& fresh) const
+{
+    for (const TypeChange& change : m_changes) {
+        if (change.kind == TypeChange::add) {
+            fresh.AddTypeName(change.strNew);
+            continue;
+        }
+        if (change.nIndex >= fresh.GetTypeCount() || fresh.GetTypeName(change.nIndex) != change.strOld)
+            return false;
+        if (change.kind == TypeChange::rename)
+            fresh.SetTypeName(change.nIndex, change.strNew);
+        else
+            fresh.RemoveTypeName(change.nIndex);
+    }
+    return true;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "CatalogEdit.h"
 #include "ChipCatalog.h"
 #include "Dialog.h"
 #include "ListBox.h"
+
+#include <vector>
 
 // "Select Type": lists the chip type names in catalogue order, lets the user rename
 // them, saves the catalogue on OK and returns the position of the chosen type.
@@ -23,6 +26,18 @@ protected:
     void OnNewType();
     void OnEditType();
     void OnDeleteType();
+
+    // The type-name changes in the order they were made, so that they can be made again
+    // on a fresh load when another program changed the file meanwhile.
+    struct TypeChange {
+        enum Kind { add, rename, remove } kind;
+        int nIndex;        // rename and remove: the position changed
+        CString strOld;    // rename and remove: the name that stood there
+        CString strNew;    // add and rename
+    };
+    std::vector<TypeChange> m_changes;
+    CCatalogEdit m_edit;
+    bool ReapplyChanges(CChipCatalog& fresh) const;
 
     // Set when the file exists but could not be read: the catalogue in memory is then
     // not the file's, and writing it would destroy the file.

@@ -123,7 +123,7 @@ TEST_F(EditTest, NothingIsWrittenOverAFileThatDoesNotLoad)
     WriteFile({0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x09, 'A'});
     for (auto args : std::vector<std::vector<std::string>>{
              {"add", "x", "--type", "0"}, {"edit", "#0"}, {"rm", "#0"}, {"rename-type", "0", "x"}})
-        ExpectRefused(args, "Progr.ini: An attempt was made to access Progr.ini past its end");
+        ExpectRefused(args, "orvane-cli: An attempt was made to access Progr.ini past its end");
 }
 
 TEST_F(EditTest, NamesArriveInTheCodePageOrAreRefused)

@@ -127,13 +127,13 @@ TEST_F(RoundTripTest, ImportRefusesWhatItWouldSilentlyIgnoreOrLose)
     for (const auto& c : cases) {
         std::ofstream("in.json") << strHead << c.pszEntry << "]}";
         CliResult r = Run({"import", "in.json"});
-        EXPECT_EQ(r.nExit, 1) << c.pszEntry;
+        EXPECT_EQ(r.nExit, 2) << c.pszEntry;
         EXPECT_NE(r.strErr.find("orvane-cli: in.json: entries[0]: "), std::string::npos) << r.strErr;
         EXPECT_NE(r.strErr.find(c.pszComplaint), std::string::npos) << r.strErr;
         EXPECT_TRUE(ReadFile().empty()) << "nothing may be written for " << c.pszEntry;
     }
     std::ofstream("in.json") << "{not json";
-    EXPECT_EQ(Run({"import", "in.json"}).nExit, 1);
+    EXPECT_EQ(Run({"import", "in.json"}).nExit, 2);
 }
 
 TEST_F(RoundTripTest, ImportAcceptsValuesWhoseKeysATookSorted)

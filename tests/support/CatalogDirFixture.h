@@ -5,6 +5,7 @@
 #include "HeadlessBackend.h"
 #include "Templates.h"
 
+#include "support/TestBackend.h"
 #include "support/WorkDirFixture.h"
 
 #include <gtest/gtest.h>
@@ -82,5 +83,5 @@ protected:
 
     std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
 
-    CHeadlessBackend m_backend;
+    CTestBackend m_backend;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CatalogFile.h"
+
+class CChipCatalog;
+
+// What one window remembers of the catalogue file it loaded, and the save of its change
+// that drops neither another program's work nor the bytes after the catalogue without
+// asking. The file is never open, nor the lock held, while a question waits.
+class CCatalogEdit {
+public:
+    // The framework's message box: AfxMessageBox.
+    using MessageBoxFn = int (*)(const CString& strText, UINT nType, UINT nIDHelp);
+
+    explicit CCatalogEdit(MessageBoxFn pfnMessageBox) : m_pfnMessageBox(pfnMessageBox) {}
+
+    // Loads the editor's file into a fresh catalogue and remembers what it saw.
+    CCatalogFile::LoadResult Load(CChipCatalog& catalog);
+
+    // Saves the window's change to the catalogue it loaded; reapply makes the same change
+    // to a fresh load when another program changed the file meanwhile. Asks before the
+    // first save that drops bytes after the catalogue, and before overwriting a change
+    // that reapply cannot follow; reports a failed save. Returns TRUE when the change is
+    // in the file, FALSE when the person went back or the save failed (nothing written).
+    BOOL Save(CChipCatalog& catalog, const CCatalogFile::Reapply& reapply);
+
+private:
+    bool Ask(const CString& strQuestion) const;
+
+    MessageBoxFn m_pfnMessageBox;
+    CCatalogFile::Stamp m_stamp;
+    std::size_t m_nTrailingBytes = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+// The advisory lock that lets one writer at a time through the load, change and save
+// of the files in one folder. Taking it again in the same process while it is held
+// only counts, so a save inside a span that already holds it does not wait for itself.
+class CFileLock {
+public:
+    CFileLock() = default;
+    ~CFileLock() { Unlock(); }
+    CFileLock(const CFileLock&) = delete;
+    CFileLock& operator=(const CFileLock&) = delete;
+
+    // Takes the lock of the folder, waiting for another holder up to the wait limit.
+    // Returns 0, or an errno value: EWOULDBLOCK when the other holder kept it throughout.
+    int Lock(const char* pszFolder);
+    void Unlock();
+    bool IsLocked() const { return m_bLocked; }
+
+    static constexpr int DefaultWaitLimitMs = 10000;
+    // For tests, which cannot wait ten seconds for a lock they hold themselves.
+    static void SetWaitLimit(int nMilliseconds);
+    static int GetWaitLimit();
+
+private:
+    std::uint64_t m_nDevice = 0;
+    std::uint64_t m_nInode = 0;
+    bool m_bLocked = false;
+};

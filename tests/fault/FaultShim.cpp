@@ -1,0 +1,177 @@
+// Loaded with LD_PRELOAD into orvane-cli: fails the Nth call of one file-system function.
+//   ORVANE_FAULT_CALL   open, openat, mkostemp, write, fsync, close or rename
+//   ORVANE_FAULT_NTH    which call fails, counting from 1
+//   ORVANE_FAULT_ERROR  ENOSPC, EIO, EDQUOT, EINTR, or SHORT (a write of half the bytes)
+//   ORVANE_FAULT_REPORT a file that is created when the fault was injected
+// Only that one call fails, so a caller that retries EINTR and short writes succeeds.
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace {
+
+int g_nCalls = 0;
+
+template <typename Fn>
+Fn Real(const char* pszName)
+{
+    return reinterpret_cast<Fn>(::dlsym(RTLD_NEXT, pszName));
+}
+
+const char* Setting(const char* pszName)
+{
+    const char* psz = std::getenv(pszName);
+    return psz ? psz : "";
+}
+
+void Report()
+{
+    const char* pszPath = Setting("ORVANE_FAULT_REPORT");
+    if (*pszPath) {
+        int fd = Real<int (*)(const char*, int, ...)>("open")(pszPath, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd >= 0)
+            Real<int (*)(int)>("close")(fd);
+    }
+}
+
+// open64 and openat64 are the same calls as open and openat under other names.
+bool IsFaultyCall(const char* pszCall)
+{
+    const char* pszWanted = Setting("ORVANE_FAULT_CALL");
+    const std::size_t nLen = std::strlen(pszWanted);
+    return nLen > 0 && std::strncmp(pszCall, pszWanted, nLen) == 0 &&
+           (pszCall[nLen] == '\0' || std::strcmp(pszCall + nLen, "64") == 0);
+}
+
+// The error to inject into this call of pszCall, or 0 to let it through; -1 means SHORT.
+int FaultFor(const char* pszCall)
+{
+    if (!IsFaultyCall(pszCall))
+        return 0;
+    if (++g_nCalls != std::atoi(Setting("ORVANE_FAULT_NTH")))
+        return 0;
+    static const struct {
+        const char* pszName;
+        int nError;
+    } kErrors[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EDQUOT", EDQUOT}, {"EINTR", EINTR}, {"SHORT", -1}};
+    for (const auto& e : kErrors) {
+        if (std::strcmp(e.pszName, Setting("ORVANE_FAULT_ERROR")) == 0) {
+            Report();
+            return e.nError;
+        }
+    }
+    return 0;
+}
+
+int Fail(int nError)
+{
+    errno = nError;
+    return -1;
+}
+
+int OpenFlagsMode(int flags, va_list args)
+{
+    return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+int open(const char* pszPath, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const int mode = OpenFlagsMode(flags, args);
+    va_end(args);
+    if (int nError = FaultFor("open"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(const char*, int, ...)>("open")(pszPath, flags, mode);
+}
+
+int open64(const char* pszPath, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const int mode = OpenFlagsMode(flags, args);
+    va_end(args);
+    if (int nError = FaultFor("open64"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(const char*, int, ...)>("open64")(pszPath, flags, mode);
+}
+
+int openat(int dirfd, const char* pszPath, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const int mode = OpenFlagsMode(flags, args);
+    va_end(args);
+    if (int nError = FaultFor("openat"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(int, const char*, int, ...)>("openat")(dirfd, pszPath, flags, mode);
+}
+
+int openat64(int dirfd, const char* pszPath, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const int mode = OpenFlagsMode(flags, args);
+    va_end(args);
+    if (int nError = FaultFor("openat64"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(int, const char*, int, ...)>("openat64")(dirfd, pszPath, flags, mode);
+}
+
+int mkostemp(char* pszTemplate, int flags)
+{
+    if (int nError = FaultFor("mkostemp"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(char*, int)>("mkostemp")(pszTemplate, flags);
+}
+
+int mkostemp64(char* pszTemplate, int flags)
+{
+    if (int nError = FaultFor("mkostemp64"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(char*, int)>("mkostemp64")(pszTemplate, flags);
+}
+
+ssize_t write(int fd, const void* pBuf, size_t nCount)
+{
+    const int nError = FaultFor("write");
+    if (nError > 0)
+        return Fail(nError);
+    if (nError < 0 && nCount > 1)
+        nCount /= 2;
+    return Real<ssize_t (*)(int, const void*, size_t)>("write")(fd, pBuf, nCount);
+}
+
+int fsync(int fd)
+{
+    if (int nError = FaultFor("fsync"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(int)>("fsync")(fd);
+}
+
+int close(int fd)
+{
+    const int nError = FaultFor("close");
+    // Linux releases the descriptor even when close reports a failure.
+    const int rc = Real<int (*)(int)>("close")(fd);
+    return nError > 0 ? Fail(nError) : rc;
+}
+
+int rename(const char* pszOld, const char* pszNew)
+{
+    if (int nError = FaultFor("rename"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(const char*, const char*)>("rename")(pszOld, pszNew);
+}
+
+}  // extern "C"
