@@ -70,7 +70,7 @@ void CChipListDlg::OnEditChip()
     CChipCatalog catalog;
     // A file that fails to load is reported by the refresh, once.
     if (CCatalogFile::Load(catalog).Ok()) {
-        int nIndex = FindEntryByName(catalog, strText);
+        int nIndex = catalog.FindEntryByName(strText);
         if (nIndex >= 0)
             RunSetupForm(catalog.GetKind(nIndex), FALSE, nIndex, strText);
     }

@@ -35,14 +35,6 @@ BOOL CChipListDlg::OnInitDialog()
     return TRUE;
 }
 
-int CChipListDlg::FindEntryByName(const CChipCatalog& catalog, const CString& strName)
-{
-    for (int i = 0; i < catalog.GetEntryCount(); ++i)
-        if (_mbscmp(strName, catalog.GetEntryName(i)) == 0)
-            return i;
-    return -1;
-}
-
 void CChipListDlg::RefreshChipList()
 {
     m_listChips.ResetContent();
@@ -70,7 +62,7 @@ void CChipListDlg::OnDeleteChip()
     CCatalogEdit edit(AfxMessageBox);
     // A file that fails to load is reported by the refresh and never saved over.
     if (edit.Load(catalog).Ok()) {
-        const int nIndex = FindEntryByName(catalog, strText);
+        const int nIndex = catalog.FindEntryByName(strText);
         CString strQuestion;
         strQuestion.Format("You sure of removing %s", strText.GetString());
         if (nIndex >= 0 && AfxMessageBox(strQuestion, MB_YESNO, 0) == IDYES) {
@@ -78,7 +70,7 @@ void CChipListDlg::OnDeleteChip()
             // Another program may have changed the file while the question waited: the
             // first entry of that name goes wherever it now is.
             edit.Save(catalog, [&strText](CChipCatalog& fresh) {
-                const int nFresh = FindEntryByName(fresh, strText);
+                const int nFresh = fresh.FindEntryByName(strText);
                 if (nFresh >= 0)
                     fresh.RemoveEntry(nFresh);
                 return nFresh >= 0;

@@ -14,9 +14,6 @@ public:
     // Reloads the rows from the file: one row per entry, sorted, none selected.
     void RefreshChipList();
 
-    // The first entry in file order whose name equals strName byte for byte, or -1.
-    static int FindEntryByName(const CChipCatalog& catalog, const CString& strName);
-
     CListBox m_listChips;
     HICON m_hIcon;
 

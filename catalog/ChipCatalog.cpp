@@ -72,6 +72,14 @@ void CChipCatalog::SetEntry(int nIndex, const CString& strName, const BYTE* pSet
     std::memcpy(entry.settings.data(), pSettings, ChipSettings::Size);
 }
 
+int CChipCatalog::FindEntryByName(const char* pszName) const
+{
+    for (int i = 0; i < m_entries.GetSize(); ++i)
+        if (_mbscmp(pszName, m_entries[i].name) == 0)
+            return i;
+    return -1;
+}
+
 void CChipCatalog::AddEmptyEntry()
 {
     m_entries.Append();

@@ -34,6 +34,10 @@ public:
     // All twelve bytes of an entry; zeros for an index out of range.
     ChipSettings GetSettings(int nIndex) const;
     void SetEntry(int nIndex, const CString& strName, const BYTE* pSettings);
+    // The first entry in file order whose name equals pszName as the chip list compares
+    // names (_mbscmp: up to the first NUL byte), or -1. Edit chip, Delete Chip and
+    // orvane-cli all find a chip by name this way.
+    int FindEntryByName(const char* pszName) const;
     void AddEmptyEntry();
     void RemoveEntry(int nIndex);
 

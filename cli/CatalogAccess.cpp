@@ -96,16 +96,6 @@ bool ParseIndexSelector(const std::string& strText, long& nIndex)
 
 }  // namespace
 
-int FindEntryByName(const CChipCatalog& catalog, const std::string& strName)
-{
-    const CChipEntryArray& entries = catalog.Entries();
-    for (int i = 0; i < entries.GetSize(); ++i) {
-        if (entries[i].name.Str() == strName)
-            return i;
-    }
-    return -1;
-}
-
 int FindEntry(const CliContext& ctx, const CChipCatalog& catalog, const ChipSelector& selector)
 {
     long nIndex = 0;
@@ -116,7 +106,7 @@ int FindEntry(const CliContext& ctx, const CChipCatalog& catalog, const ChipSele
         return static_cast<int>(nIndex);
     }
     std::string strName = NameFromArgument(selector.strText, selector.bHex, ctx.cp, "chip name");
-    int nFound = FindEntryByName(catalog, strName);
+    int nFound = catalog.FindEntryByName(strName.c_str());
     if (nFound < 0)
         throw CCliError(ctx.strFile, "no chip named " + QuotedText(strName, ctx.cp));
     return nFound;

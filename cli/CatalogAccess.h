@@ -38,8 +38,8 @@ void LoadCatalogForChange(const CliContext& ctx, CChipCatalog& catalog, MissingF
 void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog);
 
 // How a command names one chip: "#N" is an index in file order; any other text is a
-// name, matched byte for byte to the first entry that carries it, as the editor finds
-// an entry; with bHex the text is the name's bytes in hex.
+// name, matched to the first entry that carries it exactly as the editor finds an
+// entry (CChipCatalog::FindEntryByName); with bHex the text is the name's bytes in hex.
 struct ChipSelector {
     std::string strText;
     bool bHex = false;
@@ -50,8 +50,6 @@ struct ChipSelector {
 std::string NameFromArgument(const std::string& strText, bool bHex, CodePage cp, const char* pszWhat);
 // The index of the chip, or throws CCliError naming the file.
 int FindEntry(const CliContext& ctx, const CChipCatalog& catalog, const ChipSelector& selector);
-// The first entry with exactly these name bytes, or -1.
-int FindEntryByName(const CChipCatalog& catalog, const std::string& strName);
 
 // "#3 \"24C02\"", for messages.
 std::string EntryLabel(const CChipCatalog& catalog, int nIndex, CodePage cp);

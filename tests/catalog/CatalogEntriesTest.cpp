@@ -106,3 +106,18 @@ TEST(CatalogEntries, GrowingKeepsEntriesAndAddsEmptyOnes)
     EXPECT_EQ(list[0].name, "first");
     EXPECT_EQ(list[39].settings, ChipSettings());
 }
+
+TEST(CatalogEntries, FindByNameTakesTheFirstMatchAndStopsAtANulByte)
+{
+    CChipCatalog catalog;
+    for (const CString& name : {CString("24C02"), CString("x"), CString(std::string("24C02\0tail", 10)),
+                                CString("24c02")})
+        AddEntry(catalog, name, ChipSettings());
+    EXPECT_EQ(catalog.FindEntryByName("24C02"), 0);
+    EXPECT_EQ(catalog.FindEntryByName("24c02"), 3);  // case counts, unlike the list order
+    catalog.RemoveEntry(0);
+    // The list shows the name up to its NUL byte; finding that row reaches the entry.
+    EXPECT_EQ(catalog.FindEntryByName("24C02"), 1);
+    EXPECT_EQ(catalog.FindEntryByName("24C0"), -1);
+    EXPECT_EQ(catalog.FindEntryByName(""), -1);
+}
