@@ -24,23 +24,6 @@ void AddChipSelector(CLI::App* sub, ChipSelector& chip)
     sub->add_flag("--hex", chip.bHex, "The chip is given by the hex bytes of its name");
 }
 
-struct ValueOption {
-    const char* pszName;
-    std::optional<int> ChipValueOptions::*pValue;
-    const char* pszHelp;
-};
-
-const ValueOption kValueOptions[] = {
-    {"--clk", &ChipValueOptions::nClk, "Pin CLK, 0..8 (0: no pin)"},
-    {"--data", &ChipValueOptions::nData, "Pin DATA of an I2C chip, 0..8"},
-    {"--data-in", &ChipValueOptions::nDataIn, "Pin DATAIn of a Microwire chip, 0..8"},
-    {"--data-out", &ChipValueOptions::nDataOut, "Pin DATAO of a Microwire chip, 0..8"},
-    {"--cs", &ChipValueOptions::nCs, "Pin CS of a Microwire chip, 0..8"},
-    {"--length", &ChipValueOptions::nLength, "Length, 0..65535"},
-    {"--write-buffer", &ChipValueOptions::nWriteBuffer, "Write buffer of an I2C chip, 0..255"},
-    {"--bits-address", &ChipValueOptions::nBitsAddress, "Bits address of a Microwire chip, 1..16"},
-};
-
 // Bytes after the catalogue are dropped by a save only when asked.
 void AddForceOption(CLI::App* sub, CliContext& ctx)
 {
@@ -50,8 +33,9 @@ void AddForceOption(CLI::App* sub, CliContext& ctx)
 void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
 {
     sub->add_option("--power-pins", values.strPowerPins, "Power pins: a list such as 1,3,8, \"none\", or a mask 0x85");
-    for (const ValueOption& option : kValueOptions)
-        sub->add_option(option.pszName, values.*option.pValue, option.pszHelp);
+    for (const ChipValueRule& rule : kChipValueRules)
+        sub->add_option(rule.pszOption, values.*rule.pValue,
+                        std::string(rule.pszLabel) + ", " + std::to_string(rule.nMin) + ".." + std::to_string(rule.nMax));
 }
 
 void AddReadCommands(CLI::App& app, CliContext& ctx)

@@ -44,6 +44,19 @@ struct ChipValueOptions {
     std::optional<int> nBitsAddress;
 };
 
+// One box of the forms as add and edit take it: its option, its field, the range the
+// form accepts, the families whose form has it, and what the help calls it.
+struct ChipValueRule {
+    const char* pszOption;
+    std::optional<int> ChipValueOptions::*pValue;
+    int nMin;
+    int nMax;
+    bool bI2C;
+    bool bMicrowire;
+    const char* pszLabel;
+};
+extern const ChipValueRule kChipValueRules[8];
+
 struct AddOptions {
     std::optional<std::string> strName;  // none: the --part text
     bool bHex = false;

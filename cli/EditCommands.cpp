@@ -9,32 +9,23 @@
 #include <algorithm>
 #include <cstdlib>
 
+const ChipValueRule kChipValueRules[8] = {
+    {"--clk", &ChipValueOptions::nClk, 0, kMaxPin, true, true, "Pin CLK (0: no pin)"},
+    {"--data", &ChipValueOptions::nData, 0, kMaxPin, true, false, "Pin DATA of an I2C chip"},
+    {"--data-in", &ChipValueOptions::nDataIn, 0, kMaxPin, false, true, "Pin DATAIn of a Microwire chip"},
+    {"--data-out", &ChipValueOptions::nDataOut, 0, kMaxPin, false, true, "Pin DATAO of a Microwire chip"},
+    {"--cs", &ChipValueOptions::nCs, 0, kMaxPin, false, true, "Pin CS of a Microwire chip"},
+    {"--length", &ChipValueOptions::nLength, 0, kMaxChipLength, true, true, "Length"},
+    {"--write-buffer", &ChipValueOptions::nWriteBuffer, 0, kMaxWriteBuffer, true, false, "Write buffer of an I2C chip"},
+    {"--bits-address", &ChipValueOptions::nBitsAddress, kMinBitsAddress, kMaxBitsAddress, false, true,
+     "Bits address of a Microwire chip"},
+};
+
 namespace {
-
-// The forms' boxes: which family has each, and the range the form accepts.
-struct ValueRule {
-    const char* pszOption;
-    std::optional<int> ChipValueOptions::*pValue;
-    int nMin;
-    int nMax;
-    bool bI2C;
-    bool bMicrowire;
-};
-
-const ValueRule kValueRules[] = {
-    {"--clk", &ChipValueOptions::nClk, 0, 8, true, true},
-    {"--data", &ChipValueOptions::nData, 0, 8, true, false},
-    {"--data-in", &ChipValueOptions::nDataIn, 0, 8, false, true},
-    {"--data-out", &ChipValueOptions::nDataOut, 0, 8, false, true},
-    {"--cs", &ChipValueOptions::nCs, 0, 8, false, true},
-    {"--length", &ChipValueOptions::nLength, 0, kMaxChipLength, true, true},
-    {"--write-buffer", &ChipValueOptions::nWriteBuffer, 0, 255, true, false},
-    {"--bits-address", &ChipValueOptions::nBitsAddress, 1, 16, false, true},
-};
 
 void CheckValues(const ChipValueOptions& o, ChipFamily family)
 {
-    for (const ValueRule& rule : kValueRules) {
+    for (const ChipValueRule& rule : kChipValueRules) {
         if (!(o.*rule.pValue))
             continue;
         const int n = *(o.*rule.pValue);
@@ -104,9 +95,10 @@ ChipSettings BuildSettings(ChipSettings current, bool bNew, int nKind, const Chi
     Set(v.nLength, o.nLength);
     Set(v.nBitsAddress, o.nBitsAddress);
     v.nPowerPins = o.strPowerPins ? nPowerPins : v.nPowerPins;
-    if (v.nBitsAddress < 1 || v.nBitsAddress > 16)
-        throw CCliError("--bits-address", "the chip holds " + std::to_string(v.nBitsAddress) +
-                                              ", outside 1..16, which the form refuses to store; give a new value",
+    if (v.nBitsAddress < kMinBitsAddress || v.nBitsAddress > kMaxBitsAddress)
+        throw CCliError("--bits-address", "the chip holds " + std::to_string(v.nBitsAddress) + ", outside " +
+                                              std::to_string(kMinBitsAddress) + ".." + std::to_string(kMaxBitsAddress) +
+                                              ", which the form refuses to store; give a new value",
                         exitUsage);
     return BuildMicrowireSettings(v);
 }
