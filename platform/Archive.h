@@ -70,7 +70,7 @@ public:
     // A loading archive over bytes the caller keeps alive; strFileName names them in
     // failures.
     CArchive(const void* pData, std::size_t nSize, CString strFileName);
-    // A storing archive with no file: the bytes stay in GetStoredBytes().
+    // A storing archive with no file: TakeStoredBytes() hands over what was stored.
     CArchive();
     ~CArchive();
     CArchive(const CArchive&) = delete;
@@ -110,8 +110,6 @@ public:
     // Bytes not yet read (load) and the offset of the next byte (load or store).
     std::size_t BytesLeft() const { return m_nSize - m_nPos; }
     std::size_t GetPosition() const { return IsLoading() ? m_nPos : m_stored.size(); }
-    const CString& GetFileName() const { return m_strFileName; }
-    const std::vector<BYTE>& GetStoredBytes() const { return m_stored; }
     std::vector<BYTE> TakeStoredBytes() { return std::move(m_stored); }
     // Storing: makes room for nBytes in total, so a large store does not regrow.
 

@@ -16,7 +16,6 @@ public:
     // Returns 0, or an errno value: EWOULDBLOCK when the other holder kept it throughout.
     int Lock(const char* pszFolder);
     void Unlock();
-    bool IsLocked() const { return m_bLocked; }
 
     static constexpr int DefaultWaitLimitMs = 10000;
     // For tests, which cannot wait ten seconds for a lock they hold themselves.

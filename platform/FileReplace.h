@@ -20,7 +20,6 @@ public:
     // Follows links to the file the path names, which need not exist yet, and checks
     // that it may be replaced. Returns 0 or the error.
     int Resolve();
-    const std::string& GetTargetPath() const { return m_strTarget; }
     std::string GetFolder() const;
 
     // Removes the temporary files that saves of this target left behind when they were

@@ -52,18 +52,6 @@ int CString::Insert(int nIndex, const char* psz)
     return GetLength();
 }
 
-CString CString::Left(int nCount) const
-{
-    return CString(m_str.substr(0, ClampIndex(nCount, m_str.size())));
-}
-
-CString CString::Mid(int nFirst, int nCount) const
-{
-    std::size_t first = ClampIndex(nFirst, m_str.size());
-    std::size_t count = nCount < 0 ? std::string::npos : static_cast<std::size_t>(nCount);
-    return CString(m_str.substr(first, count));
-}
-
 int CString::Compare(const char* psz) const
 {
     return _mbscmp(m_str.c_str(), psz ? psz : "");
@@ -92,11 +80,6 @@ void CStringArray::RemoveAt(int nIndex, int nCount)
 {
     auto first = m_items.begin() + nIndex;
     m_items.erase(first, first + nCount);
-}
-
-void CStringArray::InsertAt(int nIndex, const CString& s)
-{
-    m_items.insert(m_items.begin() + nIndex, s);
 }
 
 void CStringArray::Serialize(CArchive& ar)

@@ -19,7 +19,6 @@ public:
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }
-    void Empty() { m_str.clear(); }
     char GetAt(int nIndex) const { return m_str[static_cast<std::size_t>(nIndex)]; }
     char operator[](int nIndex) const { return GetAt(nIndex); }
     operator LPCTSTR() const { return m_str.c_str(); }
@@ -36,8 +35,6 @@ public:
     // Inserts at nIndex (clamped to the string) and returns the new length.
     int Insert(int nIndex, char ch);
     int Insert(int nIndex, const char* psz);
-    CString Left(int nCount) const;
-    CString Mid(int nFirst, int nCount = -1) const;
 
     int Compare(const char* psz) const;
     int CompareNoCase(const char* psz) const;
@@ -75,8 +72,6 @@ public:
     const CString& operator[](int nIndex) const { return GetAt(nIndex); }
     int Add(const CString& s) { m_items.push_back(s); return GetSize() - 1; }
     void RemoveAt(int nIndex, int nCount = 1);
-    void InsertAt(int nIndex, const CString& s);
-    void RemoveAll() { m_items.clear(); }
 
     // Stores WriteCount(size) then every element; loads the reverse. The count is
     // checked against the bytes left before the array grows.

@@ -26,15 +26,11 @@ public:
     void Press(DialogKey key);
     void PressEnter() { Press(DialogKey::Enter); }
     void PressEscape() { Press(DialogKey::Escape); }
-    void PressTab() { Press(DialogKey::Tab); }
-    void PressShiftTab() { Press(DialogKey::ShiftTab); }
     void CloseBox() { Press(DialogKey::CloseBox); }
-    void PressF1() { Press(DialogKey::Help); }
     void SetFocusTo(int nID) override;
     int GetFocus() const override;
 
     // What the window shows.
-    UINT TemplateID() const { return m_tmpl.nID; }
     CString Text(int nID) const { return GetText(nID); }
     bool Checked(int nID) const { return GetCheck(nID) != 0; }
     bool Enabled(int nID) const { return IsControlEnabled(nID) != FALSE; }
