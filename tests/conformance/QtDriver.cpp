@@ -3,6 +3,8 @@
 #include "QtDialogWindow.h"
 #include "QtText.h"
 
+#include "support/QtTestEnvironment.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,23 +17,7 @@
 #include <cstdlib>
 
 namespace {
-// One QApplication for the test program, made before the first test.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        m_pApp = std::make_unique<QApplication>(m_nArgc, m_argv);
-    }
-    void TearDown() override { m_pApp.reset(); }
-
-private:
-    int m_nArgc = 1;
-    char m_szName[20] = "test_conformance";
-    char* m_argv[2] = {m_szName, nullptr};
-    std::unique_ptr<QApplication> m_pApp;
-};
-::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtTestEnvironment);
 
 // A guard ends a modal loop a script failed to end; it is not a timing check.
 constexpr int kGuardMs = 5000;

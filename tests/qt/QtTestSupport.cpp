@@ -4,6 +4,8 @@
 #include "ChipCatalog.h"
 #include "Templates.h"
 
+#include "support/QtTestEnvironment.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -15,25 +17,7 @@
 #include <unistd.h>
 
 namespace {
-// The one QApplication of the test program, made before the first test and destroyed
-// after the last, while gtest still runs.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        m_pApp = std::make_unique<QApplication>(m_nArgc, m_argv);
-    }
-    void TearDown() override { m_pApp.reset(); }
-
-private:
-    int m_nArgc = 1;
-    char m_szName[8] = "test_qt";
-    char* m_argv[2] = {m_szName, nullptr};
-    std::unique_ptr<QApplication> m_pApp;
-};
-
-::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtTestEnvironment);
 
 // Ends every modal window still open, innermost first.
 void EndOpenModals()
