@@ -125,6 +125,11 @@ CWin32DialogWindow::Control* CWin32DialogWindow::FindList(int nID)
     return pCtl && pCtl->pTmpl->kind == ControlKind::ListBox ? pCtl : nullptr;
 }
 
+const CWin32DialogWindow::Control* CWin32DialogWindow::FindList(int nID) const
+{
+    return const_cast<CWin32DialogWindow*>(this)->FindList(nID);
+}
+
 bool CWin32DialogWindow::HasControl(int nID) const { return Find(nID) != nullptr; }
 
 void CWin32DialogWindow::SetText(int nID, const CString& strText)
@@ -222,13 +227,13 @@ void CWin32DialogWindow::ListSetStrings(int nID, std::vector<CString> rows)
 
 int CWin32DialogWindow::ListGetCount(int nID) const
 {
-    const Control* pCtl = const_cast<CWin32DialogWindow*>(this)->FindList(nID);
+    const Control* pCtl = FindList(nID);
     return pCtl ? static_cast<int>(pCtl->rows.size()) : 0;
 }
 
 CString CWin32DialogWindow::ListGetText(int nID, int nIndex) const
 {
-    const Control* pCtl = const_cast<CWin32DialogWindow*>(this)->FindList(nID);
+    const Control* pCtl = FindList(nID);
     if (!pCtl || nIndex < 0 || nIndex >= static_cast<int>(pCtl->rows.size()))
         return CString();
     return pCtl->rows[static_cast<std::size_t>(nIndex)];
@@ -236,7 +241,7 @@ CString CWin32DialogWindow::ListGetText(int nID, int nIndex) const
 
 int CWin32DialogWindow::ListGetCurSel(int nID) const
 {
-    return const_cast<CWin32DialogWindow*>(this)->FindList(nID) ? m_dialog.ListGetCurSel(nID) : -1;
+    return FindList(nID) ? m_dialog.ListGetCurSel(nID) : -1;
 }
 
 void CWin32DialogWindow::ListSetCurSel(int nID, int nIndex)

@@ -57,6 +57,7 @@ private:
     Control* Find(int nID);
     const Control* Find(int nID) const;
     Control* FindList(int nID);
+    const Control* FindList(int nID) const;
 
     const DialogTemplate& m_tmpl;
     IDialogSite& m_site;

@@ -28,8 +28,11 @@ fail() {
 }
 
 cleanup() {
+    set +e
     [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    # Ends what Wine still runs in this prefix, so nothing holds the display.
+    "$(dirname "$wine")/wineserver" -k 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     [ -n "$work" ] && rm -rf "$work"
@@ -80,6 +83,14 @@ start_display() {
         mkdir -p "$WINEPREFIX"
         "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -n5 "$work/wineboot.log")"
     fi
+    # Xvfb has no window manager: Wine then draws the frames itself, and does not wait
+    # about a second for a manager at every window shown or hidden.
+    if [ ! -f "$WINEPREFIX/.orvane-unmanaged" ]; then
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >"$work/reg.log" 2>&1 ||
+            fail "cannot set up the Wine prefix: $(cat "$work/reg.log")"
+        "$(dirname "$wine")/wineserver" -w
+        touch "$WINEPREFIX/.orvane-unmanaged"
+    fi
 }
 
 # Waits up to 15 s for a visible window with this title and prints its id.
@@ -94,11 +105,16 @@ find_window() {
     return 1
 }
 
-# Waits up to 10 s for the program to end and for its log to hold a line.
+# The program's output without the carriage returns of its text-mode console.
+app_log() {
+    tr -d '\r' <"$work/app.log"
+}
+
+# Waits up to 10 s for the program's output to hold a line.
 wait_for_line() {
     local line=$1 i
     for i in $(seq 50); do
-        grep -qxF "$line" "$work/app.log" && return 0
+        app_log | grep -qxF "$line" && return 0
         sleep 0.2
     done
     return 1
@@ -123,21 +139,22 @@ keys)
     start_display
     "$wine" "$exe" >"$work/app.log" 2>&1 &
     app_pid=$!
-    id=$(find_window Probe) || fail "the probe dialog did not appear: $(cat "$work/app.log")"
+    id=$(find_window Probe) || fail "the probe dialog did not appear: $(app_log)"
     xdotool windowfocus --sync "$id" 2>/dev/null || true
-    # The focus starts on OK; Tab x5 reaches the text box (OK Cancel Act Flag Digit Text),
-    # whose text the dialog manager selects, so typing replaces it.
-    xdotool key --delay 60 Tab Tab Tab space Tab Tab
+    # F1 asks for help; the focus starts on OK; Tab x3 reaches the check box (OK Cancel
+    # Act Flag), Space ticks it, Tab x2 reaches the text box (Digit Text), whose text the
+    # dialog manager selects, so typing replaces it.
+    xdotool key --delay 60 F1 Tab Tab Tab space Tab Tab
     xdotool type --delay 60 'keys'
     xdotool key --delay 60 Return
-    wait_for_line "result 1" || fail "Enter did not end the dialog with OK: $(cat "$work/app.log")"
+    wait_for_line "result 1" || fail "Enter did not end the dialog with OK: $(app_log)"
     wait "$app_pid" || true
     app_pid=
-    grep -qxF "text keys" "$work/app.log" || fail "the typed text did not arrive: $(cat "$work/app.log")"
-    grep -qxF "flag 1" "$work/app.log" || fail "Space did not tick the check box: $(cat "$work/app.log")"
-    [ "$(grep -cxF "notify 1105 768" "$work/app.log")" -eq 4 ] ||
-        fail "expected four EN_CHANGE of the text box: $(cat "$work/app.log")"
-    grep -qxF "notify 1103 0" "$work/app.log" || fail "no BN_CLICKED of the check box: $(cat "$work/app.log")"
+    app_log | grep -qxF "text keys" || fail "the typed text did not arrive: $(app_log)"
+    app_log | grep -qxF "flag 1" || fail "Space did not tick the check box: $(app_log)"
+    [ "$(app_log | grep -cxF "notify 1105 768")" -eq 4 ] || fail "expected four EN_CHANGE of the text box: $(app_log)"
+    app_log | grep -qxF "notify 1103 0" || fail "no BN_CLICKED of the check box: $(app_log)"
+    app_log | grep -qxF "notify 57670 0" || fail "F1 did not reach the help command: $(app_log)"
     echo "keyboard journey passed"
     ;;
 shots)
@@ -153,11 +170,10 @@ shots)
         tmpl=${spec##*:}
         "$wine" "$exe" ${tmpl:+--template "$tmpl"} >"$work/app.log" 2>&1 &
         app_pid=$!
-        id=$(find_window "$title") || fail "$title did not appear: $(cat "$work/app.log")"
+        id=$(find_window "$title") || fail "$title did not appear: $(app_log)"
         sleep 1
         name=$(echo "${tmpl:-probe}" | tr -c 'a-z0-9\n' '_')
         screenshot "$dir/dialog-$name.png"
-        xdotool key --window "$id" Escape 2>/dev/null || true
         xdotool windowfocus --sync "$id" key Escape 2>/dev/null || true
         for i in $(seq 25); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.2; done
         kill "$app_pid" 2>/dev/null || true
