@@ -1,0 +1,249 @@
+#include "Win32Dialog.h"
+
+#include "Win32EditFilter.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+// Dialogs open on this thread, innermost last: message boxes belong to the last one.
+std::vector<HWND> g_openDialogs;
+
+bool HasClass(HWND hWnd, const wchar_t* pszClass)
+{
+    wchar_t szClass[16];
+    return ::GetClassNameW(hWnd, szClass, 16) > 0 && ::lstrcmpiW(szClass, pszClass) == 0;
+}
+
+std::wstring WindowText(HWND hWnd)
+{
+    const int nLength = ::GetWindowTextLengthW(hWnd);
+    std::wstring strText(static_cast<std::size_t>(nLength) + 1, L'\0');
+    strText.resize(static_cast<std::size_t>(::GetWindowTextW(hWnd, strText.data(), nLength + 1)));
+    return strText;
+}
+}  // namespace
+
+CWin32Dialog::CWin32Dialog(std::vector<std::uint16_t> templateWords, IWin32DialogEvents& events)
+    : m_template(std::move(templateWords)), m_events(events)
+{
+}
+
+int CWin32Dialog::RunModal(HWND__* hOwner)
+{
+    const auto* pTemplate = reinterpret_cast<const DLGTEMPLATE*>(m_template.data());
+    const INT_PTR nResult = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), pTemplate, hOwner, &DialogProc,
+                                                      reinterpret_cast<LPARAM>(this));
+    return static_cast<int>(nResult);
+}
+
+void CWin32Dialog::End(int nResult)
+{
+    if (m_bEnded)
+        return;
+    m_bEnded = true;
+    m_nResult = nResult;
+    if (m_hWnd)
+        ::EndDialog(m_hWnd, nResult);
+}
+
+HWND__* CWin32Dialog::TopDialog() { return g_openDialogs.empty() ? nullptr : g_openDialogs.back(); }
+
+INT_PTR CALLBACK CWin32Dialog::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg == WM_INITDIALOG) {
+        auto* pThis = reinterpret_cast<CWin32Dialog*>(lParam);
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
+        return pThis->OnInit(hWnd) ? TRUE : FALSE;
+    }
+    auto* pThis = reinterpret_cast<CWin32Dialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
+    if (!pThis)
+        return FALSE;
+    switch (uMsg) {
+    case WM_COMMAND:
+        pThis->m_events.OnDialogCommand(LOWORD(wParam), HIWORD(wParam), lParam != 0);
+        return TRUE;
+    case WM_HELP:
+        pThis->m_events.OnDialogHelp();
+        return TRUE;
+    case WM_DESTROY:
+        g_openDialogs.erase(std::remove(g_openDialogs.begin(), g_openDialogs.end(), hWnd), g_openDialogs.end());
+        pThis->m_hWnd = nullptr;
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, 0);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+bool CWin32Dialog::OnInit(HWND__* hWnd)
+{
+    m_hWnd = hWnd;
+    g_openDialogs.push_back(hWnd);
+    PrepareControls();
+    CenterOnOwner();
+    ApplyIcon(false);
+    ApplyIcon(true);
+    const bool bFocusFirst = m_events.OnDialogInit();
+    // Ended before it was shown: by the initialisation, or before the window existed.
+    if (m_bEnded && m_hWnd)
+        ::EndDialog(m_hWnd, m_nResult);
+    return bFocusFirst;
+}
+
+void CWin32Dialog::PrepareControls()
+{
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (HasClass(hChild, L"Edit"))
+            CWin32EditFilter::Attach(hChild, (::GetWindowLongW(hChild, GWL_STYLE) & ES_NUMBER) != 0);
+    }
+}
+
+void CWin32Dialog::CenterOnOwner()
+{
+    // As the framework does for a dialog its template does not place: over the owner,
+    // or over the work area when it has none, kept inside the work area.
+    RECT rcDialog, rcArea, rcOver;
+    ::GetWindowRect(m_hWnd, &rcDialog);
+    HMONITOR hMonitor = ::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoW(hMonitor, &info);
+    rcArea = info.rcWork;
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!hOwner || !::IsWindowVisible(hOwner) || !::GetWindowRect(hOwner, &rcOver))
+        rcOver = rcArea;
+    const int cx = rcDialog.right - rcDialog.left;
+    const int cy = rcDialog.bottom - rcDialog.top;
+    int x = (rcOver.left + rcOver.right - cx) / 2;
+    int y = (rcOver.top + rcOver.bottom - cy) / 2;
+    x = std::max<int>(rcArea.left, std::min<int>(x, rcArea.right - cx));
+    y = std::max<int>(rcArea.top, std::min<int>(y, rcArea.bottom - cy));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND__* CWin32Dialog::Item(int nID) const { return m_hWnd ? ::GetDlgItem(m_hWnd, nID) : nullptr; }
+
+std::wstring CWin32Dialog::GetText(int nID) const
+{
+    HWND hItem = Item(nID);
+    return hItem ? WindowText(hItem) : std::wstring();
+}
+
+void CWin32Dialog::SetText(int nID, const std::wstring& strText)
+{
+    if (HWND hItem = Item(nID))
+        ::SetWindowTextW(hItem, strText.c_str());
+}
+
+int CWin32Dialog::GetCheck(int nID) const
+{
+    HWND hItem = Item(nID);
+    return hItem && ::SendMessageW(hItem, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void CWin32Dialog::SetCheck(int nID, int nCheck)
+{
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(hItem, BM_SETCHECK, nCheck ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CWin32Dialog::Enable(int nID, bool bEnable)
+{
+    if (HWND hItem = Item(nID))
+        ::EnableWindow(hItem, bEnable ? TRUE : FALSE);
+}
+
+bool CWin32Dialog::IsEnabled(int nID) const
+{
+    HWND hItem = Item(nID);
+    return hItem && ::IsWindowEnabled(hItem);
+}
+
+void CWin32Dialog::Focus(int nID)
+{
+    // Through the dialog manager, so that the default button follows the focus.
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
+}
+
+void CWin32Dialog::SelectAll(int nID)
+{
+    HWND hItem = Item(nID);
+    if (hItem && HasClass(hItem, L"Edit"))
+        ::SendMessageW(hItem, EM_SETSEL, 0, -1);
+}
+
+void CWin32Dialog::SetIcon(unsigned nResourceID, bool bBig)
+{
+    m_anIconID[bBig ? 1 : 0] = nResourceID;
+    if (m_hWnd)
+        ApplyIcon(bBig);
+}
+
+void CWin32Dialog::ApplyIcon(bool bBig)
+{
+    const unsigned nID = m_anIconID[bBig ? 1 : 0];
+    HICON hIcon = nullptr;
+    if (nID != 0) {
+        const int nSize = ::GetSystemMetrics(bBig ? SM_CXICON : SM_CXSMICON);
+        // Shared icons are owned by the system, so nothing has to free them.
+        hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nID), IMAGE_ICON, nSize,
+                                                nSize, LR_DEFAULTCOLOR | LR_SHARED));
+    }
+    ::SendMessageW(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+}
+
+void CWin32Dialog::ListReset(int nID)
+{
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
+}
+
+void CWin32Dialog::ListInsert(int nID, int nIndex, const std::wstring& strText)
+{
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(strText.c_str()));
+}
+
+void CWin32Dialog::ListSetAll(int nID, const std::vector<std::wstring>& rows)
+{
+    HWND hItem = Item(nID);
+    if (!hItem)
+        return;
+    // One repaint for the whole list rather than one per row.
+    ::SendMessageW(hItem, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
+    std::size_t nChars = 0;
+    for (const std::wstring& strRow : rows)
+        nChars += strRow.size() + 1;
+    ::SendMessageW(hItem, LB_INITSTORAGE, rows.size(), static_cast<LPARAM>(nChars * sizeof(wchar_t)));
+    for (const std::wstring& strRow : rows)
+        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(strRow.c_str()));
+    ::SendMessageW(hItem, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hItem, nullptr, TRUE);
+}
+
+int CWin32Dialog::ListGetCurSel(int nID) const
+{
+    HWND hItem = Item(nID);
+    if (!hItem)
+        return -1;
+    const LRESULT nSel = ::SendMessageW(hItem, LB_GETCURSEL, 0, 0);
+    return nSel == LB_ERR ? -1 : static_cast<int>(nSel);
+}
+
+void CWin32Dialog::ListSetCurSel(int nID, int nIndex)
+{
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+}
+
+int CWin32Dialog::ShowMessageBox(HWND__* hOwner, const std::wstring& strText, const std::wstring& strCaption,
+                                 unsigned nType)
+{
+    if (!hOwner)
+        nType |= MB_TASKMODAL;
+    return ::MessageBoxW(hOwner, strText.c_str(), strCaption.c_str(), nType);
+}

@@ -1,0 +1,273 @@
+#include "NativeProbe.h"
+
+#include "Win32Dialog.h"
+#include "Win32Text.h"
+
+#include <windows.h>
+
+#include <sstream>
+
+namespace NativeProbe {
+namespace {
+std::function<void()> g_idle;
+UINT_PTR g_nIdleTimer = 0;
+
+void CALLBACK OnIdleTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    g_nIdleTimer = 0;
+    std::function<void()> fn = std::move(g_idle);
+    g_idle = nullptr;
+    if (fn)
+        fn();
+}
+
+HWND Item(int nID) { return ::GetDlgItem(TopDialog(), nID); }
+
+std::string Narrow(const std::wstring& str) { return CWin32Text::WideToAnsi(str); }
+
+void Deliver(HWND hTarget, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    MSG msg{};
+    msg.hwnd = hTarget;
+    msg.message = uMsg;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    if (::IsDialogMessageW(TopDialog(), &msg))
+        return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
+// Handles what the last action posted (a close box or F1 posts its command), leaving
+// timers for the idle scripts.
+void Pump()
+{
+    MSG msg;
+    for (UINT nFirst : {0u, static_cast<UINT>(WM_TIMER + 1)}) {
+        const UINT nLast = nFirst == 0 ? WM_TIMER - 1 : 0xFFFFFFFFu;
+        while (::PeekMessageW(&msg, nullptr, nFirst, nLast, PM_REMOVE)) {
+            HWND hDialog = TopDialog();
+            if (hDialog && ::IsDialogMessageW(hDialog, &msg))
+                continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+struct BoxSearch {
+    HWND hOwner;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchBox(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<BoxSearch*>(lParam);
+    wchar_t szClass[16];
+    if (::GetWindow(hWnd, GW_OWNER) == pSearch->hOwner && ::GetClassNameW(hWnd, szClass, 16) &&
+        ::lstrcmpW(szClass, L"#32770") == 0 && ::IsWindowVisible(hWnd)) {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+std::string Describe(const Rect& rc)
+{
+    std::ostringstream out;
+    out << "(" << rc.left << "," << rc.top << ")-(" << rc.right << "," << rc.bottom << ")";
+    return out.str();
+}
+
+void RunWhenIdle(std::function<void()> fn)
+{
+    g_idle = std::move(fn);
+    // A zero-length thread timer: WM_TIMER comes only when no other message waits.
+    g_nIdleTimer = ::SetTimer(nullptr, 0, 0, &OnIdleTimer);
+}
+
+HWND__* TopDialog() { return CWin32Dialog::TopDialog(); }
+
+std::vector<ChildInfo> Children(HWND__* hDialog)
+{
+    std::vector<ChildInfo> children;
+    for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        wchar_t szClass[64] = L"";
+        ::GetClassNameW(hChild, szClass, 64);
+        RECT rc;
+        ::GetWindowRect(hChild, &rc);
+        ::MapWindowPoints(HWND_DESKTOP, hDialog, reinterpret_cast<POINT*>(&rc), 2);
+        children.push_back({::GetDlgCtrlID(hChild), Narrow(szClass), WindowStyle(hChild), WindowExStyle(hChild),
+                            {rc.left, rc.top, rc.right, rc.bottom}});
+    }
+    return children;
+}
+
+Rect MapDialogRect(HWND__* hDialog, int x, int y, int cx, int cy)
+{
+    // The dialog manager converts a place and a size each on its own.
+    RECT rc{x, y, cx, cy};
+    ::MapDialogRect(hDialog, &rc);
+    return {rc.left, rc.top, rc.left + rc.right, rc.top + rc.bottom};
+}
+
+Rect ClientSize(HWND__* hDialog)
+{
+    RECT rc;
+    ::GetClientRect(hDialog, &rc);
+    return {rc.left, rc.top, rc.right, rc.bottom};
+}
+
+std::uint32_t WindowStyle(HWND__* hWnd) { return static_cast<std::uint32_t>(::GetWindowLongW(hWnd, GWL_STYLE)); }
+
+std::uint32_t WindowExStyle(HWND__* hWnd) { return static_cast<std::uint32_t>(::GetWindowLongW(hWnd, GWL_EXSTYLE)); }
+
+std::string WindowText(HWND__* hWnd)
+{
+    wchar_t szText[512] = L"";
+    ::GetWindowTextW(hWnd, szText, 512);
+    return Narrow(szText);
+}
+
+std::string FontFace(HWND__* hDialog)
+{
+    auto hFont = reinterpret_cast<HFONT>(::SendMessageW(hDialog, WM_GETFONT, 0, 0));
+    LOGFONTW font{};
+    if (!hFont || !::GetObjectW(hFont, sizeof(font), &font))
+        return std::string();
+    return Narrow(font.lfFaceName);
+}
+
+int WindowIconSize(HWND__* hDialog, bool bBig)
+{
+    auto hIcon = reinterpret_cast<HICON>(::SendMessageW(hDialog, WM_GETICON, bBig ? ICON_BIG : ICON_SMALL, 0));
+    ICONINFO info{};
+    if (!hIcon || !::GetIconInfo(hIcon, &info))
+        return 0;
+    BITMAP bm{};
+    ::GetObjectW(info.hbmMask, sizeof(bm), &bm);
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        ::DeleteObject(info.hbmColor);
+    return bm.bmWidth;
+}
+
+int FocusID()
+{
+    HWND hFocus = ::GetFocus();
+    return hFocus && ::GetParent(hFocus) == TopDialog() ? ::GetDlgCtrlID(hFocus) : 0;
+}
+
+void PressKey(int nVirtualKey)
+{
+    const UINT nScan = ::MapVirtualKeyW(static_cast<UINT>(nVirtualKey), MAPVK_VK_TO_VSC);
+    HWND hTarget = ::GetFocus() ? ::GetFocus() : TopDialog();
+    Deliver(hTarget, WM_KEYDOWN, static_cast<WPARAM>(nVirtualKey), 1 | (static_cast<LPARAM>(nScan) << 16));
+    // The character a key makes (Enter, Tab, Esc) is left out: the dialog manager has
+    // acted on the key already, and the control would only beep at it.
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE)) {
+    }
+    hTarget = ::GetFocus() ? ::GetFocus() : TopDialog();
+    if (::IsWindow(hTarget))
+        Deliver(hTarget, WM_KEYUP, static_cast<WPARAM>(nVirtualKey), 1 | (static_cast<LPARAM>(nScan) << 16) | (3LL << 30));
+    Pump();
+}
+
+void TypeText(const std::wstring& strText)
+{
+    for (wchar_t ch : strText)
+        Deliver(::GetFocus(), WM_CHAR, ch, 1);
+}
+
+void Click(int nID)
+{
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(hItem, BM_CLICK, 0, 0);
+}
+
+void CloseBox()
+{
+    ::SendMessageW(TopDialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+}
+
+std::pair<int, int> EditSelection(int nID)
+{
+    DWORD nStart = 0, nEnd = 0;
+    ::SendMessageW(Item(nID), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), reinterpret_cast<LPARAM>(&nEnd));
+    return {static_cast<int>(nStart), static_cast<int>(nEnd)};
+}
+
+std::vector<std::string> ListRowsShown(int nID)
+{
+    HWND hList = Item(nID);
+    std::vector<std::string> rows;
+    const LRESULT nCount = ::SendMessageW(hList, LB_GETCOUNT, 0, 0);
+    for (LRESULT n = 0; n < nCount; ++n) {
+        std::wstring strRow(static_cast<std::size_t>(::SendMessageW(hList, LB_GETTEXTLEN, n, 0)) + 1, L'\0');
+        strRow.resize(static_cast<std::size_t>(::SendMessageW(hList, LB_GETTEXT, n, reinterpret_cast<LPARAM>(strRow.data()))));
+        rows.push_back(Narrow(strRow));
+    }
+    return rows;
+}
+
+bool ControlVisible(int nID) { return ::IsWindowVisible(Item(nID)) != FALSE; }
+
+HWND__* FindMessageBox(HWND__* hOwner)
+{
+    BoxSearch search{hOwner, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchBox, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+std::string MessageBoxText(HWND__* hBox)
+{
+    // The text is the box's widest static control that holds text.
+    std::string strText;
+    for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        wchar_t szClass[16] = L"";
+        ::GetClassNameW(hChild, szClass, 16);
+        std::string strChild = WindowText(hChild);
+        if (::lstrcmpiW(szClass, L"Static") == 0 && strChild.size() > strText.size())
+            strText = strChild;
+    }
+    return strText;
+}
+
+void Answer(HWND__* hBox, int nButtonID)
+{
+    ::SendMessageW(hBox, WM_COMMAND, MAKEWPARAM(nButtonID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hBox, nButtonID)));
+}
+
+std::vector<long> IconPixels(unsigned nResourceID, int nSize)
+{
+    auto hIcon = static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nResourceID), IMAGE_ICON, nSize, nSize, 0));
+    if (!hIcon)
+        return {};
+    ICONINFO info{};
+    ::GetIconInfo(hIcon, &info);
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = nSize;
+    bmi.bmiHeader.biHeight = -nSize;  // top row first
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> colour(static_cast<std::size_t>(nSize * nSize)), mask(colour.size());
+    HDC hDC = ::GetDC(nullptr);
+    ::GetDIBits(hDC, info.hbmColor, 0, static_cast<UINT>(nSize), colour.data(), &bmi, DIB_RGB_COLORS);
+    ::GetDIBits(hDC, info.hbmMask, 0, static_cast<UINT>(nSize), mask.data(), &bmi, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hDC);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    ::DestroyIcon(hIcon);
+    std::vector<long> pixels;
+    for (std::size_t n = 0; n < colour.size(); ++n)
+        pixels.push_back((mask[n] & 0xFFFFFF) ? -1L : static_cast<long>(colour[n] & 0xFFFFFF));
+    return pixels;
+}
+
+}  // namespace NativeProbe

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct HWND__;
+
+// What the tests ask of the window system, kept apart from the framework's headers:
+// <windows.h> and the framework give different types to the same integer names.
+namespace NativeProbe {
+
+enum Key { kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kHome = 0x24, kDown = 0x28 };
+
+struct Rect {
+    int left, top, right, bottom;
+    bool operator==(const Rect& o) const { return left == o.left && top == o.top && right == o.right && bottom == o.bottom; }
+};
+std::string Describe(const Rect& rc);
+
+struct ChildInfo {
+    int nID;
+    std::string strClass;
+    std::uint32_t dwStyle;
+    std::uint32_t dwExStyle;
+    Rect rc;  // in the dialog's client coordinates
+};
+
+// Runs fn once, the next time the thread's message loop has nothing else to do (the
+// open dialog has been shown and painted by then).
+void RunWhenIdle(std::function<void()> fn);
+
+// The innermost open dialog of the backend, and facts about a window.
+HWND__* TopDialog();
+std::vector<ChildInfo> Children(HWND__* hDialog);
+Rect MapDialogRect(HWND__* hDialog, int x, int y, int cx, int cy);
+Rect ClientSize(HWND__* hDialog);
+std::uint32_t WindowStyle(HWND__* hWnd);
+std::uint32_t WindowExStyle(HWND__* hWnd);
+std::string WindowText(HWND__* hWnd);
+std::string FontFace(HWND__* hDialog);
+// The big (true) or small window icon's width, or 0 when none is set.
+int WindowIconSize(HWND__* hDialog, bool bBig);
+
+// The user at the keyboard of the innermost dialog, through the dialog manager.
+int FocusID();
+void PressKey(int nVirtualKey);
+void TypeText(const std::wstring& strText);
+void Click(int nID);
+void CloseBox();
+std::pair<int, int> EditSelection(int nID);
+std::vector<std::string> ListRowsShown(int nID);
+bool ControlVisible(int nID);
+
+// The message box owned by hOwner, or null; its caption and text; a button press.
+HWND__* FindMessageBox(HWND__* hOwner);
+std::string MessageBoxText(HWND__* hBox);
+void Answer(HWND__* hBox, int nButtonID);
+
+// Icon nResourceID of the executable loaded at nSize pixels, one value per pixel as
+// 0xRRGGBB, or -1 for a transparent pixel; empty when it cannot be loaded.
+std::vector<long> IconPixels(unsigned nResourceID, int nSize);
+
+}  // namespace NativeProbe

@@ -1,0 +1,29 @@
+#include "ScriptedDialog.h"
+#include "Win32Backend.h"
+#include "Win32ProbeDlg.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// A dialog to look at and drive by hand or with xdotool. Without arguments it opens the
+// probe dialog and prints every notification that reaches its handlers, then the end
+// code and the fields; with --template ID it opens that template of the application.
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    CWin32Backend backend;
+    AfxSetBackend(&backend);
+    CWin32ProbeDlg::InstallResources();
+    if (argc == 3 && std::strcmp(argv[1], "--template") == 0) {
+        CScriptedDialog dlg(static_cast<UINT>(std::atoi(argv[2])));
+        std::printf("result %d\n", dlg.DoModal());
+        return 0;
+    }
+    CWin32ProbeDlg dlg;
+    dlg.m_fnLog = [](int nID, int nCode) { std::printf("notify %d %d\n", nID, nCode); };
+    const int nResult = dlg.DoModal();
+    std::printf("result %d\n", nResult);
+    std::printf("text %s\nnumber %d\nflag %d\n", dlg.m_strText.GetString(), dlg.m_nNumber, dlg.m_bFlag);
+    return 0;
+}

@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# Runs the cross-built Windows programs under Wine on a private Xvfb display.
+#   run_wine.sh test EXE [FILTER]     the backend tests; exit code of the program
+#   run_wine.sh keys EXE              the probe dialog driven by real keys via xdotool
+#   run_wine.sh imports EXE...        each program imports only DLLs Windows ships
+#   run_wine.sh shots DIR EXE         screenshots of the probe and the five templates
+# The Wine prefix is made once and kept (ORVANE_WINEPREFIX, by default under ~/.cache).
+# Every wait is bounded, so a run fails rather than hangs.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+mode=${1:?usage: run_wine.sh test|keys|imports|shots ...}
+shift
+wine=${ORVANE_WINE64:-/usr/lib/wine/wine64}
+export WINEDEBUG=-all
+export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane/wine64}
+# The Western ANSI code page, whatever the machine's locale.
+export LANG=en_US.UTF-8 LC_ALL=
+
+work=
+xvfb_pid=
+app_pid=
+watchdog_pid=
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cleanup() {
+    set +e
+    [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    # Ends what Wine still runs in this prefix, so nothing holds the display.
+    "$(dirname "$wine")/wineserver" -k 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    [ -n "$work" ] && rm -rf "$work"
+    return 0
+}
+
+# The DLLs a program may import: all ship with every Windows since 7.
+check_imports() {
+    local objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump} exe dll bad=0
+    local allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll shell32.dll comdlg32.dll ole32.dll "
+    command -v "$objdump" >/dev/null || fail "$objdump is not installed"
+    for exe in "$@"; do
+        [ -f "$exe" ] || fail "no program at $exe"
+        local dlls
+        dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
+        [ -n "$dlls" ] || fail "$exe: no import table found"
+        for dll in $dlls; do
+            if [[ "$allowed" != *" $dll "* ]]; then
+                echo "$exe imports $dll, which Windows does not ship" >&2
+                bad=1
+            fi
+        done
+        echo "$(basename "$exe") ($(stat -c %s "$exe") bytes) imports:" $dlls
+    done
+    [ "$bad" -eq 0 ] || exit 1
+}
+
+start_display() {
+    local tool
+    for tool in Xvfb "$wine"; do
+        command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 0; }
+    done
+    trap cleanup EXIT
+    trap 'echo "FAIL: interrupted or out of time" >&2; exit 1' INT TERM
+    sleep "${ORVANE_WINE_TIMEOUT:-240}" >/dev/null 2>&1 </dev/null && kill -TERM $$ &
+    watchdog_pid=$!
+    work=$(mktemp -d /tmp/orvane-wine-XXXXXX)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    local i
+    for i in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$work/display")"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -n5 "$work/wineboot.log")"
+    fi
+    # Xvfb has no window manager: Wine then draws the frames itself, and does not wait
+    # about a second for a manager at every window shown or hidden.
+    if [ ! -f "$WINEPREFIX/.orvane-unmanaged" ]; then
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >"$work/reg.log" 2>&1 ||
+            fail "cannot set up the Wine prefix: $(cat "$work/reg.log")"
+        "$(dirname "$wine")/wineserver" -w
+        touch "$WINEPREFIX/.orvane-unmanaged"
+    fi
+}
+
+# Waits up to 15 s for a visible window with this title and prints its id.
+find_window() {
+    local title=$1 id= i
+    for i in $(seq 75); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$app_pid" 2>/dev/null || return 1
+        sleep 0.2
+    done
+    return 1
+}
+
+# The program's output without the carriage returns of its text-mode console.
+app_log() {
+    tr -d '\r' <"$work/app.log"
+}
+
+# Waits up to 10 s for the program's output to hold a line.
+wait_for_line() {
+    local line=$1 i
+    for i in $(seq 50); do
+        app_log | grep -qxF "$line" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+screenshot() {
+    xwd -root -silent | python3 "$here/xwd_to_png.py" "$1"
+}
+
+case $mode in
+imports)
+    check_imports "$@"
+    ;;
+test)
+    exe=${1:?usage: run_wine.sh test EXE [FILTER]}
+    start_display
+    "$wine" "$exe" ${2:+"$2"}
+    ;;
+keys)
+    exe=${1:?usage: run_wine.sh keys EXE}
+    command -v xdotool >/dev/null || { echo "skipped: xdotool is not installed"; exit 0; }
+    start_display
+    "$wine" "$exe" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    id=$(find_window Probe) || fail "the probe dialog did not appear: $(app_log)"
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    # F1 asks for help; the focus starts on OK; Tab x3 reaches the check box (OK Cancel
+    # Act Flag), Space ticks it, Tab x2 reaches the text box (Digit Text), whose text the
+    # dialog manager selects, so typing replaces it.
+    xdotool key --delay 60 F1 Tab Tab Tab space Tab Tab
+    xdotool type --delay 60 'keys'
+    xdotool key --delay 60 Return
+    wait_for_line "result 1" || fail "Enter did not end the dialog with OK: $(app_log)"
+    wait "$app_pid" || true
+    app_pid=
+    app_log | grep -qxF "text keys" || fail "the typed text did not arrive: $(app_log)"
+    app_log | grep -qxF "flag 1" || fail "Space did not tick the check box: $(app_log)"
+    [ "$(app_log | grep -cxF "notify 1105 768")" -eq 4 ] || fail "expected four EN_CHANGE of the text box: $(app_log)"
+    app_log | grep -qxF "notify 1103 0" || fail "no BN_CLICKED of the check box: $(app_log)"
+    app_log | grep -qxF "notify 57670 0" || fail "F1 did not reach the help command: $(app_log)"
+    echo "keyboard journey passed"
+    ;;
+shots)
+    dir=${1:?usage: run_wine.sh shots DIR EXE}
+    exe=${2:?usage: run_wine.sh shots DIR EXE}
+    mkdir -p "$dir"
+    dir=$(cd "$dir" && pwd)
+    command -v xdotool >/dev/null || fail "xdotool is needed"
+    start_display
+    for spec in "Probe:" "Orvane:102" "Select Type:130" "Edit string:133" "Setup I2C Memory:131" \
+                "Setup Microwire Memory:132"; do
+        title=${spec%%:*}
+        tmpl=${spec##*:}
+        "$wine" "$exe" ${tmpl:+--template "$tmpl"} >"$work/app.log" 2>&1 &
+        app_pid=$!
+        id=$(find_window "$title") || fail "$title did not appear: $(app_log)"
+        sleep 1
+        name=$(echo "${tmpl:-probe}" | tr -c 'a-z0-9\n' '_')
+        screenshot "$dir/dialog-$name.png"
+        xdotool windowfocus --sync "$id" key Escape 2>/dev/null || true
+        for i in $(seq 25); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.2; done
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+        app_pid=
+        echo "$title: $dir/dialog-$name.png"
+    done
+    ;;
+*)
+    fail "unknown mode $mode"
+    ;;
+esac
