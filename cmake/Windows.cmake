@@ -51,6 +51,20 @@ enable_language(RC)
 add_library(orvane_icon OBJECT ${icon_script})
 set_source_files_properties(${icon_script} PROPERTIES OBJECT_DEPENDS ${icon_file})
 
+
+# GoogleTest for the test programs, built from the sources Debian ships in the
+# googletest package; no MinGW build of it is packaged.
+if(BUILD_TESTING)
+  set(ORVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows test programs")
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${ORVANE_GTEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # Its sources are not ours to hold to our warnings.
+  target_compile_options(gtest PRIVATE -w)
+  add_library(GTest::gtest ALIAS gtest)
+endif()
+
 if(BUILD_TESTING)
   enable_testing()
   add_subdirectory(tests/win32)
