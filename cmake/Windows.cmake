@@ -124,6 +124,8 @@ if(BUILD_TESTING)
   enable_testing()
   # The headless suites, the same programs as on Linux; the Qt ones stay there.
   set(ORVANE_WITH_QT OFF)
+  set(ORVANE_TEST_SOURCE_DIR Z:${PROJECT_SOURCE_DIR})
+  set(ORVANE_TEST_BINARY_DIR Z:${PROJECT_BINARY_DIR})
   add_subdirectory(tests)
   add_subdirectory(tests/windows)
   add_subdirectory(tests/win32)
