@@ -279,9 +279,24 @@ int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo
 {
     // Wine's ReplaceFileW takes full paths only.
     const std::wstring strWideFrom = FullPath(Wide(strFrom)), strWideTo = FullPath(Wide(strTo));
-    if (bToExists && ::ReplaceFileW(strWideTo.c_str(), strWideFrom.c_str(), nullptr,
-                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return 0;
+    if (bToExists) {
+        // A failing ReplaceFileW may leave a backup file of its own behind (Wine's does), so
+        // whether the old file may go at all is asked first: another program may hold it.
+        const HANDLE h = ::CreateFileW(strWideTo.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_NOT_FOUND)
+            return LastError();
+        if (h != INVALID_HANDLE_VALUE)
+            ::CloseHandle(h);
+        // ReplaceFileW keeps these on Windows, a rename under Wine does not.
+        const DWORD nAttributes = ::GetFileAttributesW(strWideTo.c_str());
+        const DWORD nKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+        if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & nKept))
+            ::SetFileAttributesW(strWideFrom.c_str(), nAttributes & (nKept | FILE_ATTRIBUTE_ARCHIVE));
+        if (::ReplaceFileW(strWideTo.c_str(), strWideFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                           nullptr))
+            return 0;
+    }
     const DWORD nError = bToExists ? ::GetLastError() : ERROR_FILE_NOT_FOUND;
     // The target went away meanwhile (or never was): a plain move puts the new file there.
     // After ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file has already left its name, so
