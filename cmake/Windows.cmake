@@ -130,3 +130,6 @@ if(BUILD_TESTING)
   add_subdirectory(tests/windows)
   add_subdirectory(tests/win32)
 endif()
+
+# The Win32 backend's own additions, where that branch of the work brings them.
+include(cmake/Win32Backend.cmake OPTIONAL)
