@@ -3,6 +3,7 @@
 #include "CatalogFile.h"
 #include "CodePage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,16 +13,46 @@
 #include <unistd.h>
 
 namespace {
+#ifdef _WIN32
+// Windows takes both slashes; its paths are in the ANSI code page already.
+const char* const kSeparators = "/\\";
+const char kSeparator = '\\';
+#else
+const char* const kSeparators = "/";
+const char kSeparator = '/';
+#endif
+
 CString Failure(const CString& strPath, const char* pszWhy)
 {
     return "'" + strPath + "': " + pszWhy;
 }
 
+bool IsSeparator(char ch)
+{
+    return std::strchr(kSeparators, ch) != nullptr && ch != '\0';
+}
+
+// How long the root at the start of a path is: "/", or on Windows "C:\" too.
+std::size_t RootLength(const std::string& path)
+{
+#ifdef _WIN32
+    if (path.size() >= 3 && path[1] == ':' && IsSeparator(path[2]))
+        return 3;
+#endif
+    return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
+}
+
 bool AbsoluteFolder(const std::string& strFolder, CString& strAbsolute)
 {
+#ifdef _WIN32
+    char szResolved[_MAX_PATH * 4];
+    if (!_fullpath(szResolved, strFolder.c_str(), sizeof szResolved))
+        return false;
+#else
     char szResolved[PATH_MAX];
     if (!realpath(strFolder.c_str(), szResolved))
         return false;
+#endif
     strAbsolute = szResolved;
     return true;
 }
@@ -42,11 +73,14 @@ bool EndsWithIni(const std::string& strName)
 bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CString& strError)
 {
     std::string path = strPath.Str();
-    const bool bFolderOnly = !path.empty() && path.back() == '/';
-    while (path.size() > 1 && path.back() == '/')
+    const bool bFolderOnly = !path.empty() && IsSeparator(path.back());
+    while (path.size() > std::max<std::size_t>(RootLength(path), 1) && IsSeparator(path.back()))
         path.pop_back();
-    const std::size_t nSlash = path.find_last_of('/');
-    const std::string folder = nSlash == std::string::npos ? "." : nSlash == 0 ? "/" : path.substr(0, nSlash);
+    const std::size_t nSlash = path.find_last_of(kSeparators);
+    const std::size_t nRoot = RootLength(path);
+    const std::string folder = nSlash == std::string::npos ? "."
+                               : nSlash < nRoot        ? path.substr(0, nRoot)
+                                                       : path.substr(0, nSlash);
     const std::string name = nSlash == std::string::npos ? path : path.substr(nSlash + 1);
 
     struct stat st;
@@ -91,8 +125,14 @@ bool CCatalogPlace::Enter(CString& strError) const
 
 CString CCatalogPlace::DisplayPath() const
 {
-    const std::string path = m_strFolder.Str() + (m_strFolder.Str() == "/" ? "" : "/") + m_strFile.Str();
+    const std::string& folder = m_strFolder.Str();
+    const bool bJoined = !folder.empty() && IsSeparator(folder.back());
+    const std::string path = folder + (bJoined ? "" : std::string(1, kSeparator)) + m_strFile.Str();
+#ifdef _WIN32
+    return CString(path);
+#else
     std::u32string text;
     Utf8ToUtf32(path, text);
     return CString(Utf32ToAnsi(text, SystemAnsiCodePage()));
+#endif
 }

@@ -1,8 +1,13 @@
 #include "CatalogApp.h"
 #include "CatalogPlace.h"
-#include "QtBackend.h"
 #include "StartArguments.h"
 #include "Templates.h"
+
+#ifdef _WIN32
+#include "Win32Backend.h"
+#else
+#include "QtBackend.h"
+#endif
 
 #include <cstdio>
 
@@ -10,6 +15,21 @@ CCatalogApp theApp;
 
 namespace {
 constexpr int kExitUsage = 2;
+
+// Help, the version and what is wrong with the arguments go to the terminal; the
+// Windows editor has none, so there a message box shows them.
+void Tell(std::FILE* stream, const CString& strText)
+{
+#ifdef _WIN32
+    std::string strShown = strText.Str();
+    while (!strShown.empty() && strShown.back() == '\n')
+        strShown.pop_back();
+    CWin32Backend backend;
+    backend.MessageBox(strShown, "orvane", stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK);
+#else
+    std::fputs(strText, stream);
+#endif
+}
 
 // Acts on the command line before any window exists, so that --help, --version and bad
 // arguments need no display. Returns -1 when the editor should start.
@@ -20,17 +40,17 @@ int TakeArguments(int argc, char** argv)
     CString strError;
     switch (args.m_nAction) {
     case CStartArguments::showHelp:
-        std::fputs(CStartArguments::Usage(), stdout);
+        Tell(stdout, CStartArguments::Usage());
         return 0;
     case CStartArguments::showVersion:
-        std::puts("orvane " ORVANE_VERSION);
+        Tell(stdout, "orvane " ORVANE_VERSION "\n");
         return 0;
     case CStartArguments::badArguments:
-        std::fprintf(stderr, "orvane: %s\n", args.m_strMessage.GetString());
+        Tell(stderr, "orvane: " + args.m_strMessage + "\n");
         return kExitUsage;
     case CStartArguments::editPath:
         if (!CCatalogPlace::Resolve(args.m_strPath, place, strError) || !place.Enter(strError)) {
-            std::fprintf(stderr, "orvane: %s\n", strError.GetString());
+            Tell(stderr, "orvane: " + strError + "\n");
             return kExitUsage;
         }
         theApp.m_strShownPath = place.DisplayPath();
@@ -51,8 +71,12 @@ int main(int argc, char** argv)
     if (nExit >= 0)
         return nExit;
     AfxSetResources(&OrvaneResources());
+#ifdef _WIN32
+    return RunWin32Application(1, argv);
+#else
     // The window system sees no argument, so that a file named like one of its options
     // stays a file.
     char* qtArgv[] = {argv[0], nullptr};
     return RunQtApplication(1, qtArgv);
+#endif
 }

@@ -3,15 +3,25 @@
 #include "CatalogJson.h"
 #include "ChipView.h"
 #include "CliError.h"
+#include "File.h"
 #include "NameText.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
 
 namespace {
+
+// Whether two paths name one file, by the identity the file system gives it.
+bool SameFile(const std::string& strPath, const std::string& strOther)
+{
+    CFile file, other;
+    if (!file.Open(strPath.c_str(), CFile::modeRead) || !other.Open(strOther.c_str(), CFile::modeRead))
+        return false;
+    const FileIdentity id = file.GetIdentity(), otherId = other.GetIdentity();
+    return id.nDevice == otherId.nDevice && id.nInode == otherId.nInode;
+}
 
 std::string CsvField(const std::string& strText)
 {
@@ -57,9 +67,7 @@ void WriteOutput(const CliContext& ctx, const std::string& strPath, const std::s
         ctx.out << strText;
         return;
     }
-    struct stat target {}, catalogue {};
-    if (::stat(strPath.c_str(), &target) == 0 && ::stat(ctx.strFile.c_str(), &catalogue) == 0 &&
-        target.st_dev == catalogue.st_dev && target.st_ino == catalogue.st_ino)
+    if (SameFile(strPath, ctx.strFile))
         throw CCliError(strPath, "is the catalogue itself; export would write over it");
     std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
     file << strText;

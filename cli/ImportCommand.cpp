@@ -101,7 +101,12 @@ Json ParseDocument(const std::string& strText, const std::string& strSource)
 bool PathExists(const std::string& strPath)
 {
     struct stat st {};
+#ifdef _WIN32
+    return ::stat(strPath.c_str(), &st) == 0;
+#else
+    // A link that leads nowhere is there too.
     return ::lstat(strPath.c_str(), &st) == 0;
+#endif
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr char32_t kNone = 0xFFFD;
@@ -103,6 +107,10 @@ CodePage AnsiCodePageFromLocale(const char* pszLocale)
 
 CodePage SystemAnsiCodePage()
 {
+#ifdef _WIN32
+    // Windows says which page its 8-bit texts are in; the locale variables are not set there.
+    static const CodePage cp = ::GetACP() == 1251 ? CodePage::Windows1251 : CodePage::Windows1252;
+#else
     static const CodePage cp = [] {
         for (const char* pszVar : {"LC_ALL", "LC_CTYPE", "LANG"}) {
             const char* pszValue = std::getenv(pszVar);
@@ -111,6 +119,7 @@ CodePage SystemAnsiCodePage()
         }
         return CodePage::Windows1252;
     }();
+#endif
     return cp;
 }
 

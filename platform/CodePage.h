@@ -9,7 +9,7 @@
 enum class CodePage { Windows1252 = 1252, Windows1251 = 1251 };
 
 CodePage AnsiCodePageFromLocale(const char* pszLocale);
-// Reads LC_ALL, LC_CTYPE and LANG, in that order, once.
+// Reads LC_ALL, LC_CTYPE and LANG, in that order, once; on Windows asks GetACP.
 CodePage SystemAnsiCodePage();
 
 // Unicode code point of one 8-bit character; undefined bytes map to U+FFFD.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -148,42 +147,4 @@ FileIdentity CFile::GetIdentity() const
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
         return FileIdentity();
     return IdentityOf(st);
-}
-
-CString CFile::ErrorText(int nError)
-{
-    switch (nError) {
-    case errFifo:
-        return "Is a FIFO (named pipe), not a regular file";
-    case errCharacterDevice:
-        return "Is a character device, not a regular file";
-    case errBlockDevice:
-        return "Is a block device, not a regular file";
-    case errSocket:
-        return "Is a socket, not a regular file";
-    case errOtherKind:
-        return "Is not a regular file";
-    default:
-        return std::strerror(nError);
-    }
-}
-
-int CFile::KindError(FileKind kind)
-{
-    switch (kind) {
-    case FileKind::regular:
-        return 0;
-    case FileKind::directory:
-        return EISDIR;
-    case FileKind::fifo:
-        return errFifo;
-    case FileKind::characterDevice:
-        return errCharacterDevice;
-    case FileKind::blockDevice:
-        return errBlockDevice;
-    case FileKind::socket:
-        return errSocket;
-    default:
-        return errOtherKind;
-    }
 }

@@ -1,42 +1,56 @@
 #include "File.h"
 
+#include "NativeFile.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
 
-// The Windows build of CFile until the file layer has its own: the C runtime's
-// descriptors, always in binary mode, so that no byte of a catalogue is translated.
+// CFile on Windows: the descriptor owns a native handle that was opened without
+// waiting and shared with other writers, and bytes move in binary through ReadFile and
+// WriteFile, so none of a catalogue is translated.
+
+namespace {
+
+FileKind KindOf(CNativeFile::Kind kind)
+{
+    switch (kind) {
+    case CNativeFile::Kind::regular:
+        return FileKind::regular;
+    case CNativeFile::Kind::directory:
+        return FileKind::directory;
+    case CNativeFile::Kind::characterDevice:
+        return FileKind::characterDevice;
+    case CNativeFile::Kind::pipe:
+        return FileKind::fifo;
+    default:
+        return FileKind::other;
+    }
+}
+
+}  // namespace
 
 CFile::~CFile()
 {
     if (m_fd >= 0)
-        ::_close(m_fd);
+        CNativeFile::Close(m_fd);
 }
 
 BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
 {
     if (m_fd >= 0)
         Close();
-    int flags = _O_BINARY | _O_NOINHERIT;
-    if (nOpenFlags & modeReadWrite)
-        flags |= _O_RDWR;
-    else if (nOpenFlags & modeWrite)
-        flags |= _O_WRONLY;
-    else
-        flags |= _O_RDONLY;
-    if (nOpenFlags & modeCreate)
-        flags |= _O_CREAT | _O_TRUNC;
-    const int fd = ::_open(pszFileName, flags, _S_IREAD | _S_IWRITE);
-    if (fd < 0) {
-        m_nLastError = errno;
-        return FALSE;
-    }
-    struct _stati64 st;
-    if (::_fstati64(fd, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFDIR) {
-        ::_close(fd);
-        m_nLastError = EISDIR;
+    const CNativeFile::Access access = (nOpenFlags & modeReadWrite) ? CNativeFile::readWrite
+                                       : (nOpenFlags & modeWrite)   ? CNativeFile::writeOnly
+                                                                    : CNativeFile::readOnly;
+    int fd = -1;
+    CNativeFile::Kind kind = CNativeFile::Kind::regular;
+    int nError = CNativeFile::Open(pszFileName, access, (nOpenFlags & modeCreate) != 0, fd, kind);
+    if (nError == 0)
+        nError = KindError(KindOf(kind));
+    if (nError != 0) {
+        if (fd >= 0)
+            CNativeFile::Close(fd);
+        m_nLastError = nError;
         return FALSE;
     }
     m_fd = fd;
@@ -51,35 +65,45 @@ UINT CFile::Read(void* pBuf, UINT nCount)
     char* p = static_cast<char*>(pBuf);
     UINT nDone = 0;
     while (nDone < nCount) {
-        // The runtime reads at most INT_MAX bytes at a time.
-        const unsigned nAsk = std::min<unsigned>(nCount - nDone, 1u << 30);
-        const int n = ::_read(m_fd, p + nDone, nAsk);
-        if (n < 0)
-            m_nLastError = errno;
-        if (n <= 0)
+        std::uint32_t nGot = 0;
+        m_nLastError = CNativeFile::Read(m_fd, p + nDone, nCount - nDone, nGot);
+        if (m_nLastError != 0 || nGot == 0)
             break;
-        nDone += static_cast<UINT>(n);
+        nDone += nGot;
     }
     return nDone;
 }
 
-bool CFile::ReadAll(std::vector<BYTE>& bytes)
+bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
 {
     bytes.clear();
     const long long nLength = GetLength();
-    const std::size_t nWant = nLength > 0 ? static_cast<std::size_t>(nLength) : 0;
-    // One byte more than the size tells, so a file that grew is read on to its end.
+    long long nPos = 0;
+    if (nLength < 0 || (m_nLastError = CNativeFile::Position(m_fd, nPos)) != 0) {
+        if (m_nLastError == 0)
+            m_nLastError = EIO;
+        return false;
+    }
+    const std::uint64_t nWant = nLength > nPos ? static_cast<std::uint64_t>(nLength - nPos) : 0;
+    if (nWant > nMaxSize || nWant > SIZE_MAX / 2) {
+        m_nLastError = EFBIG;
+        return false;
+    }
+    // One buffer of the file's size; a file that shrinks meanwhile is cut to what was read.
+    std::vector<BYTE>(static_cast<std::size_t>(nWant)).swap(bytes);
+    std::size_t nDone = 0;
     const std::size_t nMaxChunk = std::size_t(1) << 30;
-    for (std::size_t nChunk = std::min(nWant + 1, nMaxChunk);; nChunk = 65536) {
-        const std::size_t nOld = bytes.size();
-        bytes.resize(nOld + nChunk);
-        const UINT nGot = Read(bytes.data() + nOld, static_cast<UINT>(nChunk));
-        bytes.resize(nOld + nGot);
+    while (nDone < bytes.size()) {
+        const std::size_t nChunk = std::min(bytes.size() - nDone, nMaxChunk);
+        const UINT nGot = Read(bytes.data() + nDone, static_cast<UINT>(nChunk));
+        nDone += nGot;
         if (m_nLastError != 0)
             return false;
         if (nGot < nChunk)
-            return true;
+            break;
     }
+    bytes.resize(nDone);
+    return true;
 }
 
 BOOL CFile::Write(const void* pBuf, UINT nCount)
@@ -88,13 +112,13 @@ BOOL CFile::Write(const void* pBuf, UINT nCount)
     const char* p = static_cast<const char*>(pBuf);
     UINT nDone = 0;
     while (nDone < nCount) {
-        const unsigned nAsk = std::min<unsigned>(nCount - nDone, 1u << 30);
-        const int n = ::_write(m_fd, p + nDone, nAsk);
-        if (n <= 0) {
-            m_nLastError = n < 0 ? errno : EIO;
+        std::uint32_t nPut = 0;
+        m_nLastError = CNativeFile::Write(m_fd, p + nDone, nCount - nDone, nPut);
+        if (m_nLastError == 0 && nPut == 0)
+            m_nLastError = EIO;
+        if (m_nLastError != 0)
             return FALSE;
-        }
-        nDone += static_cast<UINT>(n);
+        nDone += nPut;
     }
     return TRUE;
 }
@@ -103,10 +127,10 @@ BOOL CFile::Close()
 {
     if (m_fd < 0)
         return TRUE;
-    const int rc = ::_close(m_fd);
+    const int nError = CNativeFile::Close(m_fd);
     m_fd = -1;
-    if (rc != 0) {
-        m_nLastError = errno;
+    if (nError != 0) {
+        m_nLastError = nError;
         return FALSE;
     }
     return TRUE;
@@ -114,8 +138,21 @@ BOOL CFile::Close()
 
 long long CFile::GetLength() const
 {
-    struct _stati64 st;
-    if (m_fd < 0 || ::_fstati64(m_fd, &st) != 0)
+    CNativeFile::Status status;
+    if (m_fd < 0 || CNativeFile::StatusOf(m_fd, status) != 0)
         return -1;
-    return static_cast<long long>(st.st_size);
+    return status.nSize;
+}
+
+FileIdentity CFile::GetIdentity() const
+{
+    CNativeFile::Status status;
+    if (m_fd < 0 || CNativeFile::StatusOf(m_fd, status) != 0)
+        return FileIdentity();
+    FileIdentity id;
+    id.nDevice = status.nVolume;
+    id.nInode = status.nIndex;
+    id.nSize = status.nSize;
+    id.nModifiedNs = status.nModifiedNs;
+    return id;
 }

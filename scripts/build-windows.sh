@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows programs into build-win64 with the MinGW-w64 toolchain and,
-# with "test", runs their tests under Wine on a private Xvfb display.
-# For now the Windows build holds the framework, the Win32 backend and its test
-# programs; the editor, orvane-cli and the zip follow once the file layer runs there.
+# Cross-builds the Windows programs into build-win64 with the MinGW-w64 toolchain and
+# makes dist/orvane-<version>-win64.zip: orvane.exe, orvane-cli.exe, README.txt and the
+# starter catalogue Progr.ini. With "test" it first runs their tests under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANE_WIN64_BUILD:-$root/build-win64}
@@ -18,5 +17,39 @@ cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_6
   -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j2
 if [ "${1:-}" = test ]; then
-  (cd "$build" && ctest --output-on-failure)
+  # The Wine prefix is made once, before tests that may start side by side.
+  bash "$root/tests/windows/run_suite.sh" cmd /c ver >/dev/null
+  (cd "$build" && ctest --output-on-failure -j2)
 fi
+
+version=$(sed -n 's/^project(Orvane VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+name=orvane-$version-win64
+stage=$build/dist/$name
+rm -rf "$stage"
+mkdir -p "$stage" "$root/dist"
+cp "$build/orvane.exe" "$build/orvane-cli.exe" "$stage/"
+cp "$root/examples/Progr.ini" "$stage/Progr.ini"
+# Windows' own editors want CRLF line ends.
+sed 's/$/\r/' >"$stage/README.txt" <<TEXT
+Orvane $version for Windows (64-bit)
+
+Orvane edits Progr.ini, the chip catalogue of a serial-EEPROM device programmer:
+its chip types and the settings of every chip.
+
+  orvane.exe      the editor. Put it in the folder that holds your Progr.ini and
+                  double-click it, or run "orvane.exe FOLDER" or "orvane.exe FILE".
+                  With no Progr.ini there, the first save starts a new one.
+  orvane-cli.exe  the same catalogue from the command prompt: list, check, add,
+                  edit, export, import and more. Run "orvane-cli.exe --help".
+  Progr.ini       a starter catalogue of common serial EEPROMs.
+
+Nothing needs to be installed: both programs run from any folder and keep no
+settings of their own. Every save replaces the catalogue as a whole, so a failed
+save leaves the old file as it was.
+TEXT
+zip=$root/dist/$name.zip
+rm -f "$zip"
+(cd "$build/dist" && cmake -E tar cf "$zip" --format=zip "$name")
+for file in "$stage/orvane.exe" "$stage/orvane-cli.exe" "$zip"; do
+  printf '%10d bytes  %s\n' "$(stat -c %s "$file")" "${file#"$root"/}"
+done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a normal build, then an address and
-# undefined-behaviour sanitizer build.
+# undefined-behaviour sanitizer build; then the Windows build under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh" test
@@ -16,3 +16,5 @@ run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DO
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DBUILD_TESTING=ON -DORVANE_BENCH=OFF
 bash "$root/scripts/check-install.sh" "$root/build"
+# The Windows programs, cross-built and tested under Wine, and their zip.
+bash "$root/scripts/build-windows.sh" test

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 
 namespace {
@@ -15,7 +16,7 @@ CWinApp* g_pApp = nullptr;
 CString ExecutableTitle(const char* pszPath)
 {
     std::string name = pszPath ? pszPath : "";
-    const std::size_t nSlash = name.find_last_of('/');
+    const std::size_t nSlash = name.find_last_of("/\\");
     if (nSlash != std::string::npos)
         name.erase(0, nSlash + 1);
     const std::size_t nDot = name.find_last_of('.');
@@ -28,7 +29,12 @@ CString AppTitle()
 {
     if (g_pApp && !g_pApp->m_strAppTitle.IsEmpty())
         return g_pApp->m_strAppTitle;
+#ifdef _WIN32
+    // The C runtime's copy of the executable's path, in the ANSI code page.
+    return ExecutableTitle(_pgmptr);
+#else
     return ExecutableTitle(program_invocation_short_name);
+#endif
 }
 }  // namespace
 

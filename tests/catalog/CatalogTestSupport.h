@@ -5,6 +5,7 @@
 #include "ChipCatalog.h"
 
 #include "support/SettingsBytes.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -61,21 +62,11 @@ inline void AddEntry(CChipCatalog& catalog, const CString& name, const ChipSetti
     catalog.SetEntry(catalog.GetEntryCount() - 1, name, s.data());
 }
 
-// A fresh directory under /tmp, removed with everything in it.
+// A fresh temporary directory, removed with everything in it.
 class TempDir {
 public:
-    TempDir()
-    {
-        char templ[] = "/tmp/orvane-test-XXXXXX";
-        m_path = ::mkdtemp(templ);
-    }
-    ~TempDir()
-    {
-        ::chmod(m_path.c_str(), 0700);
-        std::string cmd = "rm -rf '" + m_path + "'";
-        if (std::system(cmd.c_str()) != 0)
-            std::fprintf(stderr, "could not remove %s\n", m_path.c_str());
-    }
+    TempDir() : m_path(MakeTempFolder()) {}
+    ~TempDir() { RemoveTempFolder(m_path); }
     const std::string& Path() const { return m_path; }
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 

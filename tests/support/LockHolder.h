@@ -3,6 +3,25 @@
 #include "FileLock.h"
 
 #include <string>
+
+#ifdef _WIN32
+// Windows has no fork: the other process is lock_holder.exe beside the test program,
+// which holds the lock until its input closes (tests/windows/LockHolderWin32.cpp).
+class CLockHolder {
+public:
+    explicit CLockHolder(const std::string& strFolder);
+    ~CLockHolder();
+    CLockHolder(const CLockHolder&) = delete;
+    CLockHolder& operator=(const CLockHolder&) = delete;
+
+    bool IsHeld() const { return m_bHeld; }
+
+private:
+    void* m_hProcess = nullptr;
+    void* m_hRelease = nullptr;
+    bool m_bHeld = false;
+};
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,3 +68,4 @@ private:
     int m_fdRelease = -1;
     bool m_bHeld = false;
 };
+#endif

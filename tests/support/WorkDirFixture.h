@@ -1,8 +1,9 @@
 #pragma once
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
@@ -12,9 +13,8 @@ class WorkDirFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char szTemplate[] = "/tmp/orvane-test-XXXXXX";
-        ASSERT_NE(mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
+        m_strDir = MakeTempFolder();
+        ASSERT_FALSE(m_strDir.empty());
         char szOld[4096];
         ASSERT_NE(getcwd(szOld, sizeof szOld), nullptr);
         m_strOldDir = szOld;
@@ -24,7 +24,7 @@ protected:
     void TearDown() override
     {
         (void)chdir(m_strOldDir.c_str());
-        (void)std::system(("chmod -R u+rwx '" + m_strDir + "' && rm -rf '" + m_strDir + "'").c_str());
+        RemoveTempFolder(m_strDir);
     }
 
     std::string m_strDir;

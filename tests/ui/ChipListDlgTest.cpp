@@ -3,6 +3,7 @@
 #include "ChipListDlg.h"
 #include "Resource.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -154,7 +155,7 @@ TEST_F(ChipListDlgTest, DamagedFileIsReportedListedEmptyAndNeverSavedOver)
 
 TEST_F(ChipListDlgTest, UnreadableFileIsNotTakenForAMissingOne)
 {
-    ASSERT_EQ(mkdir("Progr.ini", 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory("Progr.ini"));
     Run([](CHeadlessDialog& d) { EXPECT_TRUE(d.Rows(IDC_CHIP_LIST).empty()); });
     ASSERT_EQ(m_backend.Messages().size(), 1u);
     EXPECT_NE(m_backend.Messages()[0].strText.Str().find("Progr.ini"), std::string::npos);

@@ -1,5 +1,6 @@
 #include "SetupFormTestSupport.h"
 
+#include <filesystem>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -39,7 +40,7 @@ TEST_P(SetupFormFailuresTest, DamagedFileIsReportedAndNeverWrittenOver)
 
 TEST_P(SetupFormFailuresTest, UnreadableFileIsReported)
 {
-    ASSERT_EQ(::mkdir(CCatalogFile::DefaultFileName, 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(CCatalogFile::DefaultFileName));
     EXPECT_EQ(Run(true, 0, nullptr), IDCANCEL);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages(), ExpectedLoadMessage());

@@ -2,6 +2,7 @@
 
 #include "TypeSelectDlg.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace types_test {
@@ -176,7 +177,7 @@ TEST_F(TypeSelectDlgTest, DamagedFileIsReportedEndsAsCancelAndIsNotWritten)
 TEST_F(TypeSelectDlgTest, UnreadableFileIsReportedAndLeftAlone)
 {
     // A directory opens but cannot be read as a file, whoever runs the test.
-    ASSERT_EQ(::mkdir(CCatalogFile::DefaultFileName, 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(CCatalogFile::DefaultFileName));
     CTypeSelectDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(Messages().size(), 1u);

@@ -1,0 +1,220 @@
+#include "FileReplace.h"
+
+#include "NativeFile.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <io.h>
+#include <process.h>
+
+// The atomic replace on Windows: the temporary file beside the target is written,
+// flushed with FlushFileBuffers and closed; ReplaceFileW then puts it in the target's
+// place, keeping the target's attributes, security and creation time, and a new target
+// is moved in with MOVEFILE_WRITE_THROUGH. Paths may use either slash.
+
+namespace {
+
+CFileReplace::WriteHook& Hook()
+{
+    static CFileReplace::WriteHook hook;
+    return hook;
+}
+
+long WriteSome(int fd, const BYTE* p, std::size_t n)
+{
+    const CFileReplace::WriteHook& hook = Hook();
+    if (hook)
+        return hook(fd, p, n);
+    std::uint32_t nDone = 0;
+    const std::uint32_t nAsk = n > (1u << 30) ? (1u << 30) : static_cast<std::uint32_t>(n);
+    if (int nError = CNativeFile::Write(fd, p, nAsk, nDone)) {
+        errno = nError;
+        return -1;
+    }
+    return static_cast<long>(nDone);
+}
+
+bool IsSeparator(char ch)
+{
+    return ch == '/' || ch == '\\';
+}
+
+std::size_t LastSeparator(const std::string& path)
+{
+    return path.find_last_of("/\\");
+}
+
+// The folder of a path; a drive's root keeps its separator, since "C:" alone names the
+// drive's current folder.
+std::string DirectoryOf(const std::string& path)
+{
+    const std::size_t nSlash = LastSeparator(path);
+    const bool bDrive = path.size() >= 2 && path[1] == ':';
+    if (nSlash == std::string::npos)
+        return bDrive ? path.substr(0, 2) : ".";
+    std::size_t nEnd = nSlash;
+    while (nEnd > 0 && IsSeparator(path[nEnd - 1]))
+        --nEnd;
+    if (nEnd == 0 || (bDrive && nEnd == 2))
+        return path.substr(0, nSlash + 1);
+    return path.substr(0, nEnd);
+}
+
+std::string BaseNameOf(const std::string& path)
+{
+    const std::size_t nSlash = LastSeparator(path);
+    const std::size_t nStart = nSlash != std::string::npos ? nSlash + 1 : path.size() >= 2 && path[1] == ':' ? 2 : 0;
+    return path.substr(nStart);
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name)
+{
+    return dir.empty() || IsSeparator(dir.back()) || (dir.size() == 2 && dir[1] == ':') ? dir + name : dir + "\\" + name;
+}
+
+int WriteAll(int fd, const BYTE* p, std::size_t nSize)
+{
+    std::size_t nDone = 0;
+    while (nDone < nSize) {
+        const std::size_t nWant = nSize - nDone;
+        errno = 0;
+        const long n = WriteSome(fd, p + nDone, nWant);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno ? errno : EIO;
+        // A writer that moves nothing (or claims more than it was given) would loop forever.
+        if (n == 0 || static_cast<std::size_t>(n) > nWant)
+            return EIO;
+        nDone += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+bool IsTemporarySuffix(const char* psz)
+{
+    for (int i = 0; i < 6; ++i) {
+        const char ch = psz[i];
+        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')))
+            return false;
+    }
+    return psz[6] == '\0';
+}
+
+// Six characters of mkstemp's alphabet, different at each call; CREATE_NEW makes sure
+// no file of that name is taken over.
+std::string TemporarySuffix()
+{
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::uint64_t nState = static_cast<std::uint64_t>(::_getpid()) << 32 ^
+                                  static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    nState += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t z = nState;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    std::string suffix(6, 'A');
+    for (char& ch : suffix) {
+        ch = kAlphabet[z % 62];
+        z /= 62;
+    }
+    return suffix;
+}
+
+}  // namespace
+
+CFileReplace::CFileReplace(const char* pszPath) : m_strPath(pszPath), m_strTarget(pszPath) {}
+
+std::string CFileReplace::GetFolder() const
+{
+    return DirectoryOf(m_strTarget);
+}
+
+int CFileReplace::Resolve()
+{
+    m_strTarget = m_strPath;
+    m_bExists = false;
+    std::string strFinal;
+    if (CNativeFile::FinalPath(m_strPath, strFinal))
+        m_strTarget = strFinal;
+    CNativeFile::Status status;
+    if (int nError = CNativeFile::PathStatus(m_strTarget, status))
+        return nError == ENOENT ? 0 : nError;
+    m_bExists = true;
+    if (status.kind == CNativeFile::Kind::directory)
+        return EISDIR;
+    if (status.kind == CNativeFile::Kind::pipe)
+        return CFile::KindError(FileKind::fifo);
+    if (status.kind != CNativeFile::Kind::regular)
+        return CFile::KindError(FileKind::characterDevice);
+    // A file its owner made read-only is not to be replaced behind their back.
+    return status.bReadOnly ? EACCES : 0;
+}
+
+int CFileReplace::RemoveStaleTemporaries() const
+{
+    const std::string dir = GetFolder();
+    const std::string prefix = "." + BaseNameOf(m_strTarget) + ".";
+    int nRemoved = 0;
+    for (const std::string& name : CNativeFile::FilesMatching(dir, prefix + "??????")) {
+        // The wildcard also matches short names and fewer characters; only the exact
+        // pattern of this target's temporaries goes.
+        if (name.size() != prefix.size() + 6 || ::_strnicmp(name.c_str(), prefix.c_str(), prefix.size()) != 0 ||
+            !IsTemporarySuffix(name.c_str() + prefix.size()))
+            continue;
+        if (CNativeFile::Remove(JoinPath(dir, name)) == 0)
+            ++nRemoved;
+    }
+    return nRemoved;
+}
+
+int CFileReplace::FillTemporary(int fd, const void* pData, std::size_t nSize)
+{
+    if (int nError = WriteAll(fd, static_cast<const BYTE*>(pData), nSize))
+        return nError;
+    return CNativeFile::Flush(fd);
+}
+
+CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
+{
+    const std::string dir = GetFolder();
+    const std::string prefix = JoinPath(dir, "." + BaseNameOf(m_strTarget) + ".");
+    std::string temp;
+    int fd = -1;
+    int nError = EEXIST;
+    for (int nTry = 0; nTry < 100 && nError == EEXIST; ++nTry) {
+        temp = prefix + TemporarySuffix();
+        nError = CNativeFile::CreateNew(temp, fd);
+    }
+    if (nError != 0) {
+        m_nLastError = nError;
+        return failed;
+    }
+    nError = FillTemporary(fd, pData, nSize);
+    const int nCloseError = CNativeFile::Close(fd);
+    if (nError == 0)
+        nError = nCloseError;
+    if (nError == 0)
+        nError = CNativeFile::PutInPlace(temp, m_strTarget, m_bExists);
+    if (nError != 0) {
+        // Should a replace fail half-way, after the old file left its name, the temporary
+        // file holds the only copy and stays.
+        CNativeFile::Status status;
+        if (!m_bExists || CNativeFile::PathStatus(m_strTarget, status) != ENOENT)
+            CNativeFile::Remove(temp);
+        m_nLastError = nError;
+        return failed;
+    }
+    // The file in place is asked, since a replace may give it the old file's index.
+    CFile file;
+    if (file.Open(m_strTarget.c_str(), CFile::modeRead))
+        m_newIdentity = file.GetIdentity();
+    m_nLastError = 0;
+    return replaced;
+}
+
+void CFileReplace::SetWriteHook(WriteHook hook)
+{
+    Hook() = std::move(hook);
+}

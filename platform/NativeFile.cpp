@@ -1,0 +1,349 @@
+#include "NativeFile.h"
+
+#include <windows.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <io.h>
+
+namespace {
+
+HANDLE HandleOf(int fd)
+{
+    return reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+}
+
+int LastError()
+{
+    return CNativeFile::ErrorOf(::GetLastError());
+}
+
+// Hands the handle to the C runtime, which closes it with the descriptor.
+int AdoptHandle(HANDLE h, int nFlags, int& fd)
+{
+    fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), nFlags);
+    if (fd < 0) {
+        ::CloseHandle(h);
+        return EMFILE;
+    }
+    ::_setmode(fd, _O_BINARY);
+    return 0;
+}
+
+long long SinceUnixEpochNs(const FILETIME& ft)
+{
+    // FILETIME counts 100 ns steps from 1601; the other systems count from 1970.
+    const long long nTicks = static_cast<long long>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) |
+                                                    ft.dwLowDateTime);
+    return (nTicks - 116444736000000000LL) * 100;
+}
+
+std::wstring FullPath(const std::wstring& strPath)
+{
+    const DWORD nNeed = ::GetFullPathNameW(strPath.c_str(), 0, nullptr, nullptr);
+    if (nNeed == 0)
+        return strPath;
+    std::wstring strFull(nNeed, L'\0');
+    const DWORD nGot = ::GetFullPathNameW(strPath.c_str(), nNeed, &strFull[0], nullptr);
+    strFull.resize(nGot < nNeed ? nGot : 0);
+    return strFull.empty() ? strPath : strFull;
+}
+
+// Device names such as NUL, CON or COM1 turn into the device namespace, "\\.\", in
+// whatever folder they are written, and pipes live there too. Such a path is told by its
+// name, since opening a device or a pipe would already talk to it.
+bool DeviceKind(const std::wstring& strFull, CNativeFile::Kind& kind)
+{
+    if (strFull.compare(0, 4, L"\\\\.\\") != 0 && strFull.compare(0, 4, L"\\\\?\\") != 0)
+        return false;
+    if (strFull.size() > 9 && ::CompareStringOrdinal(strFull.c_str() + 4, 5, L"pipe\\", 5, TRUE) == CSTR_EQUAL)
+        kind = CNativeFile::Kind::pipe;
+    else if (strFull[2] == L'.')
+        kind = CNativeFile::Kind::characterDevice;
+    else
+        return false;
+    return true;
+}
+
+CNativeFile::Kind KindOfHandle(HANDLE h, DWORD nAttributes)
+{
+    switch (::GetFileType(h)) {
+    case FILE_TYPE_DISK:
+        return (nAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CNativeFile::Kind::directory : CNativeFile::Kind::regular;
+    case FILE_TYPE_CHAR:
+        return CNativeFile::Kind::characterDevice;
+    case FILE_TYPE_PIPE:
+        return CNativeFile::Kind::pipe;
+    default:
+        return CNativeFile::Kind::other;
+    }
+}
+
+}  // namespace
+
+std::wstring CNativeFile::Wide(const std::string& strAnsi)
+{
+    if (strAnsi.empty())
+        return std::wstring();
+    const int nLength = static_cast<int>(strAnsi.size());
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, strAnsi.data(), nLength, nullptr, 0);
+    std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, strAnsi.data(), nLength, &strWide[0], nWide);
+    return strWide;
+}
+
+std::string CNativeFile::Ansi(const std::wstring& strWide)
+{
+    if (strWide.empty())
+        return std::string();
+    const int nLength = static_cast<int>(strWide.size());
+    const int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, strWide.data(), nLength, nullptr, 0, nullptr, nullptr);
+    std::string strAnsi(static_cast<std::size_t>(nAnsi), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, strWide.data(), nLength, &strAnsi[0], nAnsi, nullptr, nullptr);
+    return strAnsi;
+}
+
+int CNativeFile::ErrorOf(unsigned long nSystemError)
+{
+    static const struct {
+        DWORD nSystem;
+        int nErrno;
+    } kMap[] = {
+        {ERROR_FILE_NOT_FOUND, ENOENT},       {ERROR_PATH_NOT_FOUND, ENOENT},
+        {ERROR_INVALID_DRIVE, ENOENT},        {ERROR_BAD_NETPATH, ENOENT},
+        {ERROR_BAD_NET_NAME, ENOENT},         {ERROR_INVALID_NAME, ENOENT},
+        {ERROR_ACCESS_DENIED, EACCES},        {ERROR_WRITE_PROTECT, EROFS},
+        {ERROR_DISK_FULL, ENOSPC},            {ERROR_HANDLE_DISK_FULL, ENOSPC},
+        {ERROR_FILE_EXISTS, EEXIST},          {ERROR_ALREADY_EXISTS, EEXIST},
+        {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},    {ERROR_OUTOFMEMORY, ENOMEM},
+        {ERROR_TOO_MANY_OPEN_FILES, EMFILE},  {ERROR_DIRECTORY, ENOTDIR},
+        {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_NOT_SAME_DEVICE, EXDEV},
+        {ERROR_CANT_RESOLVE_FILENAME, ELOOP}, {ERROR_BROKEN_PIPE, EPIPE},
+        {ERROR_CRC, EIO},                     {ERROR_IO_DEVICE, EIO},
+    };
+    for (const auto& m : kMap) {
+        if (m.nSystem == nSystemError)
+            return m.nErrno;
+    }
+    return nSystemError == ERROR_SUCCESS ? EIO : NativeErrorBase + static_cast<int>(nSystemError);
+}
+
+std::string CNativeFile::ErrorText(int nError)
+{
+    if (nError < NativeErrorBase)
+        return std::string();
+    char* pszText = nullptr;
+    const DWORD nLength = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(nError - NativeErrorBase), 0, reinterpret_cast<char*>(&pszText), 0, nullptr);
+    std::string strText = nLength ? std::string(pszText, nLength) : std::string();
+    ::LocalFree(pszText);
+    // The system ends its texts with a full stop and a line break; the callers add their own.
+    while (!strText.empty() && (strText.back() == '\n' || strText.back() == '\r' || strText.back() == ' ' ||
+                                strText.back() == '.'))
+        strText.pop_back();
+    return strText.empty() ? "System error " + std::to_string(nError - NativeErrorBase) : strText;
+}
+
+int CNativeFile::Open(const std::string& strPath, Access access, bool bCreate, int& fd, Kind& kind)
+{
+    const std::wstring strWide = Wide(strPath);
+    fd = -1;
+    if (DeviceKind(FullPath(strWide), kind))
+        return 0;
+    const DWORD nAccess = access == readOnly ? GENERIC_READ : access == writeOnly ? GENERIC_WRITE
+                                                                                   : GENERIC_READ | GENERIC_WRITE;
+    const HANDLE h = ::CreateFileW(strWide.c_str(), nAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, bCreate ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const int nError = LastError();
+        // A folder cannot be opened as a file at all; say what it is.
+        const DWORD nAttributes = ::GetFileAttributesW(strWide.c_str());
+        if (nError == EACCES && nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            kind = Kind::directory;
+            return 0;
+        }
+        return nError;
+    }
+    BY_HANDLE_FILE_INFORMATION info = {};
+    const bool bDisk = ::GetFileType(h) == FILE_TYPE_DISK;
+    if (bDisk && !::GetFileInformationByHandle(h, &info)) {
+        const int nError = LastError();
+        ::CloseHandle(h);
+        return nError;
+    }
+    kind = KindOfHandle(h, info.dwFileAttributes);
+    return AdoptHandle(h, access == readOnly ? _O_RDONLY : 0, fd);
+}
+
+int CNativeFile::CreateNew(const std::string& strPath, int& fd)
+{
+    const HANDLE h = ::CreateFileW(Wide(strPath).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return LastError();
+    return AdoptHandle(h, 0, fd);
+}
+
+int CNativeFile::Close(int fd)
+{
+    return ::_close(fd) == 0 ? 0 : EIO;
+}
+
+int CNativeFile::Read(int fd, void* pBuf, std::uint32_t nCount, std::uint32_t& nDone)
+{
+    DWORD nGot = 0;
+    const bool bOk = ::ReadFile(HandleOf(fd), pBuf, nCount, &nGot, nullptr);
+    nDone = nGot;
+    return bOk ? 0 : LastError();
+}
+
+int CNativeFile::Write(int fd, const void* pBuf, std::uint32_t nCount, std::uint32_t& nDone)
+{
+    DWORD nPut = 0;
+    const bool bOk = ::WriteFile(HandleOf(fd), pBuf, nCount, &nPut, nullptr);
+    nDone = nPut;
+    return bOk ? 0 : LastError();
+}
+
+int CNativeFile::Position(int fd, long long& nPos)
+{
+    LARGE_INTEGER zero = {}, pos = {};
+    if (!::SetFilePointerEx(HandleOf(fd), zero, &pos, FILE_CURRENT))
+        return LastError();
+    nPos = pos.QuadPart;
+    return 0;
+}
+
+int CNativeFile::Flush(int fd)
+{
+    return ::FlushFileBuffers(HandleOf(fd)) ? 0 : LastError();
+}
+
+int CNativeFile::StatusOf(int fd, Status& status)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(HandleOf(fd), &info))
+        return LastError();
+    status.nVolume = info.dwVolumeSerialNumber;
+    status.nIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    status.nSize = static_cast<long long>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    status.nModifiedNs = SinceUnixEpochNs(info.ftLastWriteTime);
+    status.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Kind::directory : Kind::regular;
+    status.bReadOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return 0;
+}
+
+int CNativeFile::PathStatus(const std::string& strPath, Status& status)
+{
+    const std::wstring strWide = Wide(strPath);
+    if (DeviceKind(FullPath(strWide), status.kind))
+        return 0;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExW(strWide.c_str(), GetFileExInfoStandard, &data))
+        return LastError();
+    status.kind = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Kind::directory
+                  : (data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)  ? Kind::characterDevice
+                                                                     : Kind::regular;
+    status.bReadOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    status.nSize = static_cast<long long>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+    status.nModifiedNs = SinceUnixEpochNs(data.ftLastWriteTime);
+    return 0;
+}
+
+bool CNativeFile::FinalPath(const std::string& strPath, std::string& strFinal)
+{
+    const std::wstring strWide = Wide(strPath);
+    const DWORD nAttributes = ::GetFileAttributesW(strWide.c_str());
+    if (nAttributes == INVALID_FILE_ATTRIBUTES || !(nAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    const HANDLE h = ::CreateFileW(strWide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    std::wstring strWideFinal(32768, L'\0');
+    const DWORD nLength = ::GetFinalPathNameByHandleW(h, &strWideFinal[0], 32768, FILE_NAME_NORMALIZED);
+    ::CloseHandle(h);
+    if (nLength == 0 || nLength >= 32768)
+        return false;
+    strWideFinal.resize(nLength);
+    // A final name with characters the ANSI code page lacks cannot be used.
+    BOOL bLost = FALSE;
+    strFinal = Ansi(strWideFinal);
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, strWideFinal.data(), static_cast<int>(nLength), nullptr, 0,
+                          nullptr, &bLost);
+    return !bLost;
+}
+
+int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo, bool bToExists)
+{
+    // Wine's ReplaceFileW takes full paths only.
+    const std::wstring strWideFrom = FullPath(Wide(strFrom)), strWideTo = FullPath(Wide(strTo));
+    if (bToExists) {
+        // A failing ReplaceFileW may leave a backup file of its own behind (Wine's does), so
+        // whether the old file may go at all is asked first: another program may hold it.
+        const HANDLE h = ::CreateFileW(strWideTo.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_NOT_FOUND)
+            return LastError();
+        if (h != INVALID_HANDLE_VALUE)
+            ::CloseHandle(h);
+        // ReplaceFileW keeps these on Windows, a rename under Wine does not.
+        const DWORD nAttributes = ::GetFileAttributesW(strWideTo.c_str());
+        const DWORD nKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+        if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & nKept))
+            ::SetFileAttributesW(strWideFrom.c_str(), nAttributes & (nKept | FILE_ATTRIBUTE_ARCHIVE));
+        if (::ReplaceFileW(strWideTo.c_str(), strWideFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                           nullptr))
+            return 0;
+    }
+    const DWORD nError = bToExists ? ::GetLastError() : ERROR_FILE_NOT_FOUND;
+    // The target went away meanwhile (or never was): a plain move puts the new file there.
+    // After ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file has already left its name, so
+    // the new one must take it now.
+    if (nError != ERROR_FILE_NOT_FOUND && nError != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        return ErrorOf(nError);
+    if (!::MoveFileExW(strWideFrom.c_str(), strWideTo.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastError();
+    return 0;
+}
+
+int CNativeFile::Remove(const std::string& strPath)
+{
+    return ::DeleteFileW(Wide(strPath).c_str()) ? 0 : LastError();
+}
+
+std::vector<std::string> CNativeFile::FilesMatching(const std::string& strFolder, const std::string& strPattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW data;
+    const HANDLE h = ::FindFirstFileW(Wide(strFolder + "\\" + strPattern).c_str(), &data);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)))
+            names.push_back(Ansi(data.cFileName));
+    } while (::FindNextFileW(h, &data));
+    ::FindClose(h);
+    return names;
+}
+
+int CNativeFile::FolderIdentity(const std::string& strFolder, std::uint64_t& nVolume, std::uint64_t& nIndex)
+{
+    // Backup semantics is what lets a folder be opened; it asks for no right of its own.
+    const HANDLE h = ::CreateFileW(Wide(strFolder).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return LastError();
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool bOk = ::GetFileInformationByHandle(h, &info);
+    const int nError = bOk ? 0 : LastError();
+    ::CloseHandle(h);
+    if (!bOk)
+        return nError;
+    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return ENOTDIR;
+    nVolume = info.dwVolumeSerialNumber;
+    nIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return 0;
+}

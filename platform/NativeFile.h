@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The Windows calls behind the framework's file classes, in plain C++ types, because
+// <windows.h> cannot share a source file with the framework's Types.h. Paths are 8-bit
+// strings in the ANSI code page, as the framework keeps them, and are handed to the
+// wide-character calls. An open file is a C runtime descriptor in binary mode that owns
+// the native handle. Errors are errno values; a system error that has none is kept as
+// NativeErrorBase plus its code, and ErrorText gives the system's words for it.
+class CNativeFile {
+public:
+    enum class Kind { regular, directory, characterDevice, pipe, other };
+    enum Access { readOnly, writeOnly, readWrite };
+
+    struct Status {
+        std::uint64_t nVolume = 0;
+        std::uint64_t nIndex = 0;
+        long long nSize = 0;
+        long long nModifiedNs = 0;  // since 1970, as on the other systems
+        Kind kind = Kind::regular;
+        bool bReadOnly = false;
+    };
+
+    static constexpr int NativeErrorBase = 0x10000;
+
+    static std::wstring Wide(const std::string& strAnsi);
+    static std::string Ansi(const std::wstring& strWide);
+    // The errno value for a system error code, or NativeErrorBase plus the code.
+    static int ErrorOf(unsigned long nSystemError);
+    // The system's own text for a NativeErrorBase error; empty for anything else.
+    static std::string ErrorText(int nError);
+
+    // Opens an existing file (or creates or truncates one with bCreate) without waiting
+    // for anything, sharing it with readers, writers and a replace by another program.
+    // A pipe's name is refused before it is opened, since opening one connects to it.
+    // Returns 0 or the error; on 0 fd is set and the caller checks the kind.
+    static int Open(const std::string& strPath, Access access, bool bCreate, int& fd, Kind& kind);
+    // Creates a file of that path that did not exist, for writing.
+    static int CreateNew(const std::string& strPath, int& fd);
+    static int Close(int fd);
+    // Reads or writes up to nCount bytes once; nDone tells how many moved.
+    static int Read(int fd, void* pBuf, std::uint32_t nCount, std::uint32_t& nDone);
+    static int Write(int fd, const void* pBuf, std::uint32_t nCount, std::uint32_t& nDone);
+    static int Position(int fd, long long& nPos);
+    static int Flush(int fd);
+    static int StatusOf(int fd, Status& status);
+
+    // What a path names, without opening it: kind and read-only attribute, or ENOENT.
+    static int PathStatus(const std::string& strPath, Status& status);
+    // The path with links and junctions resolved, for a path that names one.
+    static bool FinalPath(const std::string& strPath, std::string& strFinal);
+    // Puts the file from over the file to, keeping to's attributes, security and
+    // creation time where it exists; with write-through where it is new.
+    static int PutInPlace(const std::string& strFrom, const std::string& strTo, bool bToExists);
+    static int Remove(const std::string& strPath);
+    // The names of the regular files in a folder that match a wildcard pattern.
+    static std::vector<std::string> FilesMatching(const std::string& strFolder, const std::string& strPattern);
+    // The folder's identity, as Status gives it, for naming a lock.
+    static int FolderIdentity(const std::string& strFolder, std::uint64_t& nVolume, std::uint64_t& nIndex);
+};

@@ -1,0 +1,209 @@
+#include "CatalogPlace.h"
+#include "FileLock.h"
+
+#include "NativeTestSupport.h"
+#include "catalog/CatalogTestSupport.h"
+#include "cli/CliTestSupport.h"
+#include "support/LockHolder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+// The Windows counterparts of the POSIX file cases: devices and pipes, attributes,
+// another program's handle, and the folder's lock across processes.
+
+namespace {
+
+class WindowsFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_catalog.AddTypeName("I2C");
+        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
+        m_strPath = m_dir / "Progr.ini";
+    }
+    void TearDown() override { CFileLock::SetWaitLimit(CFileLock::DefaultWaitLimitMs); }
+
+    void WriteOld() { WriteFileBytes(m_strPath, m_oldBytes); }
+    void ExpectOldAndAlone()
+    {
+        EXPECT_EQ(ReadFileBytes(m_strPath), m_oldBytes);
+        EXPECT_EQ(m_dir.List(), std::vector<std::string>{"Progr.ini"});
+    }
+
+    TempDir m_dir;
+    CChipCatalog m_catalog;
+    std::string m_strPath;
+    const Bytes m_oldBytes = Hex("00 00 00 00 00 00");
+};
+
+struct DeviceCase {
+    const char* pszPath;
+    const char* pszText;
+};
+
+class DeviceTest : public WindowsFileTest, public testing::WithParamInterface<DeviceCase> {};
+
+// Device names are devices in every folder, and opening one would talk to it.
+TEST_P(DeviceTest, IsNeitherOpenedNorReplaced)
+{
+    const std::string strPath = GetParam().pszPath[0] == '\\' ? GetParam().pszPath : m_dir / GetParam().pszPath;
+    CChipCatalog catalog;
+    const CCatalogFile::LoadResult loaded = CCatalogFile::Load(catalog, strPath.c_str());
+    EXPECT_EQ(loaded.status, CCatalogFile::unreadable);
+    EXPECT_EQ(loaded.strMessage, CString("Cannot read " + strPath + ": " + GetParam().pszText));
+    const CCatalogFile::SaveResult saved = CCatalogFile::Save(m_catalog, strPath.c_str());
+    EXPECT_EQ(saved.status, CCatalogFile::notSaved);
+    EXPECT_EQ(saved.strMessage, CString("Cannot save " + strPath + ": " + GetParam().pszText));
+    EXPECT_TRUE(m_dir.List().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, DeviceTest,
+                         testing::Values(DeviceCase{"NUL", "Is a character device, not a regular file"},
+                                         DeviceCase{"CON", "Is a character device, not a regular file"},
+                                         DeviceCase{"COM1", "Is a character device, not a regular file"},
+                                         DeviceCase{"\\\\.\\pipe\\orvane-test", "Is a FIFO (named pipe), not a regular file"}),
+                         [](const testing::TestParamInfo<DeviceCase>& info) {
+                             std::string name = info.param.pszPath;
+                             name.erase(std::remove_if(name.begin(), name.end(), [](char ch) { return !std::isalnum(ch); }),
+                                        name.end());
+                             return name;
+                         });
+
+TEST_F(WindowsFileTest, AReadOnlyFileIsNotReplaced)
+{
+    WriteOld();
+    ASSERT_TRUE(SetFileAttribute(m_strPath, false, true));
+    EXPECT_EQ(CCatalogFile::Save(m_catalog, m_strPath.c_str()).strMessage,
+              CString("Cannot save " + m_strPath + ": Permission denied"));
+    ASSERT_TRUE(SetFileAttribute(m_strPath, false, false));
+    ExpectOldAndAlone();
+}
+
+TEST_F(WindowsFileTest, TheReplacedFileKeepsItsAttributes)
+{
+    WriteOld();
+    ASSERT_TRUE(SetFileAttribute(m_strPath, true, false));
+    const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
+    ASSERT_TRUE(r.Ok()) << r.strMessage.GetString();
+    EXPECT_TRUE(HasHiddenAttribute(m_strPath));
+    EXPECT_EQ(ReadFileBytes(m_strPath), CCatalogFile::StoreToBytes(m_catalog));
+    EXPECT_EQ(m_dir.List().size(), 1u);
+}
+
+TEST_F(WindowsFileTest, AFileAnotherProgramHoldsKeepsItsBytesAndNoTemporaryStays)
+{
+    WriteOld();
+    {
+        CExclusiveOpen other(m_strPath);
+        ASSERT_TRUE(other.IsOpen());
+        const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
+        EXPECT_EQ(r.status, CCatalogFile::notSaved);
+        EXPECT_EQ(r.strMessage.Str().rfind("Cannot save " + m_strPath + ": ", 0), 0u) << r.strMessage.GetString();
+    }
+    ExpectOldAndAlone();
+}
+
+TEST_F(WindowsFileTest, TheLockIsTheFoldersWhateverItsSpelling)
+{
+    WriteOld();
+    std::string strOther = m_dir.Path();
+    std::transform(strOther.begin(), strOther.end(), strOther.begin(), [](char ch) { return std::toupper(ch); });
+    strOther += "\\.\\Progr.ini";
+    CLockHolder holder(m_dir.Path());
+    ASSERT_TRUE(holder.IsHeld());
+    CFileLock::SetWaitLimit(50);
+    EXPECT_EQ(CCatalogFile::Save(m_catalog, strOther.c_str()).strMessage,
+              CString("Cannot save " + strOther + ": it is being saved by another program; try again."));
+    ExpectOldAndAlone();
+}
+
+TEST_F(WindowsFileTest, ALockWhoseHolderDiedIsFree)
+{
+    ASSERT_TRUE(KillLockHolderWhileItHolds(m_dir.Path()));
+    const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
+    EXPECT_TRUE(r.Ok()) << r.strMessage.GetString();
+}
+
+class WindowsPlaceTest : public WorkDirFixture {
+protected:
+    void SetUp() override
+    {
+        WorkDirFixture::SetUp();
+        m_strFull = std::filesystem::current_path().string();
+        ASSERT_TRUE(std::filesystem::create_directory("sub"));
+        std::ofstream("sub\\other.dat") << "x";
+    }
+    void TearDown() override
+    {
+        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
+        WorkDirFixture::TearDown();
+    }
+    std::string m_strFull;
+};
+
+TEST_F(WindowsPlaceTest, ResolvesWindowsPathsAndShowsThemWithBackslashes)
+{
+    const struct {
+        const char* pszPath;
+        const char* pszFolder;  // under the test folder
+        const char* pszFile;
+    } cases[] = {
+        {"sub", "\\sub", "Progr.ini"},
+        {"sub\\", "\\sub", "Progr.ini"},
+        {"sub/other.dat", "\\sub", "other.dat"},
+        {"sub\\New.INI", "\\sub", "New.INI"},
+        {".", "", "Progr.ini"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszPath);
+        CCatalogPlace place;
+        CString strError;
+        ASSERT_TRUE(CCatalogPlace::Resolve(c.pszPath, place, strError)) << strError.GetString();
+        EXPECT_EQ(place.m_strFolder.Str(), m_strFull + c.pszFolder);
+        EXPECT_STREQ(place.m_strFile, c.pszFile);
+        EXPECT_EQ(place.DisplayPath().Str(), m_strFull + c.pszFolder + "\\" + c.pszFile);
+    }
+    CCatalogPlace root;
+    CString strError;
+    const std::string strRoot = m_strFull.substr(0, 3);
+    ASSERT_TRUE(CCatalogPlace::Resolve(strRoot.c_str(), root, strError)) << strError.GetString();
+    EXPECT_EQ(root.m_strFolder.Str(), strRoot);
+    EXPECT_EQ(root.DisplayPath().Str(), strRoot + "Progr.ini");
+
+    for (const char* pszBad : {"NUL", "sub\\nosuch.dat", "nosuch\\"}) {
+        CCatalogPlace place;
+        EXPECT_FALSE(CCatalogPlace::Resolve(pszBad, place, strError)) << pszBad;
+    }
+}
+
+TEST_F(WindowsPlaceTest, EnteringMakesTheFolderWorking)
+{
+    CCatalogPlace place;
+    CString strError;
+    ASSERT_TRUE(CCatalogPlace::Resolve("sub\\other.dat", place, strError));
+    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
+    EXPECT_EQ(std::filesystem::current_path().string(), m_strFull + "\\sub");
+    EXPECT_STREQ(CCatalogFile::EditorFile(), "other.dat");
+}
+
+class WindowsCliTest : public CliTest {};
+
+TEST_F(WindowsCliTest, DevicesAreRefusedByEveryCommand)
+{
+    ASSERT_EQ(Run({"-f", "good.ini", "add", "x", "--type", "0"}).nExit, 0);
+    ASSERT_EQ(Run({"-f", "good.ini", "export", "-o", "out.json"}).nExit, 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"list"}, {"check"}, {"dump"}, {"add", "y", "--type", "0"}, {"import", "out.json", "--force"}};
+    for (const std::vector<std::string>& args : commands) {
+        std::vector<std::string> withFile = {"-f", "NUL"};
+        withFile.insert(withFile.end(), args.begin(), args.end());
+        const CliResult r = Run(withFile);
+        EXPECT_NE(r.nExit, 0) << args[0];
+        EXPECT_NE(r.strErr.find("NUL"), std::string::npos) << r.strErr;
+        EXPECT_NE(r.strErr.find("not a regular file"), std::string::npos) << r.strErr;
+    }
+}
+
+}  // namespace
