@@ -62,10 +62,16 @@ if(BUILD_TESTING)
   add_subdirectory(${ORVANE_GTEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   # Its sources are not ours to hold to our warnings.
   target_compile_options(gtest PRIVATE -w)
-  add_library(GTest::gtest ALIAS gtest)
+  # GoogleTest 1.11 and later name their own target GTest::gtest.
+  if(NOT TARGET GTest::gtest)
+    add_library(GTest::gtest ALIAS gtest)
+  endif()
 endif()
 
 if(BUILD_TESTING)
   enable_testing()
   add_subdirectory(tests/win32)
 endif()
+
+# The Win32 backend's own additions, kept apart from the file layer and the programs.
+include(cmake/Win32Backend.cmake)

@@ -63,11 +63,15 @@ UINT CFile::Read(void* pBuf, UINT nCount)
     return nDone;
 }
 
-bool CFile::ReadAll(std::vector<BYTE>& bytes)
+bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
 {
     bytes.clear();
     const long long nLength = GetLength();
     const std::size_t nWant = nLength > 0 ? static_cast<std::size_t>(nLength) : 0;
+    if (nWant > nMaxSize) {
+        m_nLastError = EFBIG;
+        return false;
+    }
     // One byte more than the size tells, so a file that grew is read on to its end.
     const std::size_t nMaxChunk = std::size_t(1) << 30;
     for (std::size_t nChunk = std::min(nWant + 1, nMaxChunk);; nChunk = 65536) {

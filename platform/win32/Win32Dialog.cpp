@@ -85,11 +85,11 @@ bool CWin32Dialog::OnInit(HWND__* hWnd)
     CenterOnOwner();
     ApplyIcon(false);
     ApplyIcon(true);
-    const bool bFocusFirst = m_events.OnDialogInit();
+    m_events.OnDialogInit();
     // Ended before it was shown: by the initialisation, or before the window existed.
     if (m_bEnded && m_hWnd)
         ::EndDialog(m_hWnd, m_nResult);
-    return bFocusFirst;
+    return false;
 }
 
 void CWin32Dialog::PrepareControls()
@@ -166,6 +166,20 @@ void CWin32Dialog::Focus(int nID)
     // Through the dialog manager, so that the default button follows the focus.
     if (HWND hItem = Item(nID))
         ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
+}
+
+int CWin32Dialog::FocusedID() const
+{
+    HWND hFocus = ::GetFocus();
+    while (hFocus && m_hWnd && ::GetParent(hFocus) != m_hWnd)
+        hFocus = ::GetParent(hFocus);
+    return hFocus ? ::GetDlgCtrlID(hFocus) : 0;
+}
+
+void CWin32Dialog::SetCaption(const std::wstring& strCaption)
+{
+    if (m_hWnd)
+        ::SetWindowTextW(m_hWnd, strCaption.c_str());
 }
 
 void CWin32Dialog::SelectAll(int nID)

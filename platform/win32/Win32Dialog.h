@@ -11,9 +11,9 @@ struct HWND__;
 class IWin32DialogEvents {
 public:
     virtual ~IWin32DialogEvents() = default;
-    // Controls exist, the window is not shown yet. True asks for the focus on the first
-    // tab stop (the dialog manager also selects an edit box's text then).
-    virtual bool OnDialogInit() noexcept = 0;
+    // Controls exist, the window is not shown yet. The dialog object puts the focus
+    // where it wants it.
+    virtual void OnDialogInit() noexcept = 0;
     // WM_COMMAND: a control notification (bFromControl), or a command from a key, a menu
     // or the close box.
     virtual void OnDialogCommand(int nID, int nCode, bool bFromControl) noexcept = 0;
@@ -46,6 +46,9 @@ public:
     void Enable(int nID, bool bEnable);
     bool IsEnabled(int nID) const;
     void Focus(int nID);
+    // The ID of the control with the focus, or 0 when the focus is elsewhere.
+    int FocusedID() const;
+    void SetCaption(const std::wstring& strCaption);
     void SelectAll(int nID);
     // Sets the window's big or small icon from the executable's icon resource nResourceID
     // (0 removes it), at the size the system uses for each.

@@ -35,14 +35,13 @@ int CWin32DialogWindow::RunModal()
 
 void CWin32DialogWindow::EndModal(int nResult) { m_dialog.End(nResult); }
 
-bool CWin32DialogWindow::OnDialogInit() noexcept
+void CWin32DialogWindow::OnDialogInit() noexcept
 {
     try {
-        return m_site.SiteInitDialog() != FALSE;
+        m_site.SiteInitDialog();
     } catch (...) {
         Capture();
         m_dialog.End(IDCANCEL);
-        return false;
     }
 }
 
@@ -184,6 +183,14 @@ void CWin32DialogWindow::SetFocusTo(int nID)
     if (Find(nID))
         m_dialog.Focus(nID);
 }
+
+int CWin32DialogWindow::GetFocus() const
+{
+    const int nID = m_dialog.FocusedID();
+    return Find(nID) ? nID : 0;
+}
+
+void CWin32DialogWindow::SetCaption(const CString& strCaption) { m_dialog.SetCaption(Shown(strCaption)); }
 
 void CWin32DialogWindow::SelectAllText(int nID)
 {
