@@ -50,7 +50,7 @@ private:
 
     void OnDialogInit() noexcept override;
     void OnDialogCommand(int nID, int nCode, bool bFromControl) noexcept override;
-    void OnDialogHelp() noexcept override;
+    void OnDialogKey(Win32DialogKey key) noexcept override;
     // Whether a control of this kind reports nCode to the dialog object.
     static bool IsReported(ControlKind kind, int nCode);
     void Notify(int nID, int nCode) noexcept;
