@@ -158,7 +158,16 @@ WIN32_TEST(ListKeysSelectRowsAndNotify)
         CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 0);
         N::PressKey(N::kDown);
         CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 1);
-        CHECK_EQ(f.dlg.Count(P::IDC_LIST, LBN_SELCHANGE), 2);
+        N::PressKey(N::kEnd);
+        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 3);
+        CHECK_EQ(f.dlg.Count(P::IDC_LIST, LBN_SELCHANGE), 3);
+        // In a list without a selection the first key selects the row with the focus
+        // rectangle, as the system's list box does; the second moves.
+        f.Window().ListSetStrings(P::IDC_LIST, {"a", "b", "c"});
+        N::PressKey(N::kEnd);
+        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 0);
+        N::PressKey(N::kEnd);
+        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 2);
         N::PressKey(N::kEscape);
     });
 }
@@ -299,3 +308,4 @@ WIN32_TEST(IconResourceHoldsTheTemplatePixels)
         CHECK_EQ(nWrong, 0);
     }
 }
+

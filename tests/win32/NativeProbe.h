@@ -11,7 +11,7 @@ struct HWND__;
 // <windows.h> and the framework give different types to the same integer names.
 namespace NativeProbe {
 
-enum Key { kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kHome = 0x24, kDown = 0x28, kF1 = 0x70 };
+enum Key { kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kEnd = 0x23, kHome = 0x24, kDown = 0x28, kF1 = 0x70 };
 
 struct Rect {
     int left, top, right, bottom;
