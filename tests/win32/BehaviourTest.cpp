@@ -72,13 +72,13 @@ WIN32_TEST(EnterOnAFocusedButtonClicksItAndEscCancels)
     CHECK_EQ(nResult, IDCANCEL);
 }
 
-WIN32_TEST(CloseBoxGoesThroughOnCancel)
+WIN32_TEST(CloseBoxGoesThroughOnCancelAndF1AsksForHelpOnce)
 {
-    // F1 is checked with real keys in the keyboard journey: Wine makes WM_HELP from
-    // the key as the X server reports it, not from a posted WM_KEYDOWN.
     ProbeFixture f;
     f.dlg.m_bRefuseCancel = true;
     const int nResult = RunScript(f.dlg, [&f] {
+        N::PressKey(N::kF1);
+        CHECK_EQ(f.dlg.Count(static_cast<int>(ID_HELP), BN_CLICKED), 1);
         N::CloseBox();
         CHECK_EQ(f.dlg.m_nCancelRefused, 1);
         CHECK(N::TopDialog() != nullptr);

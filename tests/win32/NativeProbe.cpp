@@ -294,6 +294,36 @@ void CALLBACK OnBoxTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
     pAction->fnDone(report);
 }
 
+struct FileDialogAnswer {
+    std::wstring strFileName;
+    std::function<void(const std::string&)> fnDone;
+    int nPolls;
+};
+std::unique_ptr<FileDialogAnswer> g_pFileAnswer;
+
+void CALLBACK OnFileDialogTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hDialog = FindMessageBox(nullptr);
+    if (!g_pFileAnswer || (!hDialog && ++g_pFileAnswer->nPolls < 500))
+        return;
+    ::KillTimer(nullptr, nTimer);
+    std::unique_ptr<FileDialogAnswer> pAnswer = std::move(g_pFileAnswer);
+    if (!hDialog) {
+        pAnswer->fnDone(std::string());
+        return;
+    }
+    const std::string strTitle = WindowText(hDialog);
+    // The file name box of the Open dialog: a combo box (cmb13), or an edit box (edt1).
+    const int nNameBox = ::GetDlgItem(hDialog, 0x47C) ? 0x47C : 0x480;
+    if (pAnswer->strFileName.empty()) {
+        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    } else {
+        ::SetDlgItemTextW(hDialog, nNameBox, pAnswer->strFileName.c_str());
+        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+    pAnswer->fnDone(strTitle);
+}
+
 void CALLBACK OnGuardTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     ::KillTimer(nullptr, nTimer);
@@ -350,6 +380,12 @@ void CloseBox() { PressCloseBox(TopDialog()); }
 std::string ControlText(int nID) { return WindowText(Item(nID)); }
 
 bool IsShown(HWND__* hWnd) { return hWnd && ::IsWindow(hWnd) && ::IsWindowVisible(hWnd); }
+
+void AnswerNextFileDialog(std::wstring strFileName, std::function<void(const std::string&)> fnDone)
+{
+    g_pFileAnswer.reset(new FileDialogAnswer{std::move(strFileName), std::move(fnDone), 0});
+    ::SetTimer(nullptr, 0, 10, &OnFileDialogTimer);
+}
 
 void EndMessageBoxes() { ::EnumThreadWindows(::GetCurrentThreadId(), &EndBox, 0); }
 

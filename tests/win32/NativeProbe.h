@@ -83,6 +83,9 @@ struct BoxReport {
 // nClickID if it is still open, and reports.
 constexpr int kCloseBoxKey = -1;
 void ActOnNextMessageBox(std::vector<int> keys, int nClickID, std::function<void(const BoxReport&)> fnDone);
+// When the system's Open dialog shows: types strFileName into its file name box and
+// presses Open, or presses Cancel when strFileName is empty. Reports its title.
+void AnswerNextFileDialog(std::wstring strFileName, std::function<void(const std::string& strTitle)> fnDone);
 
 // Icon nResourceID of the executable loaded at nSize pixels, one value per pixel as
 // 0xRRGGBB, or -1 for a transparent pixel; empty when it cannot be loaded.
