@@ -1,6 +1,9 @@
 #include "Win32Backend.h"
 
+#include "MessageBoxButtons.h"
 #include "Win32DialogWindow.h"
+#include "Win32FileDialog.h"
+#include "Win32MessageBox.h"
 #include "Win32Module.h"
 #include "Win32Text.h"
 #include "WinApp.h"
@@ -20,11 +23,28 @@ std::unique_ptr<IDialogWindow> CWin32Backend::CreateDialogWindow(const DialogTem
 
 int CWin32Backend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
 {
-    const int nAnswer = CWin32Dialog::ShowMessageBox(CWin32Dialog::TopDialog(), CWin32Text::AnsiToWide(strText.Str()),
-                                                     CWin32Text::AnsiToWide(strCaption.Str()), nType);
-    if ((nType & 0x0F) != MB_YESNO)
-        return IDOK;
-    return nAnswer == IDYES ? IDYES : IDNO;
+    const MessageBoxButtons buttons = MessageBoxButtons::ForType(nType);
+    constexpr UINT kIconMask = 0xF0;
+    constexpr UINT kDefaultButton2 = 0x100;
+    const UINT nButtons = buttons.answers.size() == 2 ? MB_YESNO : MB_OK;
+    const bool bSecondIsDefault = buttons.answers.size() == 2 && buttons.nDefault == buttons.answers[1];
+    const UINT nNativeType = nButtons | (nType & kIconMask) | (bSecondIsDefault ? kDefaultButton2 : 0);
+    const int nAnswer = CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CWin32Text::AnsiToWide(strText.Str()),
+                                               CWin32Text::AnsiToWide(strCaption.Str()), nNativeType, buttons.nEscape);
+    for (int nGiven : buttons.answers)
+        if (nAnswer == nGiven)
+            return nGiven;
+    // The box failed, or answered something it was not asked: the safe answer.
+    return buttons.nEscape ? buttons.nEscape : buttons.answers.back();
+}
+
+bool CWin32Backend::PromptForCatalog(CString& strPath)
+{
+    std::string strChosen;
+    if (!CWin32FileDialog::AskForCatalog(CWin32Dialog::TopDialog(), strChosen))
+        return false;
+    strPath = CString(strChosen.c_str(), static_cast<int>(strChosen.size()));
+    return true;
 }
 
 int RunWin32Application(int argc, char** argv)

@@ -28,27 +28,128 @@ std::wstring WindowText(HWND hWnd)
 CWin32Dialog::CWin32Dialog(std::vector<std::uint16_t> templateWords, IWin32DialogEvents& events)
     : m_template(std::move(templateWords)), m_events(events)
 {
+    // RunModal shows the window once it is initialised, as DialogBox does; shown at its
+    // creation, a dialog that ends while starting would flash on the screen.
+    if (m_template.size() >= 2)
+        m_template[1] &= static_cast<std::uint16_t>(~(WS_VISIBLE >> 16));
 }
 
 int CWin32Dialog::RunModal(HWND__* hOwner)
 {
     const auto* pTemplate = reinterpret_cast<const DLGTEMPLATE*>(m_template.data());
-    const INT_PTR nResult = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), pTemplate, hOwner, &DialogProc,
-                                                      reinterpret_cast<LPARAM>(this));
-    return static_cast<int>(nResult);
+    HWND hWnd = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), pTemplate, hOwner, &DialogProc,
+                                             reinterpret_cast<LPARAM>(this));
+    if (!hWnd)
+        return -1;
+    if (hOwner && ::IsWindowEnabled(hOwner)) {
+        m_hDisabledOwner = hOwner;
+        ::EnableWindow(hOwner, FALSE);
+    }
+    if (!m_bEnded) {
+        ::ShowWindow(hWnd, SW_SHOWNORMAL);
+        RunLoop();
+    }
+    End(m_nResult);
+    if (::IsWindow(hWnd))
+        ::DestroyWindow(hWnd);
+    return m_nResult;
+}
+
+void CWin32Dialog::RunLoop()
+{
+    MSG msg;
+    while (!m_bEnded && m_hWnd) {
+        const BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (bGot == -1)
+            break;
+        if (!bGot) {
+            // WM_QUIT belongs to the loop outside this one.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        Dispatch(msg);
+    }
 }
 
 void CWin32Dialog::End(int nResult)
 {
-    if (m_bEnded)
-        return;
-    m_bEnded = true;
-    m_nResult = nResult;
-    if (m_hWnd)
-        ::EndDialog(m_hWnd, nResult);
+    if (!m_bEnded) {
+        m_bEnded = true;
+        m_nResult = nResult;
+    }
+    // The owner takes input again before this window hides, so the activation passes
+    // to it rather than to some other program.
+    if (m_hDisabledOwner) {
+        ::EnableWindow(m_hDisabledOwner, TRUE);
+        m_hDisabledOwner = nullptr;
+    }
+    if (m_hWnd && ::IsWindowVisible(m_hWnd)) {
+        if (::IsChild(m_hWnd, ::GetFocus()))
+            ::SetFocus(m_hWnd);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
+    }
 }
 
 HWND__* CWin32Dialog::TopDialog() { return g_openDialogs.empty() ? nullptr : g_openDialogs.back(); }
+
+void CWin32Dialog::DispatchInTopDialog(tagMSG& msg)
+{
+    HWND hTop = TopDialog();
+    if (auto* pTop = hTop ? reinterpret_cast<CWin32Dialog*>(::GetWindowLongPtrW(hTop, DWLP_USER)) : nullptr) {
+        pTop->Dispatch(msg);
+        return;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
+void CWin32Dialog::Dispatch(tagMSG& msg)
+{
+    if (m_hWnd && (msg.hwnd == m_hWnd || ::IsChild(m_hWnd, msg.hwnd))) {
+        if (TakeKey(msg) || ::IsDialogMessageW(m_hWnd, &msg))
+            return;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
+bool CWin32Dialog::TakeKey(const tagMSG& msg)
+{
+    // Wine makes a help request of F1 as it leaves the queue; the key itself is reported.
+    constexpr UINT kWineKeyF1 = 0x004D;
+    if (msg.message == kWineKeyF1)
+        return true;
+    if (msg.message != WM_KEYDOWN)
+        return false;
+    Win32DialogKey key;
+    UINT nWanted = DLGC_WANTALLKEYS | DLGC_WANTMESSAGE;
+    switch (msg.wParam) {
+    case VK_RETURN:
+        key = Win32DialogKey::Enter;
+        break;
+    case VK_ESCAPE:
+        key = Win32DialogKey::Escape;
+        break;
+    case VK_TAB:
+        key = ::GetKeyState(VK_SHIFT) < 0 ? Win32DialogKey::ShiftTab : Win32DialogKey::Tab;
+        nWanted |= DLGC_WANTTAB;
+        break;
+    case VK_F1:
+        key = Win32DialogKey::Help;
+        nWanted = 0;
+        break;
+    default:
+        return false;
+    }
+    // A control that asks for the key keeps it, as the dialog manager would leave it.
+    MSG copy = msg;
+    if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy)) & nWanted)
+        return false;
+    m_events.OnDialogKey(key);
+    return true;
+}
 
 INT_PTR CALLBACK CWin32Dialog::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
@@ -64,8 +165,11 @@ INT_PTR CALLBACK CWin32Dialog::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, L
     case WM_COMMAND:
         pThis->m_events.OnDialogCommand(LOWORD(wParam), HIWORD(wParam), lParam != 0);
         return TRUE;
+    case WM_CLOSE:
+        pThis->m_events.OnDialogKey(Win32DialogKey::CloseBox);
+        return TRUE;
     case WM_HELP:
-        pThis->m_events.OnDialogHelp();
+        // F1 has been reported as a key already.
         return TRUE;
     case WM_DESTROY:
         g_openDialogs.erase(std::remove(g_openDialogs.begin(), g_openDialogs.end(), hWnd), g_openDialogs.end());
@@ -85,11 +189,8 @@ bool CWin32Dialog::OnInit(HWND__* hWnd)
     CenterOnOwner();
     ApplyIcon(false);
     ApplyIcon(true);
-    const bool bFocusFirst = m_events.OnDialogInit();
-    // Ended before it was shown: by the initialisation, or before the window existed.
-    if (m_bEnded && m_hWnd)
-        ::EndDialog(m_hWnd, m_nResult);
-    return bFocusFirst;
+    m_events.OnDialogInit();
+    return false;
 }
 
 void CWin32Dialog::PrepareControls()
@@ -168,6 +269,20 @@ void CWin32Dialog::Focus(int nID)
         ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
 }
 
+int CWin32Dialog::FocusedID() const
+{
+    HWND hFocus = ::GetFocus();
+    while (hFocus && m_hWnd && ::GetParent(hFocus) != m_hWnd)
+        hFocus = ::GetParent(hFocus);
+    return hFocus ? ::GetDlgCtrlID(hFocus) : 0;
+}
+
+void CWin32Dialog::SetCaption(const std::wstring& strCaption)
+{
+    if (m_hWnd)
+        ::SetWindowTextW(m_hWnd, strCaption.c_str());
+}
+
 void CWin32Dialog::SelectAll(int nID)
 {
     HWND hItem = Item(nID);
@@ -238,12 +353,4 @@ void CWin32Dialog::ListSetCurSel(int nID, int nIndex)
 {
     if (HWND hItem = Item(nID))
         ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
-}
-
-int CWin32Dialog::ShowMessageBox(HWND__* hOwner, const std::wstring& strText, const std::wstring& strCaption,
-                                 unsigned nType)
-{
-    if (!hOwner)
-        nType |= MB_TASKMODAL;
-    return ::MessageBoxW(hOwner, strText.c_str(), strCaption.c_str(), nType);
 }

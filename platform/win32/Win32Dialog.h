@@ -5,20 +5,24 @@
 #include <vector>
 
 struct HWND__;
+struct tagMSG;
+
+// The keys a dialog reports instead of letting the dialog manager act on them.
+enum class Win32DialogKey { Enter, Escape, Tab, ShiftTab, CloseBox, Help };
 
 // What a native dialog reports to the object that runs it. Neither call may throw: a
 // failure must not unwind through the system's dialog manager.
 class IWin32DialogEvents {
 public:
     virtual ~IWin32DialogEvents() = default;
-    // Controls exist, the window is not shown yet. True asks for the focus on the first
-    // tab stop (the dialog manager also selects an edit box's text then).
-    virtual bool OnDialogInit() noexcept = 0;
-    // WM_COMMAND: a control notification (bFromControl), or a command from a key, a menu
-    // or the close box.
+    // Controls exist, the window is not shown yet. The dialog object puts the focus
+    // where it wants it.
+    virtual void OnDialogInit() noexcept = 0;
+    // WM_COMMAND: a control notification (bFromControl), or a command from a menu or an
+    // accelerator.
     virtual void OnDialogCommand(int nID, int nCode, bool bFromControl) noexcept = 0;
-    // F1 anywhere in the dialog.
-    virtual void OnDialogHelp() noexcept = 0;
+    // Enter, Esc, Tab, Shift+Tab or F1 in the dialog, or its close box.
+    virtual void OnDialogKey(Win32DialogKey key) noexcept = 0;
 };
 
 // A modal dialog of the Win32 dialog manager, created from an in-memory dialog template
@@ -30,14 +34,20 @@ public:
     CWin32Dialog(const CWin32Dialog&) = delete;
     CWin32Dialog& operator=(const CWin32Dialog&) = delete;
 
-    // Runs DialogBoxIndirectParamW until End; returns its code, or -1 when the window
-    // could not be made.
+    // Makes the window, disables the owner and runs the dialog's own modal loop until
+    // End; returns its code, or -1 when the window could not be made.
     int RunModal(HWND__* hOwner);
-    // Ends the dialog; before the window exists it ends as soon as it is made.
+    // Ends the dialog: hides it and gives the owner back its input at once, as EndDialog
+    // does; before the window exists it ends as soon as it is made.
     void End(int nResult);
     HWND__* Handle() const { return m_hWnd; }
     // The dialog open most recently and not yet closed, or null.
     static HWND__* TopDialog();
+    // What the modal loop does with a message it took from the queue: the dialog's keys
+    // are reported, the rest goes through the dialog manager and to its window.
+    void Dispatch(tagMSG& msg);
+    // The same for whichever backend dialog is open innermost.
+    static void DispatchInTopDialog(tagMSG& msg);
 
     std::wstring GetText(int nID) const;
     void SetText(int nID, const std::wstring& strText);
@@ -46,6 +56,9 @@ public:
     void Enable(int nID, bool bEnable);
     bool IsEnabled(int nID) const;
     void Focus(int nID);
+    // The ID of the control with the focus, or 0 when the focus is elsewhere.
+    int FocusedID() const;
+    void SetCaption(const std::wstring& strCaption);
     void SelectAll(int nID);
     // Sets the window's big or small icon from the executable's icon resource nResourceID
     // (0 removes it), at the size the system uses for each.
@@ -57,13 +70,11 @@ public:
     int ListGetCurSel(int nID) const;
     void ListSetCurSel(int nID, int nIndex);
 
-    // MessageBoxW, owned by hOwner (task-modal when null). Returns IDOK, IDYES or IDNO.
-    static int ShowMessageBox(HWND__* hOwner, const std::wstring& strText, const std::wstring& strCaption,
-                              unsigned nType);
-
 private:
     static std::intptr_t __stdcall DialogProc(HWND__* hWnd, unsigned uMsg, std::uintptr_t wParam, std::intptr_t lParam);
     bool OnInit(HWND__* hWnd);
+    bool TakeKey(const tagMSG& msg);
+    void RunLoop();
     void PrepareControls();
     void CenterOnOwner();
     void ApplyIcon(bool bBig);
@@ -72,6 +83,7 @@ private:
     std::vector<std::uint16_t> m_template;
     IWin32DialogEvents& m_events;
     HWND__* m_hWnd = nullptr;
+    HWND__* m_hDisabledOwner = nullptr;  // the owner this dialog disabled while it runs
     bool m_bEnded = false;
     int m_nResult = 0;
     unsigned m_anIconID[2] = {0, 0};  // small, big

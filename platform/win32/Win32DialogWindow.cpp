@@ -35,14 +35,13 @@ int CWin32DialogWindow::RunModal()
 
 void CWin32DialogWindow::EndModal(int nResult) { m_dialog.End(nResult); }
 
-bool CWin32DialogWindow::OnDialogInit() noexcept
+void CWin32DialogWindow::OnDialogInit() noexcept
 {
     try {
-        return m_site.SiteInitDialog() != FALSE;
+        m_site.SiteInitDialog();
     } catch (...) {
         Capture();
         m_dialog.End(IDCANCEL);
-        return false;
     }
 }
 
@@ -70,13 +69,22 @@ void CWin32DialogWindow::OnDialogCommand(int nID, int nCode, bool bFromControl) 
             Notify(nID, nCode);
         return;
     }
-    // Enter, Esc and the close box come as commands of IDOK and IDCANCEL (from the
-    // button when the template has one); a menu command has code 0, an accelerator 1.
+    // A menu command has code 0, an accelerator 1.
     if (nCode == 0 || nCode == 1)
         Notify(nID, BN_CLICKED);
 }
 
-void CWin32DialogWindow::OnDialogHelp() noexcept { Notify(static_cast<int>(ID_HELP), BN_CLICKED); }
+void CWin32DialogWindow::OnDialogKey(Win32DialogKey key) noexcept
+{
+    static constexpr DialogKey kKeys[] = {DialogKey::Enter,    DialogKey::Escape,   DialogKey::Tab,
+                                          DialogKey::ShiftTab, DialogKey::CloseBox, DialogKey::Help};
+    try {
+        m_site.SiteKey(kKeys[static_cast<int>(key)]);
+    } catch (...) {
+        Capture();
+        m_dialog.End(IDCANCEL);
+    }
+}
 
 void CWin32DialogWindow::Notify(int nID, int nCode) noexcept
 {
@@ -184,6 +192,14 @@ void CWin32DialogWindow::SetFocusTo(int nID)
     if (Find(nID))
         m_dialog.Focus(nID);
 }
+
+int CWin32DialogWindow::GetFocus() const
+{
+    const int nID = m_dialog.FocusedID();
+    return Find(nID) ? nID : 0;
+}
+
+void CWin32DialogWindow::SetCaption(const CString& strCaption) { m_dialog.SetCaption(Shown(strCaption)); }
 
 void CWin32DialogWindow::SelectAllText(int nID)
 {

@@ -26,7 +26,9 @@ public:
     void EnableControl(int nID, BOOL bEnable) override;
     BOOL IsControlEnabled(int nID) const override;
     void SetFocusTo(int nID) override;
+    int GetFocus() const override;
     void SelectAllText(int nID) override;
+    void SetCaption(const CString& strCaption) override;
     void SetIcon(HICON hIcon, BOOL bBigIcon) override;
     void ListResetContent(int nID) override;
     void ListInsertString(int nID, int nIndex, const CString& strText) override;
@@ -46,9 +48,9 @@ private:
         std::vector<CString> rows;  // list boxes: the rows as the program gave them
     };
 
-    bool OnDialogInit() noexcept override;
+    void OnDialogInit() noexcept override;
     void OnDialogCommand(int nID, int nCode, bool bFromControl) noexcept override;
-    void OnDialogHelp() noexcept override;
+    void OnDialogKey(Win32DialogKey key) noexcept override;
     // Whether a control of this kind reports nCode to the dialog object.
     static bool IsReported(ControlKind kind, int nCode);
     void Notify(int nID, int nCode) noexcept;

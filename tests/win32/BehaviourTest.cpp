@@ -72,13 +72,13 @@ WIN32_TEST(EnterOnAFocusedButtonClicksItAndEscCancels)
     CHECK_EQ(nResult, IDCANCEL);
 }
 
-WIN32_TEST(CloseBoxGoesThroughOnCancel)
+WIN32_TEST(CloseBoxGoesThroughOnCancelAndF1AsksForHelpOnce)
 {
-    // F1 is checked with real keys in the keyboard journey: Wine makes WM_HELP from
-    // the key as the X server reports it, not from a posted WM_KEYDOWN.
     ProbeFixture f;
     f.dlg.m_bRefuseCancel = true;
     const int nResult = RunScript(f.dlg, [&f] {
+        N::PressKey(N::kF1);
+        CHECK_EQ(f.dlg.Count(static_cast<int>(ID_HELP), BN_CLICKED), 1);
         N::CloseBox();
         CHECK_EQ(f.dlg.m_nCancelRefused, 1);
         CHECK(N::TopDialog() != nullptr);
@@ -158,7 +158,16 @@ WIN32_TEST(ListKeysSelectRowsAndNotify)
         CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 0);
         N::PressKey(N::kDown);
         CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 1);
-        CHECK_EQ(f.dlg.Count(P::IDC_LIST, LBN_SELCHANGE), 2);
+        N::PressKey(N::kEnd);
+        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 3);
+        CHECK_EQ(f.dlg.Count(P::IDC_LIST, LBN_SELCHANGE), 3);
+        // In a list without a selection the first key selects the row with the focus
+        // rectangle, as the system's list box does; the second moves.
+        f.Window().ListSetStrings(P::IDC_LIST, {"a", "b", "c"});
+        N::PressKey(N::kEnd);
+        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 0);
+        N::PressKey(N::kEnd);
+        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 2);
         N::PressKey(N::kEscape);
     });
 }
@@ -299,3 +308,4 @@ WIN32_TEST(IconResourceHoldsTheTemplatePixels)
         CHECK_EQ(nWrong, 0);
     }
 }
+

@@ -5,12 +5,15 @@
 
 #include <windows.h>
 
+#include <iterator>
+#include <memory>
 #include <sstream>
 
 namespace NativeProbe {
 namespace {
 std::function<void()> g_idle;
 UINT_PTR g_nIdleTimer = 0;
+std::function<void()> g_guard;
 
 void CALLBACK OnIdleTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
@@ -26,17 +29,28 @@ HWND Item(int nID) { return ::GetDlgItem(TopDialog(), nID); }
 
 std::string Narrow(const std::wstring& str) { return CWin32Text::WideToAnsi(str); }
 
-void Deliver(HWND hTarget, UINT uMsg, WPARAM wParam, LPARAM lParam)
+// A message as the modal loop of hDialog hands it on.
+void Deliver(HWND hDialog, HWND hTarget, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     MSG msg{};
     msg.hwnd = hTarget;
     msg.message = uMsg;
     msg.wParam = wParam;
     msg.lParam = lParam;
-    if (::IsDialogMessageW(TopDialog(), &msg))
+    // A backend dialog runs its own loop; a message box runs the system's.
+    if (hDialog == TopDialog()) {
+        CWin32Dialog::DispatchInTopDialog(msg);
+        return;
+    }
+    if (::IsDialogMessageW(hDialog, &msg))
         return;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
+}
+
+void Deliver(HWND hTarget, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    Deliver(TopDialog(), hTarget, uMsg, wParam, lParam);
 }
 
 // Handles what the last action posted (a close box or F1 posts its command), leaving
@@ -46,13 +60,8 @@ void Pump()
     MSG msg;
     for (UINT nFirst : {0u, static_cast<UINT>(WM_TIMER + 1)}) {
         const UINT nLast = nFirst == 0 ? WM_TIMER - 1 : 0xFFFFFFFFu;
-        while (::PeekMessageW(&msg, nullptr, nFirst, nLast, PM_REMOVE)) {
-            HWND hDialog = TopDialog();
-            if (hDialog && ::IsDialogMessageW(hDialog, &msg))
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        while (::PeekMessageW(&msg, nullptr, nFirst, nLast, PM_REMOVE))
+            CWin32Dialog::DispatchInTopDialog(msg);
     }
 }
 
@@ -86,6 +95,14 @@ void RunWhenIdle(std::function<void()> fn)
     g_idle = std::move(fn);
     // A zero-length thread timer: WM_TIMER comes only when no other message waits.
     g_nIdleTimer = ::SetTimer(nullptr, 0, 0, &OnIdleTimer);
+}
+
+void CancelIdle()
+{
+    if (g_nIdleTimer)
+        ::KillTimer(nullptr, g_nIdleTimer);
+    g_nIdleTimer = 0;
+    g_idle = nullptr;
 }
 
 HWND__* TopDialog() { return CWin32Dialog::TopDialog(); }
@@ -160,20 +177,222 @@ int FocusID()
     return hFocus && ::GetParent(hFocus) == TopDialog() ? ::GetDlgCtrlID(hFocus) : 0;
 }
 
-void PressKey(int nVirtualKey)
+namespace {
+// Holds Shift down in the thread's key state, as the user's finger would.
+class CShiftHeld {
+public:
+    explicit CShiftHeld(bool bHeld) : m_bHeld(bHeld)
+    {
+        if (!m_bHeld)
+            return;
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        std::copy(std::begin(m_saved), std::end(m_saved), state);
+        state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~CShiftHeld()
+    {
+        if (m_bHeld)
+            ::SetKeyboardState(m_saved);
+    }
+
+private:
+    bool m_bHeld;
+    BYTE m_saved[256] = {};
+};
+
+// A key down and up at the focus of hDialog, through its modal loop. bKeepChar lets the
+// character the key makes reach the control.
+void KeyStroke(HWND hDialog, int nVirtualKey, bool bKeepChar)
 {
     const UINT nScan = ::MapVirtualKeyW(static_cast<UINT>(nVirtualKey), MAPVK_VK_TO_VSC);
-    HWND hTarget = ::GetFocus() ? ::GetFocus() : TopDialog();
-    Deliver(hTarget, WM_KEYDOWN, static_cast<WPARAM>(nVirtualKey), 1 | (static_cast<LPARAM>(nScan) << 16));
-    // The character a key makes (Enter, Tab, Esc) is left out: the dialog manager has
-    // acted on the key already, and the control would only beep at it.
+    HWND hTarget = ::GetFocus() ? ::GetFocus() : hDialog;
+    Deliver(hDialog, hTarget, WM_KEYDOWN, static_cast<WPARAM>(nVirtualKey), 1 | (static_cast<LPARAM>(nScan) << 16));
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE)) {
+    while (!bKeepChar && ::PeekMessageW(&msg, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE)) {
     }
-    hTarget = ::GetFocus() ? ::GetFocus() : TopDialog();
+    hTarget = ::GetFocus() ? ::GetFocus() : hDialog;
     if (::IsWindow(hTarget))
-        Deliver(hTarget, WM_KEYUP, static_cast<WPARAM>(nVirtualKey), 1 | (static_cast<LPARAM>(nScan) << 16) | (3LL << 30));
+        Deliver(hDialog, hTarget, WM_KEYUP, static_cast<WPARAM>(nVirtualKey),
+                1 | (static_cast<LPARAM>(nScan) << 16) | (3LL << 30));
     Pump();
+}
+
+void PressCloseBox(HWND hWnd)
+{
+    // A close box the system menu greys out does not answer a click.
+    HMENU hMenu = ::GetSystemMenu(hWnd, FALSE);
+    const UINT nState = hMenu ? ::GetMenuState(hMenu, SC_CLOSE, MF_BYCOMMAND) : 0;
+    if (nState != static_cast<UINT>(-1) && (nState & (MF_GRAYED | MF_DISABLED)))
+        return;
+    ::SendMessageW(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+}
+
+bool IsBackendDialog(HWND hWnd)
+{
+    for (HWND hOpen = TopDialog(); hOpen; hOpen = ::GetWindow(hOpen, GW_OWNER))
+        if (hOpen == hWnd)
+            return true;
+    return false;
+}
+
+BOOL CALLBACK EndBox(HWND hWnd, LPARAM)
+{
+    wchar_t szClass[16];
+    if (::GetClassNameW(hWnd, szClass, 16) && ::lstrcmpW(szClass, L"#32770") == 0 && !IsBackendDialog(hWnd))
+        ::EndDialog(hWnd, 0);
+    return TRUE;
+}
+
+int CountButtons(HWND hBox)
+{
+    int nButtons = 0;
+    for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        wchar_t szClass[16] = L"";
+        ::GetClassNameW(hChild, szClass, 16);
+        nButtons += ::lstrcmpiW(szClass, L"Button") == 0 && ::IsWindowVisible(hChild) ? 1 : 0;
+    }
+    return nButtons;
+}
+
+struct BoxAction {
+    std::vector<int> keys;
+    int nClickID;
+    std::function<void(const BoxReport&)> fnDone;
+    int nPolls;
+};
+std::unique_ptr<BoxAction> g_pBoxAction;
+
+void CALLBACK OnBoxTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    // Polled: the box's own loop may run the timer before it shows the box.
+    HWND hBox = FindMessageBox(TopDialog());
+    if (!g_pBoxAction || (!hBox && ++g_pBoxAction->nPolls < 500))
+        return;
+    ::KillTimer(nullptr, nTimer);
+    std::unique_ptr<BoxAction> pAction = std::move(g_pBoxAction);
+    BoxReport report;
+    if (hBox) {
+        report.bFound = true;
+        report.nButtons = CountButtons(hBox);
+        for (int nKey : pAction->keys) {
+            if (!::IsWindowVisible(hBox))
+                break;
+            if (nKey == kCloseBoxKey)
+                PressCloseBox(hBox);
+            else
+                KeyStroke(hBox, nKey, false);
+        }
+        if (::IsWindowVisible(hBox) && pAction->nClickID)
+            ::SendMessageW(::GetDlgItem(hBox, pAction->nClickID), BM_CLICK, 0, 0);
+        report.bLeftOpen = ::IsWindowVisible(hBox) != FALSE;
+        if (report.bLeftOpen)
+            ::EndDialog(hBox, 0);
+    }
+    pAction->fnDone(report);
+}
+
+struct FileDialogAnswer {
+    std::wstring strFileName;
+    std::function<void(const std::string&)> fnDone;
+    int nPolls;
+};
+std::unique_ptr<FileDialogAnswer> g_pFileAnswer;
+
+void CALLBACK OnFileDialogTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hDialog = FindMessageBox(nullptr);
+    if (!g_pFileAnswer || (!hDialog && ++g_pFileAnswer->nPolls < 500))
+        return;
+    ::KillTimer(nullptr, nTimer);
+    std::unique_ptr<FileDialogAnswer> pAnswer = std::move(g_pFileAnswer);
+    if (!hDialog) {
+        pAnswer->fnDone(std::string());
+        return;
+    }
+    const std::string strTitle = WindowText(hDialog);
+    // The file name box of the Open dialog: a combo box (cmb13), or an edit box (edt1).
+    const int nNameBox = ::GetDlgItem(hDialog, 0x47C) ? 0x47C : 0x480;
+    if (pAnswer->strFileName.empty()) {
+        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    } else {
+        ::SetDlgItemTextW(hDialog, nNameBox, pAnswer->strFileName.c_str());
+        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+    pAnswer->fnDone(strTitle);
+}
+
+void CALLBACK OnGuardTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    std::function<void()> fn = std::move(g_guard);
+    g_guard = nullptr;
+    if (fn)
+        fn();
+}
+}  // namespace
+
+unsigned StartGuard(unsigned nMs, std::function<void()> fn)
+{
+    g_guard = std::move(fn);
+    return static_cast<unsigned>(::SetTimer(nullptr, 0, nMs, &OnGuardTimer));
+}
+
+void StopGuard(unsigned nGuard)
+{
+    ::KillTimer(nullptr, nGuard);
+    g_guard = nullptr;
+}
+
+void PressKey(int nVirtualKey, bool bShift)
+{
+    CShiftHeld shift(bShift);
+    KeyStroke(TopDialog(), nVirtualKey, false);
+}
+
+void TypeKeys(int nID, const std::wstring& strKeys)
+{
+    HWND hEdit = Item(nID);
+    if (!hEdit)
+        return;
+    RECT rc;
+    ::GetClientRect(hEdit, &rc);
+    const LPARAM nAt = MAKELPARAM(rc.right - 2, rc.bottom / 2);
+    Deliver(hEdit, WM_LBUTTONDOWN, MK_LBUTTON, nAt);
+    Deliver(hEdit, WM_LBUTTONUP, 0, nAt);
+    const auto nEnd = static_cast<WPARAM>(::GetWindowTextLengthW(hEdit));
+    ::SendMessageW(hEdit, EM_SETSEL, nEnd, static_cast<LPARAM>(nEnd));
+    for (wchar_t ch : strKeys) {
+        const SHORT nKey = ::VkKeyScanW(ch);
+        if (nKey == -1) {
+            Deliver(::GetFocus(), WM_CHAR, ch, 1);
+            continue;
+        }
+        CShiftHeld shift((nKey & 0x100) != 0);
+        KeyStroke(TopDialog(), nKey & 0xFF, true);
+    }
+}
+
+void CloseBox() { PressCloseBox(TopDialog()); }
+
+std::string ControlText(int nID) { return WindowText(Item(nID)); }
+
+bool IsShown(HWND__* hWnd) { return hWnd && ::IsWindow(hWnd) && ::IsWindowVisible(hWnd); }
+
+void AnswerNextFileDialog(std::wstring strFileName, std::function<void(const std::string&)> fnDone)
+{
+    g_pFileAnswer.reset(new FileDialogAnswer{std::move(strFileName), std::move(fnDone), 0});
+    ::SetTimer(nullptr, 0, 10, &OnFileDialogTimer);
+}
+
+void EndMessageBoxes() { ::EnumThreadWindows(::GetCurrentThreadId(), &EndBox, 0); }
+
+void ActOnNextMessageBox(std::vector<int> keys, int nClickID, std::function<void(const BoxReport&)> fnDone)
+{
+    g_pBoxAction.reset(new BoxAction{std::move(keys), nClickID, std::move(fnDone), 0});
+    ::SetTimer(nullptr, 0, 10, &OnBoxTimer);
 }
 
 void TypeText(const std::wstring& strText)
@@ -186,12 +405,6 @@ void Click(int nID)
 {
     if (HWND hItem = Item(nID))
         ::SendMessageW(hItem, BM_CLICK, 0, 0);
-}
-
-void CloseBox()
-{
-    ::SendMessageW(TopDialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    Pump();
 }
 
 std::pair<int, int> EditSelection(int nID)

@@ -11,7 +11,7 @@ struct HWND__;
 // <windows.h> and the framework give different types to the same integer names.
 namespace NativeProbe {
 
-enum Key { kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kHome = 0x24, kDown = 0x28 };
+enum Key { kTab = 0x09, kReturn = 0x0D, kEscape = 0x1B, kEnd = 0x23, kHome = 0x24, kDown = 0x28, kF1 = 0x70 };
 
 struct Rect {
     int left, top, right, bottom;
@@ -30,6 +30,7 @@ struct ChildInfo {
 // Runs fn once, the next time the thread's message loop has nothing else to do (the
 // open dialog has been shown and painted by then).
 void RunWhenIdle(std::function<void()> fn);
+void CancelIdle();
 
 // The innermost open dialog of the backend, and facts about a window.
 HWND__* TopDialog();
@@ -43,12 +44,23 @@ std::string FontFace(HWND__* hDialog);
 // The big (true) or small window icon's width, or 0 when none is set.
 int WindowIconSize(HWND__* hDialog, bool bBig);
 
-// The user at the keyboard of the innermost dialog, through the dialog manager.
+// Runs fn once after nMs unless stopped first: a guard that ends a modal loop a test
+// left running, not a check of time.
+unsigned StartGuard(unsigned nMs, std::function<void()> fn);
+void StopGuard(unsigned nGuard);
+
+// The user at the keyboard of the innermost dialog, through its modal loop.
 int FocusID();
-void PressKey(int nVirtualKey);
+void PressKey(int nVirtualKey, bool bShift = false);
 void TypeText(const std::wstring& strText);
+// A click at the end of an edit box's text, then each character as its key.
+void TypeKeys(int nID, const std::wstring& strKeys);
 void Click(int nID);
+// The window's close box; one the window system shows greyed does nothing.
 void CloseBox();
+std::string ControlText(int nID);
+// Whether the innermost dialog is hWnd and shows on the screen.
+bool IsShown(HWND__* hWnd);
 std::pair<int, int> EditSelection(int nID);
 std::vector<std::string> ListRowsShown(int nID);
 bool ControlVisible(int nID);
@@ -57,6 +69,23 @@ bool ControlVisible(int nID);
 HWND__* FindMessageBox(HWND__* hOwner);
 std::string MessageBoxText(HWND__* hBox);
 void Answer(HWND__* hBox, int nButtonID);
+// Ends every message box of the thread.
+void EndMessageBoxes();
+
+// What ActOnNextMessageBox found.
+struct BoxReport {
+    bool bFound = false;
+    int nButtons = 0;        // push buttons the box shows
+    bool bLeftOpen = false;  // open after the keys and the click; it has been ended
+};
+// When the next message box owned by the innermost dialog shows: presses the keys
+// (kReturn, kEscape, or kCloseBoxKey) while it stays open, then clicks the button
+// nClickID if it is still open, and reports.
+constexpr int kCloseBoxKey = -1;
+void ActOnNextMessageBox(std::vector<int> keys, int nClickID, std::function<void(const BoxReport&)> fnDone);
+// When the system's Open dialog shows: types strFileName into its file name box and
+// presses Open, or presses Cancel when strFileName is empty. Reports its title.
+void AnswerNextFileDialog(std::wstring strFileName, std::function<void(const std::string& strTitle)> fnDone);
 
 // Icon nResourceID of the executable loaded at nSize pixels, one value per pixel as
 // 0xRRGGBB, or -1 for a transparent pixel; empty when it cannot be loaded.

@@ -1,0 +1,126 @@
+#include "ConformanceTest.h"
+#include "NativeProbe.h"
+#include "Win32Backend.h"
+#include "Win32DialogWindow.h"
+
+namespace {
+namespace N = NativeProbe;
+
+// A guard ends a modal loop a script failed to end; it is not a timing check.
+constexpr unsigned kGuardMs = 5000;
+
+int VirtualKey(DialogKey key)
+{
+    switch (key) {
+    case DialogKey::Enter:
+        return N::kReturn;
+    case DialogKey::Escape:
+        return N::kEscape;
+    case DialogKey::Tab:
+    case DialogKey::ShiftTab:
+        return N::kTab;
+    case DialogKey::Help:
+        return N::kF1;
+    case DialogKey::CloseBox:
+        break;
+    }
+    return N::kCloseBoxKey;
+}
+
+std::wstring Widen(const char* pszKeys)
+{
+    std::wstring str;
+    for (const char* p = pszKeys; *p; ++p)
+        str += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    return str;
+}
+
+// The user at a real dialog window: keys go to the focused control through the dialog's
+// modal loop, and what the script reads comes from the controls themselves.
+class CWin32DriverWindow : public IDriverWindow {
+public:
+    explicit CWin32DriverWindow(CWin32DialogWindow& wnd) : m_wnd(wnd) {}
+
+    void Press(DialogKey key) override
+    {
+        if (key == DialogKey::CloseBox)
+            N::CloseBox();
+        else
+            N::PressKey(VirtualKey(key), key == DialogKey::ShiftTab);
+    }
+    void Click(int nID) override { N::Click(nID); }
+    void TypeKeys(int nID, const char* pszKeys) override { N::TypeKeys(nID, Widen(pszKeys)); }
+    int Focus() const override { return N::FocusID(); }
+    std::pair<int, int> Selection(int nID) const override { return N::EditSelection(nID); }
+    CString Text(int nID) const override { return CString(N::ControlText(nID).c_str()); }
+    std::vector<CString> Rows(int nID) const override
+    {
+        std::vector<CString> rows;
+        for (const std::string& strRow : N::ListRowsShown(nID))
+            rows.emplace_back(strRow.c_str());
+        return rows;
+    }
+    bool IsOpen() const override { return N::IsShown(m_wnd.Handle()); }
+
+private:
+    CWin32DialogWindow& m_wnd;
+};
+
+class CWin32Driver : public IConformanceDriver {
+public:
+    CWin32Driver() { AfxSetBackend(&m_backend); }
+    ~CWin32Driver() override { AfxSetBackend(nullptr); }
+
+    int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
+    {
+        bool bRan = false;
+        bool bGuarded = false;
+        // The script starts at an idle moment of the dialog's modal loop once the
+        // dialog is on the screen; the loop may go idle before it shows the window.
+        std::function<void()> fnStart = [&] {
+            auto* pWindow = dynamic_cast<CWin32DialogWindow*>(dlg.GetWindow());
+            if (!pWindow || !N::IsShown(pWindow->Handle())) {
+                N::RunWhenIdle(fnStart);
+                return;
+            }
+            bRan = true;
+            CWin32DriverWindow window(*pWindow);
+            script(window);
+            if (window.IsOpen())
+                pWindow->EndModal(IDCANCEL);
+        };
+        N::RunWhenIdle(fnStart);
+        const unsigned nGuard = N::StartGuard(kGuardMs, [&dlg, &bGuarded] {
+            bGuarded = true;
+            N::EndMessageBoxes();
+            dlg.EndDialog(IDCANCEL);
+        });
+        const int nResult = dlg.DoModal();
+        N::StopGuard(nGuard);
+        N::CancelIdle();
+        EXPECT_TRUE(bRan) << "the script did not run";
+        EXPECT_FALSE(bGuarded) << "a modal loop was left running";
+        return nResult;
+    }
+
+    void ActOnNextMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick) override
+    {
+        std::vector<int> virtualKeys;
+        for (DialogKey key : keys)
+            virtualKeys.push_back(VirtualKey(key));
+        const int nExpectedButtons = nButtons == MB_YESNO ? 2 : 1;
+        N::ActOnNextMessageBox(std::move(virtualKeys), nClick, [nExpectedButtons](const N::BoxReport& report) {
+            EXPECT_TRUE(report.bFound) << "no message box opened";
+            EXPECT_EQ(report.nButtons, nExpectedButtons);
+            EXPECT_FALSE(report.bLeftOpen) << "the message box was left open";
+        });
+    }
+
+private:
+    CWin32Backend m_backend;
+};
+
+std::unique_ptr<IConformanceDriver> MakeWin32Driver() { return std::make_unique<CWin32Driver>(); }
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Win32, Conformance, ::testing::Values(&MakeWin32Driver));
