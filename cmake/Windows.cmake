@@ -35,8 +35,9 @@ target_link_libraries(winfx_headless PUBLIC winfx)
 orvane_library(winfx_win32 platform/win32
   platform/win32/DialogTemplateBuilder.cpp platform/win32/Win32Backend.cpp
   platform/win32/Win32Dialog.cpp platform/win32/Win32DialogWindow.cpp
-  platform/win32/Win32EditFilter.cpp platform/win32/Win32Module.cpp platform/win32/Win32Text.cpp)
-target_link_libraries(winfx_win32 PUBLIC winfx comctl32)
+  platform/win32/Win32EditFilter.cpp platform/win32/Win32FileDialog.cpp platform/win32/Win32MessageBox.cpp
+  platform/win32/Win32Module.cpp platform/win32/Win32Text.cpp)
+target_link_libraries(winfx_win32 PUBLIC winfx comctl32 comdlg32)
 
 # The application's templates and icon data, without the windows that use them.
 orvane_library(orvane_res res res/Templates.cpp)
@@ -130,6 +131,3 @@ if(BUILD_TESTING)
   add_subdirectory(tests/windows)
   add_subdirectory(tests/win32)
 endif()
-
-# The Win32 backend's own additions, where that branch of the work brings them.
-include(cmake/Win32Backend.cmake OPTIONAL)
