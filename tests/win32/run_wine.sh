@@ -165,10 +165,10 @@ shots)
     dir=$(cd "$dir" && pwd)
     command -v xdotool >/dev/null || fail "xdotool is needed"
     start_display
-    for spec in "Probe:" "Orvane:102" "Select Type:130" "Edit string:133" "Setup I2C Memory:131" \
+    for shot in "Probe:" "Orvane:102" "Select Type:130" "Edit string:133" "Setup I2C Memory:131" \
                 "Setup Microwire Memory:132"; do
-        title=${spec%%:*}
-        tmpl=${spec##*:}
+        title=${shot%%:*}
+        tmpl=${shot##*:}
         "$wine" "$exe" ${tmpl:+--template "$tmpl"} >"$work/app.log" 2>&1 &
         app_pid=$!
         id=$(find_window "$title") || fail "$title did not appear: $(app_log)"
