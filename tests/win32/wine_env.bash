@@ -4,5 +4,5 @@
 wine=${ORVANE_WINE64:-/usr/lib/wine/wine64}
 wineserver=$(dirname "$wine")/wineserver
 export WINEDEBUG=-all
-export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane/wine64}
+export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvane/wine64}
 export LANG=en_US.UTF-8 LC_ALL=

@@ -8,7 +8,7 @@ set -euo pipefail
 
 wine=${ORVANE_WINE64:-/usr/lib/wine/wine64}
 export WINEDEBUG=-all
-export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane/wine64}
+export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvane/wine64}
 # No Mono or Gecko: nothing here needs them, and a fresh prefix would offer to fetch them.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # The Western ANSI code page, whatever the machine's locale.
