@@ -71,37 +71,6 @@ UINT CFile::Read(void* pBuf, UINT nCount)
     return nDone;
 }
 
-bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
-{
-    bytes.clear();
-    long long nLength = GetLength();
-    off_t nPos = ::lseek(m_fd, 0, SEEK_CUR);
-    if (nLength < 0 || nPos < 0) {
-        m_nLastError = errno ? errno : EIO;
-        return false;
-    }
-    const std::uint64_t nWant = nLength > nPos ? static_cast<std::uint64_t>(nLength - nPos) : 0;
-    if (nWant > nMaxSize || nWant > SIZE_MAX / 2) {
-        m_nLastError = EFBIG;
-        return false;
-    }
-    // One buffer of the file's size; a file that shrinks meanwhile is cut to what was read.
-    std::vector<BYTE>(static_cast<std::size_t>(nWant)).swap(bytes);
-    std::size_t nDone = 0;
-    const std::size_t nMaxChunk = std::size_t(1) << 30;
-    while (nDone < bytes.size()) {
-        const std::size_t nChunk = std::min(bytes.size() - nDone, nMaxChunk);
-        const UINT nGot = Read(bytes.data() + nDone, static_cast<UINT>(nChunk));
-        nDone += nGot;
-        if (m_nLastError != 0)
-            return false;
-        if (nGot < nChunk)
-            break;
-    }
-    bytes.resize(nDone);
-    return true;
-}
-
 BOOL CFile::Write(const void* pBuf, UINT nCount)
 {
     m_nLastError = 0;
@@ -131,6 +100,13 @@ BOOL CFile::Close()
         return FALSE;
     }
     return TRUE;
+}
+
+int CFile::GetPosition(long long& nPos) const
+{
+    const off_t nAt = ::lseek(m_fd, 0, SEEK_CUR);
+    nPos = nAt;
+    return nAt < 0 ? (errno ? errno : EIO) : 0;
 }
 
 long long CFile::GetLength() const

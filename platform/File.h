@@ -61,6 +61,9 @@ public:
     static int KindError(FileKind kind);
 
 private:
+    // The offset of the next read: 0 or an errno value.
+    int GetPosition(long long& nPos) const;
+
     int m_fd = -1;
     int m_nLastError = 0;
     CString m_strFileName;

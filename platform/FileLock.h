@@ -23,6 +23,13 @@ public:
     static int GetWaitLimit();
 
 private:
+    // The system's half: the folder's identity, and the lock between processes on it,
+    // held by a handle that only ReleaseSystemLock reads. Each returns 0 or an errno value.
+    static int FolderKey(const char* pszFolder, std::uint64_t& nDevice, std::uint64_t& nInode);
+    static int AcquireSystemLock(const char* pszFolder, std::uint64_t nDevice, std::uint64_t nInode, int nWaitMs,
+                                 std::intptr_t& hSystem);
+    static void ReleaseSystemLock(std::intptr_t hSystem);
+
     std::uint64_t m_nDevice = 0;
     std::uint64_t m_nInode = 0;
     bool m_bLocked = false;

@@ -5,9 +5,7 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <map>
 #include <string>
-#include <utility>
 
 // The lock on Windows is a named mutex whose name is the folder's identity: its volume
 // serial number and file index, which every spelling of the folder's path shares (case,
@@ -20,32 +18,15 @@
 
 namespace {
 
-struct HeldLock {
-    HANDLE hMutex = nullptr;
-    int nCount = 0;
-};
-
-std::map<std::pair<std::uint64_t, std::uint64_t>, HeldLock>& HeldLocks()
-{
-    static std::map<std::pair<std::uint64_t, std::uint64_t>, HeldLock> held;
-    return held;
-}
-
-int& WaitLimit()
-{
-    static int nLimit = CFileLock::DefaultWaitLimitMs;
-    return nLimit;
-}
-
 std::wstring MutexName(std::uint64_t nVolume, std::uint64_t nIndex)
 {
     // Local to the session: making a global name needs a privilege most users lack.
     return L"Local\\Orvane.FolderLock." + std::to_wstring(nVolume) + L"." + std::to_wstring(nIndex);
 }
 
-int WaitForLock(HANDLE hMutex)
+int WaitForLock(HANDLE hMutex, int nWaitMs)
 {
-    switch (::WaitForSingleObject(hMutex, static_cast<DWORD>(WaitLimit()))) {
+    switch (::WaitForSingleObject(hMutex, static_cast<DWORD>(nWaitMs))) {
     case WAIT_OBJECT_0:
     case WAIT_ABANDONED:
         return 0;
@@ -58,50 +39,28 @@ int WaitForLock(HANDLE hMutex)
 
 }  // namespace
 
-int CFileLock::Lock(const char* pszFolder)
+int CFileLock::FolderKey(const char* pszFolder, std::uint64_t& nVolume, std::uint64_t& nIndex)
 {
-    Unlock();
-    std::pair<std::uint64_t, std::uint64_t> key;
-    if (int nError = CNativeFile::FolderIdentity(pszFolder, key.first, key.second))
+    return CNativeFile::FolderIdentity(pszFolder, nVolume, nIndex);
+}
+
+int CFileLock::AcquireSystemLock(const char*, std::uint64_t nVolume, std::uint64_t nIndex, int nWaitMs,
+                                 std::intptr_t& hSystem)
+{
+    const HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, MutexName(nVolume, nIndex).c_str());
+    if (!hMutex)
+        return CNativeFile::ErrorOf(::GetLastError());
+    if (int nError = WaitForLock(hMutex, nWaitMs)) {
+        ::CloseHandle(hMutex);
         return nError;
-    HeldLock& held = HeldLocks()[key];
-    if (held.nCount == 0) {
-        const HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, MutexName(key.first, key.second).c_str());
-        const int nError = hMutex ? WaitForLock(hMutex) : CNativeFile::ErrorOf(::GetLastError());
-        if (nError != 0) {
-            if (hMutex)
-                ::CloseHandle(hMutex);
-            HeldLocks().erase(key);
-            return nError;
-        }
-        held.hMutex = hMutex;
     }
-    ++held.nCount;
-    m_nDevice = key.first;
-    m_nInode = key.second;
-    m_bLocked = true;
+    hSystem = reinterpret_cast<std::intptr_t>(hMutex);
     return 0;
 }
 
-void CFileLock::Unlock()
+void CFileLock::ReleaseSystemLock(std::intptr_t hSystem)
 {
-    if (!m_bLocked)
-        return;
-    m_bLocked = false;
-    auto it = HeldLocks().find(std::make_pair(m_nDevice, m_nInode));
-    if (it == HeldLocks().end() || --it->second.nCount > 0)
-        return;
-    ::ReleaseMutex(it->second.hMutex);
-    ::CloseHandle(it->second.hMutex);
-    HeldLocks().erase(it);
-}
-
-void CFileLock::SetWaitLimit(int nMilliseconds)
-{
-    WaitLimit() = nMilliseconds;
-}
-
-int CFileLock::GetWaitLimit()
-{
-    return WaitLimit();
+    const HANDLE hMutex = reinterpret_cast<HANDLE>(hSystem);
+    ::ReleaseMutex(hMutex);
+    ::CloseHandle(hMutex);
 }

@@ -74,38 +74,6 @@ UINT CFile::Read(void* pBuf, UINT nCount)
     return nDone;
 }
 
-bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
-{
-    bytes.clear();
-    const long long nLength = GetLength();
-    long long nPos = 0;
-    if (nLength < 0 || (m_nLastError = CNativeFile::Position(m_fd, nPos)) != 0) {
-        if (m_nLastError == 0)
-            m_nLastError = EIO;
-        return false;
-    }
-    const std::uint64_t nWant = nLength > nPos ? static_cast<std::uint64_t>(nLength - nPos) : 0;
-    if (nWant > nMaxSize || nWant > SIZE_MAX / 2) {
-        m_nLastError = EFBIG;
-        return false;
-    }
-    // One buffer of the file's size; a file that shrinks meanwhile is cut to what was read.
-    std::vector<BYTE>(static_cast<std::size_t>(nWant)).swap(bytes);
-    std::size_t nDone = 0;
-    const std::size_t nMaxChunk = std::size_t(1) << 30;
-    while (nDone < bytes.size()) {
-        const std::size_t nChunk = std::min(bytes.size() - nDone, nMaxChunk);
-        const UINT nGot = Read(bytes.data() + nDone, static_cast<UINT>(nChunk));
-        nDone += nGot;
-        if (m_nLastError != 0)
-            return false;
-        if (nGot < nChunk)
-            break;
-    }
-    bytes.resize(nDone);
-    return true;
-}
-
 BOOL CFile::Write(const void* pBuf, UINT nCount)
 {
     m_nLastError = 0;
@@ -134,6 +102,11 @@ BOOL CFile::Close()
         return FALSE;
     }
     return TRUE;
+}
+
+int CFile::GetPosition(long long& nPos) const
+{
+    return CNativeFile::Position(m_fd, nPos);
 }
 
 long long CFile::GetLength() const
