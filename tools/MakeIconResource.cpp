@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -25,27 +24,11 @@ void Put32(Bytes& out, unsigned long n)
     Put16(out, static_cast<unsigned>((n >> 16) & 0xFFFF));
 }
 
-// The palette index of one pixel character, or -1 for a transparent or unknown one.
-int PaletteIndex(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    return -1;
-}
-
-int PixelAt(const IconImage& image, std::size_t nLength, int x, int y)
-{
-    const std::size_t nPos = static_cast<std::size_t>(y) * static_cast<std::size_t>(image.cx) + static_cast<std::size_t>(x);
-    return nPos < nLength ? PaletteIndex(image.pszPixels[nPos]) : -1;
-}
-
 // One image as an icon file stores it: a bitmap header of twice the height, the
 // palette, the colour rows and then the transparency mask, both bottom row first.
 Bytes ImageBits(const IconImage& image)
 {
-    const std::size_t nLength = image.pszPixels ? std::strlen(image.pszPixels) : 0;
+    const std::vector<int> indexes = image.PaletteIndexes();
     const int nColourRow = (image.cx * 4 + 31) / 32 * 4;
     const int nMaskRow = (image.cx + 31) / 32 * 4;
     Bytes out;
@@ -65,7 +48,7 @@ Bytes ImageBits(const IconImage& image)
         for (int y = image.cy - 1; y >= 0; --y) {
             Bytes row(static_cast<std::size_t>(bMask ? nMaskRow : nColourRow), 0);
             for (int x = 0; x < image.cx; ++x) {
-                const int nIndex = PixelAt(image, nLength, x, y);
+                const int nIndex = indexes[static_cast<std::size_t>(y * image.cx + x)];
                 if (bMask && nIndex < 0)
                     row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
                 else if (!bMask && nIndex > 0)

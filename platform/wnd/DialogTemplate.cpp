@@ -11,6 +11,19 @@ const ResourceTable* g_pResources = nullptr;
 IWindowBackend* g_pBackend = nullptr;
 }
 
+std::vector<int> IconImage::PaletteIndexes() const
+{
+    std::vector<int> indexes(static_cast<std::size_t>(cx) * static_cast<std::size_t>(cy), -1);
+    for (std::size_t i = 0; pszPixels && i < indexes.size() && pszPixels[i]; ++i) {
+        const char ch = pszPixels[i];
+        if (ch >= '0' && ch <= '9')
+            indexes[i] = ch - '0';
+        else if (ch >= 'a' && ch <= 'f')
+            indexes[i] = ch - 'a' + 10;
+    }
+    return indexes;
+}
+
 const ControlTemplate* DialogTemplate::FindControl(int nControlID) const
 {
     for (const ControlTemplate& c : controls)

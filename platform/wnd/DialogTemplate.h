@@ -46,6 +46,10 @@ struct DialogTemplate {
 struct IconImage {
     int cx, cy;
     const char* pszPixels;
+
+    // The palette index of every pixel, row by row, or -1 where it is transparent. A
+    // picture shorter than its stated size is transparent past its end.
+    std::vector<int> PaletteIndexes() const;
 };
 
 struct IconResource {
