@@ -4,12 +4,10 @@
 #include "Win32DialogWindow.h"
 #include "Win32FileDialog.h"
 #include "Win32MessageBox.h"
-#include "Win32Module.h"
 #include "Win32Text.h"
 #include "WinApp.h"
 
 #include <string>
-#include <vector>
 
 std::unique_ptr<IDialogWindow> CWin32Backend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                                  IDialogWindow* pOwner)
@@ -49,13 +47,6 @@ bool CWin32Backend::PromptForCatalog(CString& strPath)
 
 int RunWin32Application(int argc, char** argv)
 {
-    // argv[0] may carry a directory with backslashes and the ".exe"; the program's name
-    // is the module's file name alone.
-    std::string strName = CWin32Module::FileTitle();
-    std::vector<char*> args(argv, argv + argc);
-    if (args.empty())
-        args.push_back(nullptr);
-    args[0] = strName.data();
     CWin32Backend backend;
-    return AfxWinMain(static_cast<int>(args.size()), args.data(), backend);
+    return AfxWinMain(argc, argv, backend);
 }

@@ -98,8 +98,16 @@ int AfxWinMain(int argc, char** argv, IWindowBackend& backend)
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return 1;
+#ifdef _WIN32
+    // argv[0] is only what was typed; the title is the module's own file name.
+    (void)argc;
+    (void)argv;
+    if (pApp->m_strAppTitle.IsEmpty())
+        pApp->m_strAppTitle = ExecutableTitle(_pgmptr);
+#else
     if (pApp->m_strAppTitle.IsEmpty() && argc > 0)
         pApp->m_strAppTitle = ExecutableTitle(argv[0]);
+#endif
     IWindowBackend* pPrevious = AfxGetBackend();
     AfxSetBackend(&backend);
     pApp->InitInstance();
