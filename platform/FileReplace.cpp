@@ -12,18 +12,6 @@
 
 namespace {
 
-CFileReplace::WriteHook& Hook()
-{
-    static CFileReplace::WriteHook hook;
-    return hook;
-}
-
-long WriteSome(int fd, const BYTE* p, std::size_t n)
-{
-    const CFileReplace::WriteHook& hook = Hook();
-    return hook ? hook(fd, p, n) : static_cast<long>(::write(fd, p, n));
-}
-
 std::string DirectoryOf(const std::string& path)
 {
     std::size_t slash = path.rfind('/');
@@ -42,24 +30,6 @@ mode_t NewFileMode()
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-int WriteAll(int fd, const BYTE* p, std::size_t nSize)
-{
-    std::size_t nDone = 0;
-    while (nDone < nSize) {
-        std::size_t nWant = nSize - nDone;
-        long n = WriteSome(fd, p + nDone, nWant);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno ? errno : EIO;
-        // A writer that moves nothing (or claims more than it was given) would loop forever.
-        if (n == 0 || static_cast<std::size_t>(n) > nWant)
-            return EIO;
-        nDone += static_cast<std::size_t>(n);
-    }
-    return 0;
 }
 
 // Runs a call until it is not interrupted; 0 or its errno.
@@ -86,20 +56,7 @@ int SyncFolder(const std::string& dir)
     return nError;
 }
 
-// mkstemp's six characters.
-bool IsTemporarySuffix(const char* psz)
-{
-    for (int i = 0; i < 6; ++i) {
-        const char ch = psz[i];
-        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')))
-            return false;
-    }
-    return psz[6] == '\0';
-}
-
 }  // namespace
-
-CFileReplace::CFileReplace(const char* pszPath) : m_strPath(pszPath), m_strTarget(pszPath) {}
 
 std::string CFileReplace::GetFolder() const
 {
@@ -165,7 +122,7 @@ int CFileReplace::FillTemporary(int fd, const void* pData, std::size_t nSize)
         (void)::fchown(fd, m_nUid, m_nGid);
     if (::fchmod(fd, mode) != 0)
         return errno;
-    if (int nError = WriteAll(fd, static_cast<const BYTE*>(pData), nSize))
+    if (int nError = WriteAll(fd, pData, nSize))
         return nError;
     const int nError = Uninterrupted([fd] { return ::fsync(fd); });
     struct stat st;
@@ -203,7 +160,7 @@ CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
     return m_nLastError == 0 ? replaced : notDurable;
 }
 
-void CFileReplace::SetWriteHook(WriteHook hook)
+long CFileReplace::SystemWrite(int fd, const void* pData, std::size_t nCount)
 {
-    Hook() = std::move(hook);
+    return static_cast<long>(::write(fd, pData, nCount));
 }

@@ -41,6 +41,12 @@ public:
 
 private:
     int FillTemporary(int fd, const void* pData, std::size_t nSize);
+    // Writes every byte through the test hook, or the system's write when there is none.
+    static int WriteAll(int fd, const void* pData, std::size_t nSize);
+    // The system's own write: how many bytes it took, or -1 with errno set.
+    static long SystemWrite(int fd, const void* pData, std::size_t nCount);
+    // mkstemp's six characters, and nothing after them.
+    static bool IsTemporarySuffix(const char* psz);
 
     std::string m_strPath;
     std::string m_strTarget;

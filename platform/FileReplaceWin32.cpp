@@ -15,26 +15,6 @@
 
 namespace {
 
-CFileReplace::WriteHook& Hook()
-{
-    static CFileReplace::WriteHook hook;
-    return hook;
-}
-
-long WriteSome(int fd, const BYTE* p, std::size_t n)
-{
-    const CFileReplace::WriteHook& hook = Hook();
-    if (hook)
-        return hook(fd, p, n);
-    std::uint32_t nDone = 0;
-    const std::uint32_t nAsk = n > (1u << 30) ? (1u << 30) : static_cast<std::uint32_t>(n);
-    if (int nError = CNativeFile::Write(fd, p, nAsk, nDone)) {
-        errno = nError;
-        return -1;
-    }
-    return static_cast<long>(nDone);
-}
-
 bool IsSeparator(char ch)
 {
     return ch == '/' || ch == '\\';
@@ -73,35 +53,6 @@ std::string JoinPath(const std::string& dir, const std::string& name)
     return dir.empty() || IsSeparator(dir.back()) || (dir.size() == 2 && dir[1] == ':') ? dir + name : dir + "\\" + name;
 }
 
-int WriteAll(int fd, const BYTE* p, std::size_t nSize)
-{
-    std::size_t nDone = 0;
-    while (nDone < nSize) {
-        const std::size_t nWant = nSize - nDone;
-        errno = 0;
-        const long n = WriteSome(fd, p + nDone, nWant);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno ? errno : EIO;
-        // A writer that moves nothing (or claims more than it was given) would loop forever.
-        if (n == 0 || static_cast<std::size_t>(n) > nWant)
-            return EIO;
-        nDone += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-bool IsTemporarySuffix(const char* psz)
-{
-    for (int i = 0; i < 6; ++i) {
-        const char ch = psz[i];
-        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')))
-            return false;
-    }
-    return psz[6] == '\0';
-}
-
 // Six characters of mkstemp's alphabet, different at each call; CREATE_NEW makes sure
 // no file of that name is taken over.
 std::string TemporarySuffix()
@@ -123,8 +74,6 @@ std::string TemporarySuffix()
 }
 
 }  // namespace
-
-CFileReplace::CFileReplace(const char* pszPath) : m_strPath(pszPath), m_strTarget(pszPath) {}
 
 std::string CFileReplace::GetFolder() const
 {
@@ -171,7 +120,7 @@ int CFileReplace::RemoveStaleTemporaries() const
 
 int CFileReplace::FillTemporary(int fd, const void* pData, std::size_t nSize)
 {
-    if (int nError = WriteAll(fd, static_cast<const BYTE*>(pData), nSize))
+    if (int nError = WriteAll(fd, pData, nSize))
         return nError;
     return CNativeFile::Flush(fd);
 }
@@ -214,7 +163,13 @@ CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
     return replaced;
 }
 
-void CFileReplace::SetWriteHook(WriteHook hook)
+long CFileReplace::SystemWrite(int fd, const void* pData, std::size_t nCount)
 {
-    Hook() = std::move(hook);
+    std::uint32_t nDone = 0;
+    const std::uint32_t nAsk = nCount > (1u << 30) ? (1u << 30) : static_cast<std::uint32_t>(nCount);
+    if (int nError = CNativeFile::Write(fd, pData, nAsk, nDone)) {
+        errno = nError;
+        return -1;
+    }
+    return static_cast<long>(nDone);
 }
