@@ -3,6 +3,7 @@
 #include "QtDialogWindow.h"
 #include "QtText.h"
 
+#include "support/QtModalScript.h"
 #include "support/QtTestEnvironment.h"
 
 #include <QApplication>
@@ -107,28 +108,12 @@ public:
 
     int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
     {
-        bool bGuarded = false;
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [&] {
-            bGuarded = true;
-            EndOpenModals();
-        });
-        guard.start(kGuardMs);
-        QTimer::singleShot(0, [&dlg, script] {
-            auto* pWindow = dynamic_cast<CQtDialogWindow*>(dlg.GetWindow());
-            if (!pWindow) {
-                ADD_FAILURE() << "the dialog has no Qt window";
-                return;
-            }
-            CQtDriverWindow window(*pWindow);
+        return RunModalScript(dlg, [script](CQtDialogWindow& wnd) {
+            CQtDriverWindow window(wnd);
             script(window);
-            if (pWindow->Widget()->isVisible())
-                pWindow->EndModal(IDCANCEL);
-        });
-        const int nResult = dlg.DoModal();
-        EXPECT_FALSE(bGuarded) << "a modal loop was left running";
-        return nResult;
+            if (wnd.Widget()->isVisible())
+                wnd.EndModal(IDCANCEL);
+        }, kGuardMs);
     }
 
     void ActOnNextMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick) override
@@ -161,19 +146,6 @@ public:
     }
 
 private:
-    static void EndOpenModals()
-    {
-        for (int nGuard = 0; nGuard < 16; ++nGuard) {
-            QWidget* pModal = QApplication::activeModalWidget();
-            if (!pModal)
-                return;
-            if (auto* pDialog = qobject_cast<QDialog*>(pModal))
-                pDialog->done(IDCANCEL);
-            else
-                pModal->hide();
-        }
-    }
-
     CQtBackend m_backend;
 };
 

@@ -18,20 +18,6 @@
 
 namespace {
 ::testing::Environment* const g_pQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtTestEnvironment);
-
-// Ends every modal window still open, innermost first.
-void EndOpenModals()
-{
-    for (int nGuard = 0; nGuard < 16; ++nGuard) {
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (!pModal)
-            return;
-        if (auto* pDialog = qobject_cast<QDialog*>(pModal))
-            pDialog->done(IDCANCEL);
-        else
-            pModal->hide();
-    }
-}
 }  // namespace
 
 void QtDialogTest::SetUp()
@@ -45,29 +31,6 @@ void QtDialogTest::TearDown()
 {
     AfxSetBackend(nullptr);
     WorkDirFixture::TearDown();
-}
-
-int RunModalScript(CDialog& dlg, QtScript script, int nTimeoutMs)
-{
-    bool bTimedOut = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&] {
-        bTimedOut = true;
-        EndOpenModals();
-    });
-    guard.start(nTimeoutMs);
-    QTimer::singleShot(0, [&dlg, script] {
-        auto* pWindow = dynamic_cast<CQtDialogWindow*>(dlg.GetWindow());
-        if (!pWindow) {
-            ADD_FAILURE() << "the dialog has no Qt window";
-            return;
-        }
-        script(*pWindow);
-    });
-    const int nResult = dlg.DoModal();
-    EXPECT_FALSE(bTimedOut) << "the script left dialog " << dlg.GetTemplateID() << " open";
-    return nResult;
 }
 
 void OnNextModal(std::function<bool(QWidget*)> bMatch, std::function<void(QWidget&)> fn, int nTimeoutMs)

@@ -4,6 +4,7 @@
 #include "QtBackend.h"
 #include "QtDialogWindow.h"
 
+#include "support/QtModalScript.h"
 #include "support/WorkDirFixture.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,6 @@ protected:
 
     CQtBackend m_backend;
 };
-
-using QtScript = std::function<void(CQtDialogWindow&)>;
-
-// Runs dlg modally. The script runs from the dialog's event loop once the window is open
-// and is expected to end it; a guard ends any dialog still open after nTimeoutMs and
-// fails the test, so no test can hang in a modal loop.
-int RunModalScript(CDialog& dlg, QtScript script, int nTimeoutMs = 5000);
 
 // Runs fn on the next modal window that bMatch accepts, polled from the event loop; fn
 // must end that window. A window that never comes fails the test.
