@@ -26,6 +26,8 @@ public:
 
     static constexpr int NativeErrorBase = 0x10000;
 
+    // Between the framework's 8-bit strings in the system's ANSI code page and the
+    // UTF-16 of the system's calls; a character the page lacks becomes '?'.
     static std::wstring Wide(const std::string& strAnsi);
     static std::string Ansi(const std::wstring& strWide);
     // The errno value for a system error code, or NativeErrorBase plus the code.

@@ -1,10 +1,10 @@
 #include "Win32Backend.h"
 
 #include "MessageBoxButtons.h"
+#include "NativeFile.h"
 #include "Win32DialogWindow.h"
 #include "Win32FileDialog.h"
 #include "Win32MessageBox.h"
-#include "Win32Text.h"
 #include "WinApp.h"
 
 #include <string>
@@ -27,8 +27,8 @@ int CWin32Backend::MessageBox(const CString& strText, const CString& strCaption,
     const UINT nButtons = buttons.answers.size() == 2 ? MB_YESNO : MB_OK;
     const bool bSecondIsDefault = buttons.answers.size() == 2 && buttons.nDefault == buttons.answers[1];
     const UINT nNativeType = nButtons | (nType & kIconMask) | (bSecondIsDefault ? kDefaultButton2 : 0);
-    const int nAnswer = CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CWin32Text::AnsiToWide(strText.Str()),
-                                               CWin32Text::AnsiToWide(strCaption.Str()), nNativeType, buttons.nEscape);
+    const int nAnswer = CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CNativeFile::Wide(strText.Str()),
+                                               CNativeFile::Wide(strCaption.Str()), nNativeType, buttons.nEscape);
     for (int nGiven : buttons.answers)
         if (nAnswer == nGiven)
             return nGiven;

@@ -1,7 +1,7 @@
 #include "Win32DialogWindow.h"
 
 #include "DialogTemplateBuilder.h"
-#include "Win32Text.h"
+#include "NativeFile.h"
 
 namespace {
 bool HasText(ControlKind kind)
@@ -9,7 +9,7 @@ bool HasText(ControlKind kind)
     return kind != ControlKind::Edit && kind != ControlKind::ListBox && kind != ControlKind::Icon;
 }
 
-std::wstring Shown(const CString& strText) { return CWin32Text::AnsiToWide(strText.Str()); }
+std::wstring Shown(const CString& strText) { return CNativeFile::Wide(strText.Str()); }
 }  // namespace
 
 CWin32DialogWindow::CWin32DialogWindow(const DialogTemplate& tmpl, IDialogSite& site, HWND__* hOwner)
@@ -163,7 +163,7 @@ CString CWin32DialogWindow::GetText(int nID) const
     if (!pCtl || pCtl->pTmpl->kind == ControlKind::ListBox || pCtl->pTmpl->kind == ControlKind::Icon)
         return CString();
     const std::wstring strShown = m_dialog.GetText(nID);
-    return strShown == pCtl->strShown ? pCtl->strSet : CString(CWin32Text::WideToAnsi(strShown));
+    return strShown == pCtl->strShown ? pCtl->strSet : CString(CNativeFile::Ansi(strShown));
 }
 
 int CWin32DialogWindow::GetCheck(int nID) const

@@ -1,6 +1,6 @@
 #include "Win32FileDialog.h"
 
-#include "Win32Text.h"
+#include "NativeFile.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -11,8 +11,8 @@ namespace {
 // The path as the ANSI code page spells it, or empty when some character has no spelling.
 std::string ExactAnsi(const std::wstring& strPath)
 {
-    const std::string strAnsi = CWin32Text::WideToAnsi(strPath);
-    return CWin32Text::AnsiToWide(strAnsi) == strPath ? strAnsi : std::string();
+    const std::string strAnsi = CNativeFile::Ansi(strPath);
+    return CNativeFile::Wide(strAnsi) == strPath ? strAnsi : std::string();
 }
 
 // The short form of a path whose file may not exist yet: its folder's short form and
@@ -52,7 +52,7 @@ bool CWin32FileDialog::AskForCatalog(HWND__* hOwner, std::string& strPath)
     const std::wstring strChosen(file.data());
     std::string strAnsi = ExactAnsi(strChosen);
     if (strAnsi.empty())
-        strAnsi = CWin32Text::WideToAnsi(ShortPath(strChosen));
+        strAnsi = CNativeFile::Ansi(ShortPath(strChosen));
     strPath = strAnsi;
     return true;
 }

@@ -1,7 +1,7 @@
 #include "NativeProbe.h"
 
+#include "NativeFile.h"
 #include "Win32Dialog.h"
-#include "Win32Text.h"
 
 #include <windows.h>
 
@@ -27,7 +27,7 @@ void CALLBACK OnIdleTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
 
 HWND Item(int nID) { return ::GetDlgItem(TopDialog(), nID); }
 
-std::string Narrow(const std::wstring& str) { return CWin32Text::WideToAnsi(str); }
+std::string Narrow(const std::wstring& str) { return CNativeFile::Ansi(str); }
 
 // A message as the modal loop of hDialog hands it on.
 void Deliver(HWND hDialog, HWND hTarget, UINT uMsg, WPARAM wParam, LPARAM lParam)
