@@ -20,7 +20,7 @@ list(TRANSFORM icon_sources PREPEND ${PROJECT_SOURCE_DIR}/)
 add_custom_command(OUTPUT ${icon_tool}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/host
   COMMAND ${ORVANE_HOST_CXX} -std=c++17 -O1 -Wall -Wextra -Werror
-          -I${PROJECT_SOURCE_DIR}/platform -I${PROJECT_SOURCE_DIR}/platform/wnd -I${PROJECT_SOURCE_DIR}/res
+          -I${PROJECT_SOURCE_DIR}/platform/core -I${PROJECT_SOURCE_DIR}/platform/wnd -I${PROJECT_SOURCE_DIR}/res
           ${icon_sources} -o ${icon_tool}
   DEPENDS ${icon_sources} res/Templates.h res/Resource.h platform/wnd/DialogTemplate.h
   COMMENT "Building the icon resource generator for the host")
