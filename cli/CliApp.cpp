@@ -17,7 +17,8 @@ namespace {
 void AddGlobalOptions(CLI::App& app, CliContext& ctx)
 {
     app.set_version_flag("--version", "orvane-cli " ORVANE_VERSION);
-    app.add_option("-f,--file", ctx.strFile, "The catalogue file (default: Progr.ini in the working directory)");
+    app.add_option("-f,--file", ctx.strFile, "The catalogue file (default: Progr.ini in the working directory)")
+        ->transform(NativePath());
     app.add_option_function<int>(
            "--codepage", [&ctx](const int& nPage) { CodePageFromNumber(nPage, ctx.cp); },
            "Code page of the names: 1251 or 1252 (default: from the locale, as the editor)")

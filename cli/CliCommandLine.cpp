@@ -6,6 +6,27 @@
 
 #include <memory>
 
+#ifdef _WIN32
+#include "CodePage.h"
+#endif
+
+CLI::Validator NativePath()
+{
+    return CLI::Validator(
+        [](std::string& strPath) {
+#ifdef _WIN32
+            std::string strAnsi, strWhy;
+            if (!Utf8ToAnsi(strPath, SystemAnsiCodePage(), strAnsi, strWhy))
+                return "the file name \"" + strPath + "\" " + strWhy + ", the system's ANSI code page";
+            strPath = strAnsi;
+#else
+            (void)strPath;
+#endif
+            return std::string();
+        },
+        "FILE");
+}
+
 namespace {
 
 const char* const kChipHelp = "The chip: its name (the first chip of that name, as Edit chip finds it), or #INDEX in file order";
@@ -73,8 +94,8 @@ void AddReadCommands(CLI::App& app, CliContext& ctx)
 
     auto diff = std::make_shared<DiffOptions>();
     sub = Subcommand(app, "diff", "Chips added, removed or changed from OLD to NEW; exit 0 same, 1 different");
-    sub->add_option("old", diff->strOld, "The older catalogue file")->required();
-    sub->add_option("new", diff->strNew, "The newer catalogue file")->required();
+    sub->add_option("old", diff->strOld, "The older catalogue file")->transform(NativePath())->required();
+    sub->add_option("new", diff->strNew, "The newer catalogue file")->transform(NativePath())->required();
     sub->add_flag("--json", diff->bJson, "As JSON");
     sub->callback([&ctx, diff] { RunDiff(ctx, *diff); });
 }
@@ -84,12 +105,12 @@ void AddTransferCommands(CLI::App& app, CliContext& ctx)
     auto exp = std::make_shared<ExportOptions>();
     CLI::App* sub = Subcommand(app, "export", "Write the catalogue as JSON (which import reads back) or CSV");
     sub->add_option("--format", exp->strFormat, "json or csv")->check(CLI::IsMember({"json", "csv"}));
-    sub->add_option("-o,--output", exp->strOutput, "Write to this file instead of standard output");
+    sub->add_option("-o,--output", exp->strOutput, "Write to this file instead of standard output")->transform(NativePath());
     sub->callback([&ctx, exp] { RunExport(ctx, *exp); });
 
     auto imp = std::make_shared<ImportOptions>();
     sub = Subcommand(app, "import", "Make the catalogue file from exported JSON, byte for byte");
-    sub->add_option("json", imp->strInput, "The JSON file, or - for standard input")->required();
+    sub->add_option("json", imp->strInput, "The JSON file, or - for standard input")->transform(NativePath())->required();
     sub->add_flag("--force", imp->bForce, "Replace the catalogue file if it exists");
     sub->callback([&ctx, imp] { RunImport(ctx, *imp); });
 }

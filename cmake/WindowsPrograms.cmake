@@ -2,7 +2,7 @@
 
 orvane_library(winfx_win32 platform/win32
   platform/win32/DialogTemplateBuilder.cpp platform/win32/Win32Backend.cpp
-  platform/win32/Win32Dialog.cpp platform/win32/Win32DialogWindow.cpp
+  platform/win32/Win32Dialog.cpp platform/win32/Win32DialogWindow.cpp platform/win32/Win32Dpi.cpp
   platform/win32/Win32EditFilter.cpp platform/win32/Win32FileDialog.cpp platform/win32/Win32MessageBox.cpp
   platform/win32/Win32Text.cpp)
 target_link_libraries(winfx_win32 PUBLIC winfx comctl32 comdlg32)
@@ -11,38 +11,43 @@ target_link_libraries(winfx_win32 PUBLIC winfx comctl32 comdlg32)
 orvane_library(orvane_res res res/Templates.cpp)
 target_link_libraries(orvane_res PUBLIC winfx)
 
-# Icon 128 as a real icon resource, written from the pixels in res/ by a small program
-# built with the host's compiler.
-find_program(ORVANE_HOST_CXX NAMES c++ g++ REQUIRED)
-set(icon_tool ${PROJECT_BINARY_DIR}/host/make_icon_resource)
-set(icon_sources tools/MakeIconResource.cpp res/Templates.cpp platform/wnd/DialogTemplate.cpp)
-list(TRANSFORM icon_sources PREPEND ${PROJECT_SOURCE_DIR}/)
-add_custom_command(OUTPUT ${icon_tool}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/host
-  COMMAND ${ORVANE_HOST_CXX} -std=c++17 -O1 -Wall -Wextra -Werror
-          -I${PROJECT_SOURCE_DIR}/platform/core -I${PROJECT_SOURCE_DIR}/platform/wnd -I${PROJECT_SOURCE_DIR}/res
-          ${icon_sources} -o ${icon_tool}
-  DEPENDS ${icon_sources} res/Templates.h res/Resource.h platform/wnd/DialogTemplate.h
-  COMMENT "Building the icon resource generator for the host")
+# The resources of each program: manifest, version information and icon 128, drawn from
+# the PNG renderings of the Linux icon.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(windows_packaging ${PROJECT_SOURCE_DIR}/packaging/windows)
 set(icon_file ${PROJECT_BINARY_DIR}/res/orvane.ico)
-set(icon_script ${PROJECT_BINARY_DIR}/res/orvane_icon.rc)
-add_custom_command(OUTPUT ${icon_file} ${icon_script}
+file(GLOB icon_pngs ${PROJECT_SOURCE_DIR}/packaging/linux/icons/*/io.github.orvane.Orvane.png)
+add_custom_command(OUTPUT ${icon_file}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/res
-  COMMAND ${icon_tool} ${icon_file} ${icon_script}
-  DEPENDS ${icon_tool}
-  COMMENT "Writing icon 128 from res/Templates.cpp")
+  COMMAND Python3::Interpreter ${windows_packaging}/make_icon.py ${icon_file} ${PROJECT_SOURCE_DIR}/packaging/linux/icons
+  DEPENDS ${windows_packaging}/make_icon.py ${icon_pngs}
+  COMMENT "Writing the Windows icon from the Linux icon's PNGs")
 enable_language(RC)
-# An object library, because a resource in a static library would not be linked in.
-add_library(orvane_icon OBJECT ${icon_script})
-set_source_files_properties(${icon_script} PROPERTIES OBJECT_DEPENDS ${icon_file})
+set(ORVANE_RC_MANIFEST ${windows_packaging}/orvane.manifest)
+set(ORVANE_RC_ICON ${icon_file})
+set(ORVANE_RC_COPYRIGHT "Copyright (C) 2026 The Orvane developers")
+# An object library each, because a resource in a static library would not be linked in.
+function(orvane_windows_resources name description)
+  set(ORVANE_RC_NAME ${name})
+  set(ORVANE_RC_FILENAME ${name}.exe)
+  set(ORVANE_RC_DESCRIPTION ${description})
+  set(script ${PROJECT_BINARY_DIR}/res/${name}.rc)
+  configure_file(${windows_packaging}/orvane.rc.in ${script} @ONLY)
+  add_library(${name}_resources OBJECT ${script})
+  set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS "${icon_file};${ORVANE_RC_MANIFEST}")
+endfunction()
+orvane_windows_resources(orvane "Orvane chip catalogue editor")
 
 # The editor: a window program, so that no console opens beside it.
-add_executable(orvane WIN32 app/main.cpp $<TARGET_OBJECTS:orvane_icon>)
+add_executable(orvane WIN32 app/main.cpp $<TARGET_OBJECTS:orvane_resources>)
 target_link_libraries(orvane PRIVATE orvane_ui winfx_win32)
 target_compile_definitions(orvane PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
 
 if(TARGET orvane-cli)
-  target_sources(orvane-cli PRIVATE $<TARGET_OBJECTS:orvane_icon>)
+  orvane_windows_resources(orvane-cli "Orvane chip catalogue command-line tool")
+  target_sources(orvane-cli PRIVATE $<TARGET_OBJECTS:orvane-cli_resources>)
+  # wmain: the command line in UTF-16.
+  target_link_options(orvane-cli PRIVATE -municode)
 endif()
 
 # GoogleTest for the test programs, built from the sources Debian ships in the

@@ -1,5 +1,6 @@
 #include "Win32Dialog.h"
 
+#include "Win32Dpi.h"
 #include "Win32EditFilter.h"
 
 #include <windows.h>
@@ -171,6 +172,12 @@ INT_PTR CALLBACK CWin32Dialog::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, L
     case WM_HELP:
         // F1 has been reported as a key already.
         return TRUE;
+    case WM_DPICHANGED:
+        // The dialog manager scales the frame, the controls and their font; the icons
+        // are ours to load again at the new size.
+        pThis->ApplyIcon(false);
+        pThis->ApplyIcon(true);
+        return FALSE;
     case WM_DESTROY:
         g_openDialogs.erase(std::remove(g_openDialogs.begin(), g_openDialogs.end(), hWnd), g_openDialogs.end());
         pThis->m_hWnd = nullptr;
@@ -302,7 +309,7 @@ void CWin32Dialog::ApplyIcon(bool bBig)
     const unsigned nID = m_anIconID[bBig ? 1 : 0];
     HICON hIcon = nullptr;
     if (nID != 0) {
-        const int nSize = ::GetSystemMetrics(bBig ? SM_CXICON : SM_CXSMICON);
+        const int nSize = Win32Dpi::IconSize(m_hWnd, bBig);
         // Shared icons are owned by the system, so nothing has to free them.
         hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nID), IMAGE_ICON, nSize,
                                                 nSize, LR_DEFAULTCOLOR | LR_SHARED));

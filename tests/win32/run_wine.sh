@@ -77,10 +77,8 @@ start_display() {
     done
     [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n1 "$work/display")"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        mkdir -p "$WINEPREFIX"
-        "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -n5 "$work/wineboot.log")"
-    fi
+    wine_prefix_ready || fail "the Wine prefix could not be made"
+    wine_set_dpi "${ORVANE_WINE_DPI:-96}" || fail "cannot set the screen's scale in the Wine prefix"
     # Xvfb has no window manager: Wine then draws the frames itself, and does not wait
     # about a second for a manager at every window shown or hidden.
     if [ ! -f "$WINEPREFIX/.orvane-unmanaged" ]; then
