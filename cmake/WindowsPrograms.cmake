@@ -19,7 +19,7 @@ set(icon_file ${PROJECT_BINARY_DIR}/res/orvane.ico)
 file(GLOB icon_pngs ${PROJECT_SOURCE_DIR}/packaging/linux/icons/*/io.github.orvane.Orvane.png)
 add_custom_command(OUTPUT ${icon_file}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/res
-  COMMAND Python3::Interpreter ${windows_packaging}/make_icon.py ${icon_file} ${PROJECT_SOURCE_DIR}/packaging/linux/icons
+  COMMAND ${Python3_EXECUTABLE} ${windows_packaging}/make_icon.py ${icon_file} ${PROJECT_SOURCE_DIR}/packaging/linux/icons
   DEPENDS ${windows_packaging}/make_icon.py ${icon_pngs}
   COMMENT "Writing the Windows icon from the Linux icon's PNGs")
 enable_language(RC)

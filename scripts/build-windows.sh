@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs into build-win64 with the MinGW-w64 toolchain and
-# makes dist/orvane-<version>-win64.zip: orvane.exe, orvane-cli.exe, README.txt and the
-# starter catalogue Progr.ini. With "test" it first runs their tests under Wine.
+# makes dist/orvane-<version>-win64-setup.exe, the setup program (packaging/windows/orvane.nsi),
+# and dist/orvane-<version>-win64.zip for those who want no setup: orvane.exe,
+# orvane-cli.exe, README.txt, LICENSE.txt and the starter catalogue Progr.ini. With "test"
+# it first runs their tests under Wine, then tries the setup program in a prefix of its own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANE_WIN64_BUILD:-$root/build-win64}
 
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres; do
-  command -v "$tool" >/dev/null || {
-    echo "Missing $tool. Run: sudo apt-get install -y g++-mingw-w64-x86-64-posix" >&2
+for tool in x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64 \
+            makensis:nsis; do
+  command -v "${tool%%:*}" >/dev/null || {
+    echo "Missing ${tool%%:*}. Run: sudo apt-get install -y ${tool##*:}" >&2
     exit 1
   }
 done
@@ -29,12 +32,16 @@ rm -rf "$stage"
 mkdir -p "$stage" "$root/dist"
 cp "$build/orvane.exe" "$build/orvane-cli.exe" "$stage/"
 cp "$root/examples/Progr.ini" "$stage/Progr.ini"
+sed 's/$/\r/' "$root/LICENSE" >"$stage/LICENSE.txt"
 # Windows' own editors want CRLF line ends.
 sed 's/$/\r/' >"$stage/README.txt" <<TEXT
 Orvane $version for Windows (64-bit)
 
 Orvane edits Progr.ini, the chip catalogue of a serial-EEPROM device programmer:
 its chip types and the settings of every chip.
+
+The setup program puts these in a folder of their own, with a Start menu entry and
+"Edit with Orvane" on the right-click menu of .ini files; the zip holds the same.
 
   orvane.exe      the editor. Put it in the folder that holds your Progr.ini and
                   double-click it, or run "orvane.exe FOLDER" or "orvane.exe FILE".
@@ -43,13 +50,19 @@ its chip types and the settings of every chip.
                   edit, export, import and more. Run "orvane-cli.exe --help".
   Progr.ini       a starter catalogue of common serial EEPROMs.
 
-Nothing needs to be installed: both programs run from any folder and keep no
-settings of their own. Every save replaces the catalogue as a whole, so a failed
+From the zip nothing needs to be installed: both programs run from any folder and
+keep no settings of their own. Every save replaces the catalogue as a whole, so a failed
 save leaves the old file as it was.
 TEXT
 zip=$root/dist/$name.zip
 rm -f "$zip"
 (cd "$build/dist" && cmake -E tar cf "$zip" --format=zip "$name")
-for file in "$stage/orvane.exe" "$stage/orvane-cli.exe" "$zip"; do
+setup=$root/dist/$name-setup.exe
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/res/orvane.ico" -DOUTFILE="$setup" \
+  "$root/packaging/windows/orvane.nsi"
+if [ "${1:-}" = test ]; then
+  bash "$root/tests/windows/setup_test.sh" "$setup" "$version"
+fi
+for file in "$stage/orvane.exe" "$stage/orvane-cli.exe" "$zip" "$setup"; do
   printf '%10d bytes  %s\n' "$(stat -c %s "$file")" "${file#"$root"/}"
 done

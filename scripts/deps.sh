@@ -8,6 +8,8 @@ packages=(cmake g++ make qt6-base-dev libcli11-dev nlohmann-json3-dev)
 if [ "${1:-test}" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-apps python3
              googletest g++-mingw-w64-x86-64-posix wine64)
+  # The Windows setup program, and the fonts the Wine tests install into their prefix.
+  packages+=(nsis fonts-wine)
   # The install checks: desktop entry, metainfo, package dependencies and lint, manual
   # pages, completion.
   packages+=(desktop-file-utils appstream dpkg-dev lintian groff-base bash-completion)

@@ -5,6 +5,7 @@ journey_launch
 
 # Chip list: the focus starts on Cancel; Tab passes the list and reaches Add New.
 main=$(journey_window Orvane)
+journey_screenshot chip-list "$main"
 journey_keys Tab Tab Return
 
 # Select Type: from OK, Tab twice reaches the list; Down and Up pick the first type
@@ -14,11 +15,12 @@ journey_keys Tab Tab Down Up Return
 journey_window_gone "Select Type"
 
 # The I2C form opens on OK; Name and Lenght are the last two tab stops before it.
-journey_window "Setup I2C Memory" >/dev/null
+form=$(journey_window "Setup I2C Memory")
 journey_keys shift+Tab shift+Tab
 journey_type "ZZ journey"
 journey_keys Tab
 journey_type "512"
+journey_screenshot i2c-form "$form"
 journey_keys Return
 journey_window_gone "Setup I2C Memory"
 journey_check_file "after Add New" '

@@ -115,7 +115,7 @@ journey_screenshot() {
     [ -n "${ORVANE_SCREENSHOTS:-}" ] || return 0
     mkdir -p "$ORVANE_SCREENSHOTS"
     sleep 0.3
-    xwd -id "$id" -silent | convert xwd:- "png:$ORVANE_SCREENSHOTS/$name.png" ||
+    xwd -id "$id" -silent | python3 "$journey_root/tests/win32/xwd_to_png.py" "$ORVANE_SCREENSHOTS/$name.png" ||
         echo "note: screenshot $name failed" >&2
 }
 
