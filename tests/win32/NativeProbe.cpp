@@ -455,32 +455,24 @@ void Answer(HWND__* hBox, int nButtonID)
     ::SendMessageW(hBox, WM_COMMAND, MAKEWPARAM(nButtonID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hBox, nButtonID)));
 }
 
-std::vector<long> IconPixels(unsigned nResourceID, int nSize)
+int IconImageSize(unsigned nResourceID, int nSize)
 {
-    auto hIcon = static_cast<HICON>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nResourceID), IMAGE_ICON, nSize, nSize, 0));
-    if (!hIcon)
-        return {};
-    ICONINFO info{};
-    ::GetIconInfo(hIcon, &info);
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = nSize;
-    bmi.bmiHeader.biHeight = -nSize;  // top row first
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> colour(static_cast<std::size_t>(nSize * nSize)), mask(colour.size());
-    HDC hDC = ::GetDC(nullptr);
-    ::GetDIBits(hDC, info.hbmColor, 0, static_cast<UINT>(nSize), colour.data(), &bmi, DIB_RGB_COLORS);
-    ::GetDIBits(hDC, info.hbmMask, 0, static_cast<UINT>(nSize), mask.data(), &bmi, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, hDC);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    ::DestroyIcon(hIcon);
-    std::vector<long> pixels;
-    for (std::size_t n = 0; n < colour.size(); ++n)
-        pixels.push_back((mask[n] & 0xFFFFFF) ? -1L : static_cast<long>(colour[n] & 0xFFFFFF));
-    return pixels;
+    const auto Data = [](const wchar_t* pszName, const wchar_t* pszType) -> const BYTE* {
+        HRSRC hInfo = ::FindResourceW(nullptr, pszName, pszType);
+        HGLOBAL hData = hInfo ? ::LoadResource(nullptr, hInfo) : nullptr;
+        return hData ? static_cast<const BYTE*>(::LockResource(hData)) : nullptr;
+    };
+    const BYTE* pGroup = Data(MAKEINTRESOURCEW(nResourceID), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    if (!pGroup)
+        return 0;
+    const int nImage = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(pGroup), TRUE, nSize, nSize, LR_DEFAULTCOLOR);
+    const BYTE* pImage = nImage ? Data(MAKEINTRESOURCEW(nImage), MAKEINTRESOURCEW(3)) : nullptr;  // RT_ICON
+    if (!pImage)
+        return 0;
+    // A PNG image keeps its width big-endian at byte 16; a bitmap in its header at byte 4.
+    if (pImage[0] == 0x89 && pImage[1] == 'P')
+        return pImage[16] << 24 | pImage[17] << 16 | pImage[18] << 8 | pImage[19];
+    return pImage[4] | pImage[5] << 8;
 }
 
 }  // namespace NativeProbe

@@ -87,8 +87,8 @@ void ActOnNextMessageBox(std::vector<int> keys, int nClickID, std::function<void
 // presses Open, or presses Cancel when strFileName is empty. Reports its title.
 void AnswerNextFileDialog(std::wstring strFileName, std::function<void(const std::string& strTitle)> fnDone);
 
-// Icon nResourceID of the executable loaded at nSize pixels, one value per pixel as
-// 0xRRGGBB, or -1 for a transparent pixel; empty when it cannot be loaded.
-std::vector<long> IconPixels(unsigned nResourceID, int nSize);
+// The stored size of the image that Windows picks from icon nResourceID of the
+// executable for nSize pixels; 0 when there is none.
+int IconImageSize(unsigned nResourceID, int nSize);
 
 }  // namespace NativeProbe

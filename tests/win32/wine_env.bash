@@ -5,7 +5,10 @@ wine=${ORVANE_WINE64:-/usr/lib/wine/wine64}
 wineserver=$(dirname "$wine")/wineserver
 export WINEDEBUG=-all
 export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvane/wine64}
-export LANG=en_US.UTF-8 LC_ALL=
+# C.UTF-8 is on every glibc system, where en_US.UTF-8 may not be: without a locale that
+# the system has, Wine reads the Unix side's arguments and file names as 7-bit ASCII.
+# For C Wine takes the Western ANSI code page, 1252.
+export LANG=C.UTF-8 LC_ALL=
 # No Mono or Gecko: nothing here needs them, and a fresh prefix would offer to fetch
 # them. No winemenubuilder: it would write menu entries and file associations for the
 # host's desktop.

@@ -47,7 +47,7 @@ PY
         echo "FAIL: code page $page, \"$name\": $verdict" >&2
         failures=$((failures + 1))
     else
-        echo "ok: code page $page, \"$name\"${hex:+ stored as $hex}${hex:- refused}"
+        echo "ok: code page $page, \"$name\" ${hex:+stored as $hex}$([ -n "$hex" ] || echo refused)"
     fi
 done
 [ "$failures" -eq 0 ]
