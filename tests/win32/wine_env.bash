@@ -69,7 +69,10 @@ wine_keep_off_host() {
 # 150 %. Wine reads it as a program starts.
 wine_set_dpi() {
     local dpi=$1
-    grep -q "^\"LogPixels\"=dword:$(printf '%08x' "$dpi")" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    local now
+    now=$(awk '/^\[/ { desktop = /^\[Control Panel\\\\Desktop\]/ } desktop && /^"LogPixels"=/' \
+        "$WINEPREFIX/user.reg" 2>/dev/null)
+    [ "$now" = "\"LogPixels\"=dword:$(printf '%08x' "$dpi")" ] && return 0
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 &&
         timeout 60 "$wineserver" -w
 }
