@@ -120,6 +120,8 @@ Section "Orvane"
     File "${STAGE}/orvane.exe"
     File "${STAGE}/orvane-cli.exe"
     File "${STAGE}/Progr.ini"
+    ; The starter catalogue's time tells the uninstaller whether the user saved over it.
+    GetFileTime "$INSTDIR\Progr.ini" $R8 $R9
     File "${STAGE}/README.txt"
     File "${STAGE}/LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -142,6 +144,7 @@ Section "Orvane"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "StarterCatalogTime" "$R8 $R9"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -160,12 +163,17 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+    ; A catalogue the user saved over the starter one is theirs, and stays.
+    ReadRegStr $R0 SHCTX "${UNINSTALL_KEY}" "StarterCatalogTime"
+    GetFileTime "$INSTDIR\Progr.ini" $R8 $R9
+    ${If} "$R8 $R9" == $R0
+        Delete "$INSTDIR\Progr.ini"
+    ${EndIf}
     Delete "$SMPROGRAMS\${APP_NAME}.lnk"
     DeleteRegKey SHCTX "${EDIT_VERB_KEY}"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     Delete "$INSTDIR\orvane.exe"
     Delete "$INSTDIR\orvane-cli.exe"
-    Delete "$INSTDIR\Progr.ini"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"

@@ -50,13 +50,14 @@ host_desktop() {
 }
 
 users=$WINEPREFIX/drive_c/users/$(id -un)
-# mode  option     registry  install folder                          Start menu
+# mode, option, registry, install folder, Start menu, whether the user saves over the
+# starter catalogue before uninstalling (then that file alone stays).
 modes=(
-    "current|        |HKCU|$users/AppData/Local/Programs/Orvane|$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-    "all    |/ALLUSERS|HKLM|$WINEPREFIX/drive_c/Program Files/Orvane|$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+    "current|        |HKCU|$users/AppData/Local/Programs/Orvane|$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs|no"
+    "all    |/ALLUSERS|HKLM|$WINEPREFIX/drive_c/Program Files/Orvane|$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs|yes"
 )
 for row in "${modes[@]}"; do
-    IFS='|' read -r mode option root dir menu <<<"$row"
+    IFS='|' read -r mode option root dir menu saves <<<"$row"
     mode=${mode// /} option=${option// /}
     uninstall_key="$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvane"
     verb_key="$root\\Software\\Classes\\SystemFileAssociations\\.ini\\shell\\Orvane.Edit"
@@ -85,7 +86,16 @@ PY
     shown=$(timeout 60 "$wine" "$dir/orvane-cli.exe" --version | tr -d '\r')
     [ "$shown" = "orvane-cli $version" ] || fail "$mode: the installed orvane-cli.exe --version said '$shown'"
 
+    if [ "$saves" = yes ]; then
+        sleep 1
+        printf 'saved by the user' >"$dir/Progr.ini.new" && mv "$dir/Progr.ini.new" "$dir/Progr.ini"
+    fi
     run "$dir/uninstall.exe" /S || fail "$mode: the silent uninstall exited $?"
+    if [ "$saves" = yes ]; then
+        [ "$(cat "$dir/Progr.ini" 2>/dev/null)" = "saved by the user" ] || fail "$mode: the user's catalogue was removed"
+        rm "$dir/Progr.ini"
+        rmdir "$dir" 2>/dev/null || fail "$mode: the uninstaller left $(find "$dir" | tr '\n' ' ')"
+    fi
     [ ! -e "$dir" ] || fail "$mode: the uninstaller left $(find "$dir" | tr '\n' ' ')"
     [ ! -e "$menu/Orvane.lnk" ] || fail "$mode: the uninstaller left the shortcut"
     [ -z "$(reg_values "$uninstall_key")" ] || fail "$mode: the uninstall entry is still there"
