@@ -50,4 +50,19 @@ PY
         echo "ok: code page $page, \"$name\" ${hex:+stored as $hex}$([ -n "$hex" ] || echo refused)"
     fi
 done
+
+# A file name reaches the file layer in the system's ANSI code page (1252 here): one it
+# can hold is found, one it cannot is refused by name.
+mkdir "$work/Café"
+cp "$starter" "$work/Café/Progr.ini"
+if ! bash "$here/run_suite.sh" "$cli" -f "$work/Café/Progr.ini" list >/dev/null 2>"$work/err"; then
+    echo "FAIL: a catalogue in a folder named Café was not found: $(cat "$work/err")" >&2
+    failures=$((failures + 1))
+fi
+status=0
+bash "$here/run_suite.sh" "$cli" -f "$work/Жук.ini" list >/dev/null 2>"$work/err" || status=$?
+if [ "$status" -ne 2 ] || ! grep -q "the file name .* has U+0416" "$work/err"; then
+    echo "FAIL: a file name outside code page 1252 gave exit $status: $(cat "$work/err")" >&2
+    failures=$((failures + 1))
+fi
 [ "$failures" -eq 0 ]
