@@ -16,5 +16,5 @@ run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DO
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DBUILD_TESTING=ON -DORVANE_BENCH=OFF
 bash "$root/scripts/check-install.sh" "$root/build"
-# The Windows programs, cross-built and tested under Wine, and their zip.
+# The Windows programs, cross-built and tested under Wine, their zip and their setup program.
 bash "$root/scripts/build-windows.sh" test

@@ -281,14 +281,21 @@ WIN32_TEST(DialogEndedWhileStartingIsNeverShown)
 WIN32_TEST(WindowIconsAreSetBigAndSmall)
 {
     ProbeFixture f;
-    int nBig = 0, nSmall = 0;
+    int nBig = 0, nSmall = 0, nBigAfter = 0, nSmallAfter = 0;
     RunScript(f.dlg, [&] {
         nBig = N::WindowIconSize(N::TopDialog(), true);
         nSmall = N::WindowIconSize(N::TopDialog(), false);
+        // A change of scale loads the icons again at the window's scale; a message sent
+        // by hand does not move the window to another screen, so the sizes stay.
+        N::SendDpiChanged(N::TopDialog(), 144);
+        nBigAfter = N::WindowIconSize(N::TopDialog(), true);
+        nSmallAfter = N::WindowIconSize(N::TopDialog(), false);
         N::PressKey(N::kEscape);
     });
     CHECK_EQ(nBig, 32);
     CHECK_EQ(nSmall, 16);
+    CHECK_EQ(nBigAfter, 32);
+    CHECK_EQ(nSmallAfter, 16);
 }
 
 WIN32_TEST(IconHasAnImageForEverySizeWindowsAsksFor)

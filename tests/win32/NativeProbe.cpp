@@ -171,6 +171,13 @@ int WindowIconSize(HWND__* hDialog, bool bBig)
     return bm.bmWidth;
 }
 
+void SendDpiChanged(HWND__* hDialog, int nDpi)
+{
+    RECT rect{};
+    ::GetWindowRect(hDialog, &rect);
+    ::SendMessageW(hDialog, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), reinterpret_cast<LPARAM>(&rect));
+}
+
 int FocusID()
 {
     HWND hFocus = ::GetFocus();

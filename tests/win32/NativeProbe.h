@@ -43,6 +43,8 @@ std::string WindowText(HWND__* hWnd);
 std::string FontFace(HWND__* hDialog);
 // The big (true) or small window icon's width, or 0 when none is set.
 int WindowIconSize(HWND__* hDialog, bool bBig);
+// Tells the dialog its screen's scale changed to nDpi, as Windows does when it moves.
+void SendDpiChanged(HWND__* hDialog, int nDpi);
 
 // Runs fn once after nMs unless stopped first: a guard that ends a modal loop a test
 // left running, not a check of time.
