@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -145,7 +146,7 @@ TEST_F(AccessibilityTest, MessageBoxesAreAlertsWithTheirTextAndButtons)
     const struct {
         UINT nType;
         std::vector<const char*> buttons;
-    } kBoxes[] = {{MB_OK | MB_ICONWARNING, {"OK"}}, {MB_YESNO, {"Yes", "No"}}};
+    } kBoxes[] = {{MB_OK | MB_ICONEXCLAMATION, {"OK"}}, {MB_YESNO, {"Yes", "No"}}};
     for (const auto& kind : kBoxes) {
         OnNextMessageBox([&](QMessageBox& box) {
             QAccessibleInterface* pBox = Accessible(&box);
