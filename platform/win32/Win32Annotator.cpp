@@ -1,6 +1,8 @@
 #include "Win32Annotator.h"
 
 #include <windows.h>
+// The annotation service's GUIDs are defined here, so no GUID library need be linked.
+#include <initguid.h>
 #include <oleacc.h>
 
 bool CWin32Annotator::Apply(HWND__* hDialog, const std::vector<Win32Annotation>& annotations)

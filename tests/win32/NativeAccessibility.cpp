@@ -3,6 +3,8 @@
 #include "NativeFile.h"
 
 #include <windows.h>
+// Defined here as the backend defines them, rather than taken from oleacc's library.
+#include <initguid.h>
 #include <oleacc.h>
 
 namespace {
