@@ -1,6 +1,7 @@
 #include "QtTestSupport.h"
 
 #include "Resource.h"
+#include "Templates.h"
 #include "WinApp.h"
 
 #include <QAccessible>
@@ -116,6 +117,7 @@ TEST_F(AccessibilityTest, EveryControlHasItsRoleAndNameInTabOrder)
             }
             // The accessible tree lists the controls in template order.
             QAccessibleInterface* pRoot = Accessible(wnd.Widget());
+            EXPECT_EQ(static_cast<std::size_t>(pRoot->childCount()), FindOrvaneDialog(window.nID)->controls.size());
             for (int i = 0; i < pRoot->childCount(); ++i)
                 EXPECT_EQ(pRoot->child(i)->object(), wnd.ControlWidgetAt(static_cast<std::size_t>(i))) << strWhere << " " << i;
 
@@ -152,6 +154,13 @@ TEST_F(AccessibilityTest, CaptionsLabelTheirBoxesAndValuesAndTheGroupDescribesIt
         QAccessibleInterface* pPin = Accessible(wnd.ControlWidget(IDC_POWER_PIN8));
         EXPECT_EQ(pPin->text(QAccessible::Name), "8");
         EXPECT_EQ(pPin->text(QAccessible::Description), "Power Pins");
+        // The group box, stacked over the pins, lets a click through to them.
+        wnd.Widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(wnd.Widget()));
+        QWidget* pPinBox = wnd.ControlWidget(IDC_POWER_PIN8);
+        QTest::mouseClick(wnd.Widget()->windowHandle(), Qt::LeftButton, {},
+                          pPinBox->mapTo(wnd.Widget(), QPoint(4, pPinBox->height() / 2)));
+        EXPECT_EQ(wnd.GetCheck(IDC_POWER_PIN8), 1);
         wnd.EndModal(IDCANCEL);
     });
 }
