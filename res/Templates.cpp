@@ -34,7 +34,8 @@ const DialogTemplate g_chipList = {
         {IDC_DELETE_CHIP, K::PushButton, "Delete Chip", 218, 49, 50, 14, kButton},
         {-1, K::Icon, "", 231, 106, 20, 20, SS_ICON, IDR_MAINFRAME},
         {-1, K::Static, "Ver. 1.01.0", 225, 133, 36, 8, SS_LEFT | WS_GROUP},
-    }};
+    },
+    {{IDC_CHIP_LIST, "Chips"}}};
 
 const DialogTemplate g_selectType = {
     IDD_SELECT_TYPE, "Select Type", 186, 111, "MS Sans Serif", 8, kPopup, 0,
@@ -45,7 +46,8 @@ const DialogTemplate g_selectType = {
         {IDC_NEW_TYPE, K::PushButton, "New type", 129, 56, 50, 14, kButton | WS_DISABLED},
         {IDC_EDIT_TYPE, K::PushButton, "Edit Type", 129, 73, 50, 14, kButton},
         {IDC_DELETE_TYPE, K::PushButton, "Delete Type", 129, 90, 50, 14, kButton | WS_DISABLED},
-    }};
+    },
+    {{IDC_TYPE_LIST, "Types"}}};
 
 const DialogTemplate g_editString = {
     IDD_EDIT_STRING, "Edit string", 132, 54, "MS Sans Serif", 8, kPopup, 0,
@@ -53,7 +55,8 @@ const DialogTemplate g_editString = {
         {IDOK, K::DefPushButton, "OK", 7, 33, 50, 14, kButton},
         {IDCANCEL, K::PushButton, "Cancel", 75, 33, 50, 14, kButton},
         {IDC_STRING_TEXT, K::Edit, "", 7, 7, 118, 14, WS_BORDER | WS_TABSTOP},
-    }};
+    },
+    {{IDC_STRING_TEXT, "Type name"}}};
 
 const DialogTemplate g_setupI2C = {
     IDD_SETUP_I2C, "Setup I2C Memory", 186, 126, "MS Sans Serif", 8, kPopup, 0,

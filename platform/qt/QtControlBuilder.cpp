@@ -46,8 +46,14 @@ QWidget* CQtControlBuilder::CreateWidget(const ControlTemplate& ct) const
     }
     case ControlKind::AutoCheckBox:
         return new QCheckBox(strText, m_pParent);
-    case ControlKind::GroupBox:
-        return new QGroupBox(strText, m_pParent);
+    case ControlKind::GroupBox: {
+        auto* pGroup = new QGroupBox(strText, m_pParent);
+        // Widgets stack in template order, which is the order assistive technology reads
+        // them in, so a group box lies over the boxes listed before it: it lets the
+        // mouse through to them.
+        pGroup->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return pGroup;
+    }
     case ControlKind::Static:
         return CreateStatic(ct);
     case ControlKind::Icon:

@@ -1,5 +1,6 @@
 #include "QtDialogWindow.h"
 
+#include "QtAccessibility.h"
 #include "QtBackend.h"
 #include "QtControlBuilder.h"
 #include "QtDialogWidget.h"
@@ -83,10 +84,7 @@ void CQtDialogWindow::BuildControls()
         }
         m_controls.push_back(std::move(ctl));
     }
-    // The first control of a template lies on top of the ones after it, so a group box
-    // never covers the boxes listed before it.
-    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
-        it->pWidget->raise();
+    CQtAccessibility::Expose(m_tmpl, [this](std::size_t nIndex) { return ControlWidgetAt(nIndex); });
     for (Control& ctl : m_controls)
         Connect(ctl);
 }

@@ -2,6 +2,7 @@
 
 #include "DialogTemplateBuilder.h"
 #include "NativeFile.h"
+#include "Win32Accessibility.h"
 
 namespace {
 bool HasText(ControlKind kind)
@@ -37,6 +38,7 @@ void CWin32DialogWindow::EndModal(int nResult) { m_dialog.End(nResult); }
 
 void CWin32DialogWindow::OnDialogInit() noexcept
 {
+    CWin32Accessibility::Annotate(m_tmpl, m_dialog.Handle());
     try {
         m_site.SiteInitDialog();
     } catch (...) {

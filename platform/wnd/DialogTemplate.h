@@ -28,6 +28,13 @@ struct ControlTemplate {
     UINT nIconID = 0;
 };
 
+// The name assistive technology reads for a control that no static text of its template
+// labels, such as a list.
+struct ControlName {
+    int nID;
+    const char* pszName;
+};
+
 struct DialogTemplate {
     UINT nID;
     const char* pszCaption;
@@ -37,6 +44,7 @@ struct DialogTemplate {
     DWORD dwStyle;
     DWORD dwExStyle;
     std::vector<ControlTemplate> controls;  // template order, which is also the tab order
+    std::vector<ControlName> names = {};    // see CAccessibleNames
 
     const ControlTemplate* FindControl(int nControlID) const;
 };

@@ -40,7 +40,7 @@ cleanup() {
 # The DLLs a program may import: all ship with every Windows since 7.
 check_imports() {
     local objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump} exe dll bad=0
-    local allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll shell32.dll comdlg32.dll ole32.dll "
+    local allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll shell32.dll comdlg32.dll ole32.dll oleaut32.dll oleacc.dll "
     command -v "$objdump" >/dev/null || fail "$objdump is not installed"
     for exe in "$@"; do
         [ -f "$exe" ] || fail "no program at $exe"
