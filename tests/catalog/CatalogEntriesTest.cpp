@@ -64,31 +64,27 @@ TEST(CatalogEntries, AddSetAndRemoveKeepOrderAndNeverAppend)
     EXPECT_EQ(catalog.GetEntryName(0), "B");
 }
 
-TEST(CatalogEntries, CapacityFollowsTheGrowthRule)
+TEST(CatalogEntries, EveryResizeKeepsTheEntriesBelowTheNewSize)
 {
+    // Sizes that cross each step of the array's growth, then shrink.
+    const int nSizes[] = {1, 2, 5, 6, 100, 101, 20000, 20001, 3, 0, 7};
     CChipEntryArray list;
-    EXPECT_EQ(list.GetCapacity(), 0);
-    list.SetSize(1);
-    EXPECT_EQ(list.GetCapacity(), 1);  // the first allocation is exact
-    list.SetSize(2);
-    EXPECT_EQ(list.GetCapacity(), 5);  // grows by at least 4
-    list.SetSize(5);
-    EXPECT_EQ(list.GetCapacity(), 5);
-    list.SetSize(6);
-    EXPECT_EQ(list.GetCapacity(), 9);
-    list.SetSize(100);
-    EXPECT_EQ(list.GetCapacity(), 100);  // straight to the size when that is more
-    list.SetSize(101);
-    EXPECT_EQ(list.GetCapacity(), 112);  // size / 8
-    list.SetSize(20000);
-    list.SetSize(20001);
-    EXPECT_EQ(list.GetCapacity(), 21024);  // at most 1024
-    list.SetSize(3);
+    int nOld = 0;
+    for (const int nSize : nSizes) {
+        SCOPED_TRACE(nSize);
+        list.SetSize(nSize);
+        ASSERT_EQ(list.GetSize(), nSize);
+        for (int n = 0; n < nSize; ++n) {
+            const CString strName = n < nOld ? CString(std::to_string(n)) : CString();
+            ASSERT_EQ(list[n].name, strName) << n;
+        }
+        for (int n = nOld; n < nSize; ++n)
+            list[n].name = std::to_string(n);
+        nOld = nSize;
+    }
     list.RemoveAt(0);
-    EXPECT_EQ(list.GetCapacity(), 21024);  // shrinking keeps the storage
-    EXPECT_EQ(list.GetSize(), 2);
-    list.SetSize(0);
-    EXPECT_EQ(list.GetCapacity(), 0);
+    ASSERT_EQ(list.GetSize(), 6);
+    EXPECT_EQ(list[0].name, "1");
 }
 
 TEST(CatalogEntries, GrowingKeepsEntriesAndAddsEmptyOnes)

@@ -1,5 +1,7 @@
 #include "ConformanceTest.h"
 
+#include "WinApp.h"
+
 #include <iterator>
 
 namespace {
@@ -74,8 +76,35 @@ TEST_P(Conformance, EscapeAndTheCloseBoxAreCancelAndF1IsHelp)
             w.Press(c.key);
             EXPECT_FALSE(w.IsOpen());
         }), c.nResult);
-        EXPECT_EQ(dlg.m_nHelp, 1);
+        EXPECT_EQ(dlg.Help(), 1);
     }
+}
+
+TEST_P(Conformance, EscapeAndTheCloseBoxGoThroughTheDialogWhichMayKeepTheWindowOpen)
+{
+    m_dlg.m_bRefuseCancel = true;
+    EXPECT_EQ(Run([this](IDriverWindow& w) {
+        w.Press(DialogKey::CloseBox);
+        w.Press(DialogKey::Escape);
+        EXPECT_TRUE(w.IsOpen());
+        EXPECT_EQ(m_dlg.m_nCancelRefused, 2);
+        m_dlg.m_bRefuseCancel = false;
+        w.Press(DialogKey::CloseBox);
+        EXPECT_FALSE(w.IsOpen());
+    }), IDCANCEL);
+}
+
+TEST_P(Conformance, ClicksReachHandlersACheckBoxTicksAndADisabledButtonStaysInert)
+{
+    Run([this](IDriverWindow& w) {
+        w.Click(D::IDC_GO);
+        w.Click(D::IDC_FLAG);
+        w.Click(D::IDC_OFF);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_GO), 1);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_FLAG), 1);
+        EXPECT_EQ(m_dlg.IsDlgButtonChecked(D::IDC_FLAG), 1u);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_OFF), 0);
+    });
 }
 
 TEST_P(Conformance, DigitsOnlyBoxDropsOtherTypedKeys)
@@ -111,12 +140,73 @@ TEST_P(Conformance, ProgramChangesDuringUpdateDataReachNoHandler)
         w.Click(D::IDC_ACT);
         EXPECT_EQ(w.Text(D::IDC_NAME), "Alpha!");
         EXPECT_EQ(w.Text(D::IDC_DIGITS), "8");
-        EXPECT_EQ(m_dlg.m_nNameChanges, 0);
-        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+        EXPECT_EQ(m_dlg.NameChanges(), 0);
+        EXPECT_EQ(m_dlg.SelChanges(), 0);
         // The user's own keys do reach it, one change a key.
         w.TypeKeys(D::IDC_NAME, "xy");
-        EXPECT_EQ(m_dlg.m_nNameChanges, 2);
+        EXPECT_EQ(m_dlg.NameChanges(), 2);
     });
+}
+
+TEST_P(Conformance, EditsNotifyOnlyRealChanges)
+{
+    Run([this](IDriverWindow& w) {
+        IDialogWindow& wnd = *m_dlg.GetWindow();
+        wnd.SetText(D::IDC_NAME, "other");
+        EXPECT_EQ(m_dlg.NameChanges(), 1);
+        wnd.SetText(D::IDC_NAME, "other");
+        EXPECT_EQ(m_dlg.NameChanges(), 1);
+        EXPECT_EQ(w.Text(D::IDC_NAME), "other");
+    });
+}
+
+TEST_P(Conformance, ProgramChangesToChecksAndListsRaiseNothing)
+{
+    Run([this](IDriverWindow& w) {
+        IDialogWindow& wnd = *m_dlg.GetWindow();
+        wnd.SetCheck(D::IDC_FLAG, 1);
+        EXPECT_EQ(wnd.GetCheck(D::IDC_FLAG), 1);
+        wnd.ListSetStrings(D::IDC_LIST, {"a", "b", "c"});
+        wnd.ListSetCurSel(D::IDC_LIST, 2);
+        EXPECT_EQ(wnd.ListGetCurSel(D::IDC_LIST), 2);
+        wnd.ListInsertString(D::IDC_LIST, 0, "z");
+        EXPECT_EQ(w.Rows(D::IDC_LIST), (std::vector<CString>{"z", "a", "b", "c"}));
+        EXPECT_EQ(wnd.ListGetText(D::IDC_LIST, 0), "z");
+        wnd.ListResetContent(D::IDC_LIST);
+        EXPECT_EQ(wnd.ListGetCurSel(D::IDC_LIST), -1);
+        EXPECT_EQ(wnd.ListGetCount(D::IDC_LIST), 0);
+        EXPECT_TRUE(m_dlg.NothingNotified());
+    });
+}
+
+TEST_P(Conformance, BytesTheCodePageLacksSurviveAnUntouchedControl)
+{
+    // 0x81 has no character in the Western page, 0x98 none in the Cyrillic one.
+    const CString strOdd("a\x81\x98z", 4);
+    Run([&](IDriverWindow&) {
+        for (int nID : {D::IDC_NAME, D::IDC_LABEL}) {
+            m_dlg.SetDlgItemText(nID, strOdd);
+            EXPECT_EQ(m_dlg.GetDlgItemText(nID), strOdd);
+        }
+    });
+}
+
+TEST_P(Conformance, AnExceptionAHandlerLetsThroughEndsTheDialogAndReachesTheCaller)
+{
+    m_dlg.m_bThrowFromAct = true;
+    EXPECT_THROW(Run([](IDriverWindow& w) { w.Click(D::IDC_ACT); }), int);
+}
+
+TEST_P(Conformance, TheStartUpSwitchCancelsOnlyTheFirstDialogOnceItIsShown)
+{
+    AfxSetExitAfterShow(true);
+    CConformanceDlg first;
+    EXPECT_EQ(first.DoModal(), IDCANCEL);
+    EXPECT_FALSE(AfxTakeExitAfterShow());
+    EXPECT_EQ(Run([](IDriverWindow& w) {
+        EXPECT_TRUE(w.IsOpen());
+        w.Press(DialogKey::Escape);
+    }), IDCANCEL);
 }
 
 struct BoxCase {

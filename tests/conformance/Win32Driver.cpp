@@ -48,7 +48,12 @@ public:
         else
             N::PressKey(VirtualKey(key), key == DialogKey::ShiftTab);
     }
-    void Click(int nID) override { N::Click(nID); }
+    // A user cannot click a control that is disabled.
+    void Click(int nID) override
+    {
+        if (m_wnd.IsControlEnabled(nID))
+            N::Click(nID);
+    }
     void TypeKeys(int nID, const char* pszKeys) override { N::TypeKeys(nID, Widen(pszKeys)); }
     int Focus() const override { return N::FocusID(); }
     std::pair<int, int> Selection(int nID) const override { return N::EditSelection(nID); }
@@ -95,7 +100,14 @@ public:
             N::EndMessageBoxes();
             dlg.EndDialog(IDCANCEL);
         });
-        const int nResult = dlg.DoModal();
+        int nResult = 0;
+        try {
+            nResult = dlg.DoModal();
+        } catch (...) {
+            N::StopGuard(nGuard);
+            N::CancelIdle();
+            throw;
+        }
         N::StopGuard(nGuard);
         N::CancelIdle();
         EXPECT_TRUE(bRan) << "the script did not run";

@@ -1,23 +1,43 @@
 #pragma once
 
-#include "ScriptedDialog.h"
-#include "TestHarness.h"
+#include "ConformanceDlg.h"
+#include "NativeProbe.h"
+#include "Win32DialogWindow.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-// Runs dlg modally; script runs once the dialog is shown and should end it. A dialog
-// the script leaves open is ended with -2, which the test's check of the result sees.
-inline int RunScript(CScriptedDialog& dlg, std::function<void()> script)
+// The probe dialog's template beside the application's own, and the application's icon.
+void InstallProbeAndAppResources();
+
+// Runs dlg modally; script runs once the dialog is on the screen, inside its modal loop,
+// and should end it. A dialog the script leaves open is ended with -2, which the test's
+// check of the result sees.
+inline int RunScript(CDialog& dlg, std::function<void()> script)
 {
     bool bRan = false;
-    dlg.m_fnShown = [&dlg, &bRan, script] {
+    std::function<void()> fnStart = [&] {
+        auto* pWindow = dynamic_cast<CWin32DialogWindow*>(dlg.GetWindow());
+        if (!pWindow || !NativeProbe::IsShown(pWindow->Handle())) {
+            NativeProbe::RunWhenIdle(fnStart);
+            return;
+        }
         bRan = true;
         script();
         dlg.EndDialog(-2);
     };
-    const int nResult = dlg.DoModal();
-    CHECK(bRan);
+    NativeProbe::RunWhenIdle(fnStart);
+    int nResult = 0;
+    try {
+        nResult = dlg.DoModal();
+    } catch (...) {
+        NativeProbe::CancelIdle();
+        throw;
+    }
+    NativeProbe::CancelIdle();
+    EXPECT_TRUE(bRan);
     return nResult;
 }
 
