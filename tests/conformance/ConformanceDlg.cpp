@@ -13,7 +13,7 @@ const DialogTemplate g_conformance = {
     {
         {D::IDC_OFF, K::PushButton, "Off", 160, 140, 50, 14, kTab | WS_DISABLED},
         {D::IDC_LABEL, K::Static, "Name:", 7, 7, 30, 8, SS_LEFT},
-        {D::IDC_NAME, K::Edit, "", 40, 5, 100, 14, ES_AUTOHSCROLL | WS_BORDER | kTab},
+        {D::IDC_ENTRY, K::Edit, "", 40, 5, 100, 14, ES_AUTOHSCROLL | WS_BORDER | kTab},
         {D::IDC_FLAG, K::AutoCheckBox, "Flag", 7, 24, 40, 10, 0},
         {D::IDC_DIGITS, K::Edit, "", 60, 22, 40, 14, ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL | WS_BORDER | kTab},
         {D::IDC_LIST, K::ListBox, "", 7, 40, 100, 60, LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | kTab},
@@ -42,7 +42,7 @@ BEGIN_MESSAGE_MAP(CConformanceDlg, CDialog)
     ON_BN_CLICKED(IDC_TELL, OnTell)
     ON_BN_CLICKED(IDC_FLAG, OnFlag)
     ON_BN_CLICKED(IDC_OFF, OnOff)
-    ON_EN_CHANGE(IDC_NAME, OnChangeName)
+    ON_EN_CHANGE(IDC_ENTRY, OnChangeName)
     ON_EN_CHANGE(IDC_DIGITS, OnChangeDigits)
     ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
     ON_CONTROL(LBN_DBLCLK, IDC_LIST, OnDblClk)
@@ -65,7 +65,7 @@ void CConformanceDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Control(pDX, IDC_LIST, m_list);
     DDX_Check(pDX, IDC_FLAG, m_bFlag);
-    DDX_Text(pDX, IDC_NAME, m_strName);
+    DDX_Text(pDX, IDC_ENTRY, m_strName);
     DDX_Text(pDX, IDC_DIGITS, m_nDigits);
     DDV_MinMaxInt(pDX, m_nDigits, 0, 100);
 }

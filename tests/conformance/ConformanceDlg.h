@@ -17,7 +17,7 @@ public:
     enum { IDD = 950 };
     enum Control {
         IDC_OFF = 201, IDC_LABEL = 202, IDC_FLAG = 205, IDC_GO = 210, IDC_TELL = 214, IDC_ASK = 215,
-        IDC_ACT = 220, IDC_LIST = 230, IDC_DIGITS = 240, IDC_NAME = 250, IDC_APPLY = 260, IDC_NARROW = 270
+        IDC_ACT = 220, IDC_LIST = 230, IDC_DIGITS = 240, IDC_ENTRY = 250, IDC_APPLY = 260, IDC_NARROW = 270
     };
     CConformanceDlg() : CDialog(IDD) {}
 
@@ -39,7 +39,7 @@ public:
     // The notifications that reached a handler, by control and code.
     int Count(int nID, int nCode) const;
     int Clicks(int nID) const { return Count(nID, BN_CLICKED); }
-    int NameChanges() const { return Count(IDC_NAME, EN_CHANGE); }
+    int NameChanges() const { return Count(IDC_ENTRY, EN_CHANGE); }
     int SelChanges() const { return Count(IDC_LIST, LBN_SELCHANGE); }
     int Help() const { return Count(static_cast<int>(ID_HELP), BN_CLICKED); }
     bool NothingNotified() const { return m_seen.empty(); }
@@ -55,7 +55,7 @@ protected:
     void OnAct();
     void OnAsk();
     void OnTell();
-    void OnChangeName() { Seen(IDC_NAME, EN_CHANGE); }
+    void OnChangeName() { Seen(IDC_ENTRY, EN_CHANGE); }
     void OnChangeDigits() { Seen(IDC_DIGITS, EN_CHANGE); }
     void OnSelChange() { Seen(IDC_LIST, LBN_SELCHANGE); }
     void OnDblClk() { Seen(IDC_LIST, LBN_DBLCLK); }

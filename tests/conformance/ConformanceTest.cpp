@@ -11,15 +11,15 @@ using Sel = std::pair<int, int>;
 TEST_P(Conformance, FirstFocusIsTheFirstEnabledTabStopInTemplateOrderWithItsTextSelected)
 {
     Run([](IDriverWindow& w) {
-        EXPECT_EQ(w.Focus(), D::IDC_NAME);
-        EXPECT_EQ(w.Selection(D::IDC_NAME), Sel(0, 5));
+        EXPECT_EQ(w.Focus(), D::IDC_ENTRY);
+        EXPECT_EQ(w.Selection(D::IDC_ENTRY), Sel(0, 5));
     });
 }
 
 TEST_P(Conformance, TabAndShiftTabWalkTheEnabledTabStopsInTemplateOrderRoundTheEnd)
 {
     const int nOrder[] = {D::IDC_DIGITS, D::IDC_LIST, D::IDC_ACT,    D::IDC_ASK, D::IDC_TELL,
-                          IDOK,          D::IDC_GO,   D::IDC_APPLY, IDCANCEL,   D::IDC_NAME};
+                          IDOK,          D::IDC_GO,   D::IDC_APPLY, IDCANCEL,   D::IDC_ENTRY};
     Run([&](IDriverWindow& w) {
         for (int nExpected : nOrder) {
             w.Press(DialogKey::Tab);
@@ -27,7 +27,7 @@ TEST_P(Conformance, TabAndShiftTabWalkTheEnabledTabStopsInTemplateOrderRoundTheE
         }
         for (int i = static_cast<int>(std::size(nOrder)) - 2; i >= -1; --i) {
             w.Press(DialogKey::ShiftTab);
-            EXPECT_EQ(w.Focus(), i >= 0 ? nOrder[i] : D::IDC_NAME);
+            EXPECT_EQ(w.Focus(), i >= 0 ? nOrder[i] : D::IDC_ENTRY);
         }
         // Tabbing into an edit box selects all of its text.
         w.Press(DialogKey::Tab);
@@ -112,8 +112,8 @@ TEST_P(Conformance, DigitsOnlyBoxDropsOtherTypedKeys)
     Run([](IDriverWindow& w) {
         w.TypeKeys(D::IDC_DIGITS, "4a-2 ");
         EXPECT_EQ(w.Text(D::IDC_DIGITS), "742");
-        w.TypeKeys(D::IDC_NAME, "x-1");
-        EXPECT_EQ(w.Text(D::IDC_NAME), "Alphax-1");
+        w.TypeKeys(D::IDC_ENTRY, "x-1");
+        EXPECT_EQ(w.Text(D::IDC_ENTRY), "Alphax-1");
     });
 }
 
@@ -138,12 +138,12 @@ TEST_P(Conformance, ProgramChangesDuringUpdateDataReachNoHandler)
 {
     Run([this](IDriverWindow& w) {
         w.Click(D::IDC_ACT);
-        EXPECT_EQ(w.Text(D::IDC_NAME), "Alpha!");
+        EXPECT_EQ(w.Text(D::IDC_ENTRY), "Alpha!");
         EXPECT_EQ(w.Text(D::IDC_DIGITS), "8");
         EXPECT_EQ(m_dlg.NameChanges(), 0);
         EXPECT_EQ(m_dlg.SelChanges(), 0);
         // The user's own keys do reach it, one change a key.
-        w.TypeKeys(D::IDC_NAME, "xy");
+        w.TypeKeys(D::IDC_ENTRY, "xy");
         EXPECT_EQ(m_dlg.NameChanges(), 2);
     });
 }
@@ -152,11 +152,11 @@ TEST_P(Conformance, EditsNotifyOnlyRealChanges)
 {
     Run([this](IDriverWindow& w) {
         IDialogWindow& wnd = *m_dlg.GetWindow();
-        wnd.SetText(D::IDC_NAME, "other");
+        wnd.SetText(D::IDC_ENTRY, "other");
         EXPECT_EQ(m_dlg.NameChanges(), 1);
-        wnd.SetText(D::IDC_NAME, "other");
+        wnd.SetText(D::IDC_ENTRY, "other");
         EXPECT_EQ(m_dlg.NameChanges(), 1);
-        EXPECT_EQ(w.Text(D::IDC_NAME), "other");
+        EXPECT_EQ(w.Text(D::IDC_ENTRY), "other");
     });
 }
 
@@ -184,7 +184,7 @@ TEST_P(Conformance, BytesTheCodePageLacksSurviveAnUntouchedControl)
     // 0x81 has no character in the Western page, 0x98 none in the Cyrillic one.
     const CString strOdd("a\x81\x98z", 4);
     Run([&](IDriverWindow&) {
-        for (int nID : {D::IDC_NAME, D::IDC_LABEL}) {
+        for (int nID : {D::IDC_ENTRY, D::IDC_LABEL}) {
             m_dlg.SetDlgItemText(nID, strOdd);
             EXPECT_EQ(m_dlg.GetDlgItemText(nID), strOdd);
         }
@@ -246,7 +246,7 @@ TEST_P(Conformance, RejectedValueGetsTheFocusWithAllItsTextSelected)
 {
     const int nResult = Run([this](IDriverWindow& w) {
         w.TypeKeys(D::IDC_DIGITS, "00");
-        w.TypeKeys(D::IDC_NAME, "z");
+        w.TypeKeys(D::IDC_ENTRY, "z");
         m_pDriver->ActOnNextMessageBox(MB_OK, {DialogKey::Enter});
         w.Click(IDOK);
         EXPECT_TRUE(w.IsOpen());

@@ -108,7 +108,7 @@ TEST_F(WidgetTest, BoxesWithoutScrollingStopWhenFull)
         EXPECT_EQ(pNarrow->text().size(), 99);
 
         // The scrolling box takes it all.
-        auto* pName = Control<QLineEdit>(wnd, D::IDC_NAME);
+        auto* pName = Control<QLineEdit>(wnd, D::IDC_ENTRY);
         pName->clear();
         TypeKeys(pName, strLong);
         EXPECT_EQ(pName->text(), strLong);
@@ -120,13 +120,13 @@ TEST_F(WidgetTest, TextsAreShownInTheAnsiCodePageAndTypedCharactersItLacksAreRef
 {
     const CString strDefined = "caf\xE9";
     RunModalScript(m_dlg, [&](CQtDialogWindow& wnd) {
-        auto* pName = Control<QLineEdit>(wnd, D::IDC_NAME);
-        wnd.SetText(D::IDC_NAME, strDefined);
+        auto* pName = Control<QLineEdit>(wnd, D::IDC_ENTRY);
+        wnd.SetText(D::IDC_ENTRY, strDefined);
         EXPECT_EQ(pName->text(), FromAnsi("caf\xE9"));
-        EXPECT_EQ(wnd.GetText(D::IDC_NAME), strDefined);
+        EXPECT_EQ(wnd.GetText(D::IDC_ENTRY), strDefined);
         pName->clear();
         TypeKeys(pName, FromAnsi("\xE0") + QChar(0x4E2D) + "b");
-        EXPECT_EQ(wnd.GetText(D::IDC_NAME), CString("\xE0" "b"));
+        EXPECT_EQ(wnd.GetText(D::IDC_ENTRY), CString("\xE0" "b"));
         wnd.EndModal(IDCANCEL);
     });
 }

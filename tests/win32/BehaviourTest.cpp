@@ -69,11 +69,11 @@ TEST_F(Win32BehaviourTest, CharactersTheCodePageLacksAreRefused)
 {
     RunScript(m_dlg, [this] {
         // The dialog manager selects an edit box's text when the focus moves to it.
-        Window().SetFocusTo(D::IDC_NAME);
-        EXPECT_EQ(N::EditSelection(D::IDC_NAME), (std::pair<int, int>(0, 5)));
+        Window().SetFocusTo(D::IDC_ENTRY);
+        EXPECT_EQ(N::EditSelection(D::IDC_ENTRY), (std::pair<int, int>(0, 5)));
         N::TypeText(L"a\u4E2D\u00E9b");
         // "a", e acute (0xE9 in the Western page) and "b"; the CJK character is refused.
-        EXPECT_EQ(Window().GetText(D::IDC_NAME).Str(), std::string("a\xE9" "b"));
+        EXPECT_EQ(Window().GetText(D::IDC_ENTRY).Str(), std::string("a\xE9" "b"));
         N::PressKey(N::kEscape);
     });
 }
