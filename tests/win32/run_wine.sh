@@ -131,18 +131,18 @@ keys)
     app_pid=$!
     id=$(find_window Conformance) || fail "the probe dialog did not appear: $(app_log)"
     xdotool windowfocus --sync "$id" 2>/dev/null || true
-    # F1 asks for help; the focus starts in the name box with its text selected, so
-    # typing replaces it; Tab x3 reaches Act (Digits List Act), which Space presses;
-    # Tab x3 more reaches OK (Ask Tell OK), which Enter presses.
+    # F1 asks for help; the focus starts in the entry box with its text selected, so
+    # typing replaces it; Tab x7 reaches Go (Digits List Act Ask Tell OK Go), which
+    # Space presses; Shift+Tab goes back to OK, which Enter presses.
     xdotool key --delay 60 F1
     xdotool type --delay 60 'keys'
-    xdotool key --delay 60 Tab Tab Tab space Tab Tab Tab Return
+    xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab space shift+Tab Return
     wait_for_line "result 1" || fail "Enter did not end the dialog with OK: $(app_log)"
     wait "$app_pid" || true
     app_pid=
-    app_log | grep -qxF "text keys!" || fail "the typed text did not arrive: $(app_log)"
-    [ "$(app_log | grep -cxF "notify 250 768")" -eq 4 ] || fail "expected four EN_CHANGE of the name box: $(app_log)"
-    app_log | grep -qxF "notify 220 0" || fail "Space did not press Act: $(app_log)"
+    app_log | grep -qxF "text keys" || fail "the typed text did not arrive: $(app_log)"
+    [ "$(app_log | grep -cxF "notify 250 768")" -eq 4 ] || fail "expected four EN_CHANGE of the entry box: $(app_log)"
+    app_log | grep -qxF "notify 210 0" || fail "Space did not press Go: $(app_log)"
     [ "$(app_log | grep -cxF "notify 57670 0")" -eq 1 ] || fail "F1 did not ask for help exactly once: $(app_log)"
     echo "keyboard journey passed"
     ;;
