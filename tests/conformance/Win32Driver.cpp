@@ -1,5 +1,6 @@
 #include "ConformanceTest.h"
 #include "NativeProbe.h"
+#include "Win32TestSupport.h"
 #include "Win32Backend.h"
 #include "Win32DialogWindow.h"
 
@@ -80,21 +81,6 @@ public:
     {
         bool bRan = false;
         bool bGuarded = false;
-        // The script starts at an idle moment of the dialog's modal loop once the
-        // dialog is on the screen; the loop may go idle before it shows the window.
-        std::function<void()> fnStart = [&] {
-            auto* pWindow = dynamic_cast<CWin32DialogWindow*>(dlg.GetWindow());
-            if (!pWindow || !N::IsShown(pWindow->Handle())) {
-                N::RunWhenIdle(fnStart);
-                return;
-            }
-            bRan = true;
-            CWin32DriverWindow window(*pWindow);
-            script(window);
-            if (window.IsOpen())
-                pWindow->EndModal(IDCANCEL);
-        };
-        N::RunWhenIdle(fnStart);
         const unsigned nGuard = N::StartGuard(kGuardMs, [&dlg, &bGuarded] {
             bGuarded = true;
             N::EndMessageBoxes();
@@ -102,14 +88,17 @@ public:
         });
         int nResult = 0;
         try {
-            nResult = dlg.DoModal();
+            nResult = RunWhenShown(dlg, [&](CWin32DialogWindow& wnd) {
+                CWin32DriverWindow window(wnd);
+                script(window);
+                if (window.IsOpen())
+                    wnd.EndModal(IDCANCEL);
+            }, bRan);
         } catch (...) {
             N::StopGuard(nGuard);
-            N::CancelIdle();
             throw;
         }
         N::StopGuard(nGuard);
-        N::CancelIdle();
         EXPECT_TRUE(bRan) << "the script did not run";
         EXPECT_FALSE(bGuarded) << "a modal loop was left running";
         return nResult;

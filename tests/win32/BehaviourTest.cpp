@@ -1,3 +1,4 @@
+#include "ConformanceDlg.h"
 #include "Resource.h"
 #include "Templates.h"
 #include "Win32TestSupport.h"

@@ -1,5 +1,7 @@
 #include "Win32TestSupport.h"
 
+#include "ConformanceDlg.h"
+
 #include "Templates.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConformanceDlg.h"
+#include "Dialog.h"
 #include "NativeProbe.h"
 #include "Win32DialogWindow.h"
 
@@ -12,12 +12,12 @@
 // The probe dialog's template beside the application's own, and the application's icon.
 void InstallProbeAndAppResources();
 
-// Runs dlg modally; script runs once the dialog is on the screen, inside its modal loop,
-// and should end it. A dialog the script leaves open is ended with -2, which the test's
-// check of the result sees.
-inline int RunScript(CDialog& dlg, std::function<void()> script)
+// Runs dlg modally and returns what DoModal returned; script runs at an idle moment of
+// the dialog's modal loop once the dialog is on the screen (the loop may go idle before
+// it shows the window). bRan tells whether it ran.
+inline int RunWhenShown(CDialog& dlg, const std::function<void(CWin32DialogWindow&)>& script, bool& bRan)
 {
-    bool bRan = false;
+    bRan = false;
     std::function<void()> fnStart = [&] {
         auto* pWindow = dynamic_cast<CWin32DialogWindow*>(dlg.GetWindow());
         if (!pWindow || !NativeProbe::IsShown(pWindow->Handle())) {
@@ -25,18 +25,28 @@ inline int RunScript(CDialog& dlg, std::function<void()> script)
             return;
         }
         bRan = true;
-        script();
-        dlg.EndDialog(-2);
+        script(*pWindow);
     };
     NativeProbe::RunWhenIdle(fnStart);
-    int nResult = 0;
     try {
-        nResult = dlg.DoModal();
+        const int nResult = dlg.DoModal();
+        NativeProbe::CancelIdle();
+        return nResult;
     } catch (...) {
         NativeProbe::CancelIdle();
         throw;
     }
-    NativeProbe::CancelIdle();
+}
+
+// The same for a script that should end the dialog: one it leaves open is ended with -2,
+// which the test's check of the result sees.
+inline int RunScript(CDialog& dlg, std::function<void()> script)
+{
+    bool bRan = false;
+    const int nResult = RunWhenShown(dlg, [&](CWin32DialogWindow&) {
+        script();
+        dlg.EndDialog(-2);
+    }, bRan);
     EXPECT_TRUE(bRan);
     return nResult;
 }
