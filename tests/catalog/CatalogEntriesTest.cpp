@@ -1,19 +1,32 @@
 #include "CatalogTestSupport.h"
 
+namespace {
+// The accessors of an entry's settings bytes, each with the value it reads from kBytes.
+const ChipSettings kBytes = SettingsOf({0x81, 0x34, 0x12, 0x11, 0x20, 0x10, 0x08, 0x40, 0xA1, 9, 10, 3});
+const struct Accessor {
+    const char* pszName;
+    int (*pfnGet)(const CChipCatalog&, int);
+    int nFromBytes;
+} kAccessors[] = {
+    {"length", [](const CChipCatalog& c, int n) { return int(c.GetLength(n)); }, 0x1234},
+    {"power pins", [](const CChipCatalog& c, int n) { return int(c.GetPowerPins(n)); }, 0x81},
+    {"address format", [](const CChipCatalog& c, int n) { return int(c.GetAddressFormat(n)); }, 0x11},
+    {"clock", [](const CChipCatalog& c, int n) { return int(c.GetClkMask(n)); }, 0x20},
+    {"data out", [](const CChipCatalog& c, int n) { return int(c.GetDataOutMask(n)); }, 0x10},
+    {"data in", [](const CChipCatalog& c, int n) { return int(c.GetDataInMask(n)); }, 0x08},
+    {"write buffer or CS", [](const CChipCatalog& c, int n) { return int(c.GetWriteBufferOrCsMask(n)); }, 0x40},
+    {"kind", [](const CChipCatalog& c, int n) { return int(c.GetKind(n)); }, 3},
+};
+}  // namespace
+
 TEST(CatalogEntries, IndexesOutOfRangeGiveErrorChipAndZeros)
 {
     CChipCatalog catalog;
     AddEntry(catalog, "24C16", SettingsOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     for (int nIndex : {-1, 1, 1000}) {
         EXPECT_EQ(catalog.GetEntryName(nIndex), "Error chip");
-        EXPECT_EQ(catalog.GetKind(nIndex), 0);
-        EXPECT_EQ(catalog.GetPowerPins(nIndex), 0);
-        EXPECT_EQ(catalog.GetLength(nIndex), 0);
-        EXPECT_EQ(catalog.GetAddressFormat(nIndex), 0);
-        EXPECT_EQ(catalog.GetClkMask(nIndex), 0);
-        EXPECT_EQ(catalog.GetDataOutMask(nIndex), 0);
-        EXPECT_EQ(catalog.GetDataInMask(nIndex), 0);
-        EXPECT_EQ(catalog.GetWriteBufferOrCsMask(nIndex), 0);
+        for (const Accessor& a : kAccessors)
+            EXPECT_EQ(a.pfnGet(catalog, nIndex), 0) << a.pszName << " of " << nIndex;
         EXPECT_EQ(catalog.GetSettings(nIndex), ChipSettings());
     }
 }
@@ -21,15 +34,9 @@ TEST(CatalogEntries, IndexesOutOfRangeGiveErrorChipAndZeros)
 TEST(CatalogEntries, AccessorsReadTheirBytes)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "X", SettingsOf({0x81, 0x34, 0x12, 0x11, 0x20, 0x10, 0x08, 0x40, 0xA1, 9, 10, 3}));
-    EXPECT_EQ(catalog.GetLength(0), 0x1234);
-    EXPECT_EQ(catalog.GetPowerPins(0), 0x81);
-    EXPECT_EQ(catalog.GetAddressFormat(0), 0x11);
-    EXPECT_EQ(catalog.GetClkMask(0), 0x20);
-    EXPECT_EQ(catalog.GetDataOutMask(0), 0x10);
-    EXPECT_EQ(catalog.GetDataInMask(0), 0x08);
-    EXPECT_EQ(catalog.GetWriteBufferOrCsMask(0), 0x40);
-    EXPECT_EQ(catalog.GetKind(0), 3);
+    AddEntry(catalog, "X", kBytes);
+    for (const Accessor& a : kAccessors)
+        EXPECT_EQ(a.pfnGet(catalog, 0), a.nFromBytes) << a.pszName;
     AddEntry(catalog, "Y", SettingsOf({0, 0xFF, 0xFF}));
     EXPECT_EQ(catalog.GetLength(1), 65535);
 }
