@@ -1,6 +1,5 @@
 #include "CatalogApp.h"
 
-#include "Backend.h"
 #include "CatalogPlace.h"
 #include "ChipListDlg.h"
 
@@ -29,6 +28,19 @@ BEGIN_MESSAGE_MAP(CCatalogApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
+CCatalogApp::CCatalogApp() : CWinApp(nullptr)
+{
+    m_strHelpText = "This program edits the chip catalogue Progr.ini in the folder it was started in.\n\n"
+                    "Add New asks for a chip type and opens its setup form; Edit chip opens the form of "
+                    "the selected chip; Delete Chip removes it. Every change is saved to Progr.ini at once.";
+}
+
+// Progr.ini is offered, so that Open in a folder without a catalogue starts one there.
+OpenFileRequest CCatalogApp::CatalogRequest()
+{
+    return {"Open a chip catalogue", "Progr.ini", {{"Chip catalogues", "*.ini"}, {"All files", "*"}}};
+}
+
 BOOL CCatalogApp::InitInstance()
 {
     Enable3dControls();
@@ -46,8 +58,9 @@ BOOL CCatalogApp::InitInstance()
 bool CCatalogApp::AskForCatalog()
 {
     IWindowBackend* pBackend = AfxGetBackend();
+    const OpenFileRequest request = CatalogRequest();
     CString strPath;
-    while (pBackend && pBackend->PromptForCatalog(strPath)) {
+    while (pBackend && pBackend->PromptForFile(request, strPath)) {
         CCatalogPlace place;
         CString strError;
         if (CCatalogPlace::Resolve(strPath, place, strError) && place.Enter(strError)) {

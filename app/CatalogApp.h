@@ -1,11 +1,12 @@
 #pragma once
 
+#include "Backend.h"
 #include "WinApp.h"
 
 // The application: shows the chip list window and ends when it closes.
 class CCatalogApp : public CWinApp {
 public:
-    CCatalogApp() : CWinApp(nullptr) {}
+    CCatalogApp();
 
     BOOL InitInstance() override;
 
@@ -14,6 +15,9 @@ public:
     // catalogue the program was started on, named in the main window's title.
     bool m_bAskForCatalog = false;
     CString m_strShownPath;
+
+    // What the Open dialog asks when the program starts without a catalogue.
+    static OpenFileRequest CatalogRequest();
 
 protected:
     bool AskForCatalog();

@@ -83,11 +83,11 @@ int CHeadlessBackend::AnswerFromScript(UINT nType, const CString& strText)
     return buttons.nEscape ? buttons.nEscape : IDNO;
 }
 
-bool CHeadlessBackend::PromptForCatalog(CString& strPath)
+bool CHeadlessBackend::PromptForFile(const OpenFileRequest& request, CString& strPath)
 {
-    ++m_nPromptsShown;
+    m_promptsShown.push_back(request);
     if (m_prompts.empty()) {
-        Fail("catalogue prompt not answered");
+        Fail("file prompt not answered: " + request.strTitle);
         return false;
     }
     const bool bChosen = m_prompts.front().first;

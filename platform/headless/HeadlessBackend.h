@@ -32,10 +32,11 @@ public:
     // if it is still open after them, a click on nClick. A box no action ends is a
     // script failure.
     void ActOnMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick = 0);
-    // Answers for the next catalogue prompts, in order: a path, or Cancel.
-    void AnswerCatalogPrompt(const CString& strPath) { m_prompts.emplace_back(true, strPath); }
-    void CancelCatalogPrompt() { m_prompts.emplace_back(false, CString()); }
-    int CatalogPromptCount() const { return m_nPromptsShown; }
+    // Answers for the next Open dialogs, in order: a path, or Cancel.
+    void AnswerFilePrompt(const CString& strPath) { m_prompts.emplace_back(true, strPath); }
+    void CancelFilePrompt() { m_prompts.emplace_back(false, CString()); }
+    // The Open dialogs asked so far, in order.
+    const std::vector<OpenFileRequest>& FilePrompts() const { return m_promptsShown; }
 
     const std::vector<MessageRecord>& Messages() const { return m_messages; }
     std::vector<CString> MessageTexts() const;
@@ -50,7 +51,7 @@ public:
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
     int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
-    bool PromptForCatalog(CString& strPath) override;
+    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 
 private:
     friend class CHeadlessDialog;
@@ -68,7 +69,7 @@ private:
 
     std::deque<BoxActions> m_answers;
     std::deque<std::pair<bool, CString>> m_prompts;
-    int m_nPromptsShown = 0;
+    std::vector<OpenFileRequest> m_promptsShown;
     std::vector<MessageRecord> m_messages;
     std::vector<CString> m_failures;
     std::vector<UINT> m_opened;

@@ -4,22 +4,23 @@
 #include "HeadlessBackend.h"
 
 CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site)
-    : m_backend(backend), m_tmpl(tmpl), m_site(site), m_strCaption(tmpl.pszCaption)
+    : CDialogWindowBase(tmpl, site), m_backend(backend), m_controls(tmpl.controls.size()), m_strCaption(tmpl.pszCaption)
 {
-    for (const ControlTemplate& c : tmpl.controls) {
-        if (c.nID == -1)
-            continue;
-        Control& ctl = m_controls[c.nID];
-        ctl.pTmpl = &c;
+    for (std::size_t n = 0; n < m_controls.size(); ++n) {
+        const ControlTemplate& c = tmpl.controls[n];
+        Control& ctl = m_controls[n];
         ctl.strText = c.kind == ControlKind::Edit || c.kind == ControlKind::ListBox ? "" : c.pszText;
         ctl.bEnabled = !(c.dwStyle & WS_DISABLED);
     }
+    RecordTemplateTexts();
 }
 
 int CHeadlessDialog::RunModal()
 {
     m_backend.m_opened.push_back(m_tmpl.nID);
     m_site.SiteInitDialog();
+    if (!m_bEnded)
+        m_site.SiteShown();
     if (m_bEnded)
         return m_nResult;
     CHeadlessBackend::Script script;
@@ -45,22 +46,10 @@ void CHeadlessDialog::EndModal(int nResult)
     m_nResult = nResult;
 }
 
-CHeadlessDialog::Control* CHeadlessDialog::Find(int nID)
-{
-    auto it = m_controls.find(nID);
-    return it == m_controls.end() ? nullptr : &it->second;
-}
-
-const CHeadlessDialog::Control* CHeadlessDialog::Find(int nID) const
-{
-    auto it = m_controls.find(nID);
-    return it == m_controls.end() ? nullptr : &it->second;
-}
-
 CHeadlessDialog::Control* CHeadlessDialog::FindForUser(int nID, const char* pszAction)
 {
-    Control* pCtl = Find(nID);
-    if (!pCtl) {
+    const std::size_t n = IndexOf(nID);
+    if (n == npos) {
         CString strWhat;
         strWhat.Format("%s on control %d, which dialog %u does not have", pszAction, nID, m_tmpl.nID);
         m_backend.Fail(strWhat);
@@ -72,7 +61,7 @@ CHeadlessDialog::Control* CHeadlessDialog::FindForUser(int nID, const char* pszA
         m_backend.Fail(strWhat);
         return nullptr;
     }
-    return pCtl->bEnabled ? pCtl : nullptr;
+    return m_controls[n].bEnabled ? &m_controls[n] : nullptr;
 }
 
 void CHeadlessDialog::Click(int nID)
@@ -81,15 +70,14 @@ void CHeadlessDialog::Click(int nID)
     if (!pCtl)
         return;
     m_nFocus = nID;
-    if (pCtl->pTmpl->kind == ControlKind::AutoCheckBox)
+    if (TemplateAt(IndexOf(nID)).kind == ControlKind::AutoCheckBox)
         pCtl->nCheck = pCtl->nCheck ? 0 : 1;
     m_site.SiteCommand(nID, BN_CLICKED);
 }
 
 void CHeadlessDialog::Type(int nID, const CString& strText)
 {
-    Control* pCtl = FindForUser(nID, "type");
-    if (!pCtl)
+    if (!FindForUser(nID, "type"))
         return;
     m_nFocus = nID;
     SetText(nID, strText);
@@ -98,7 +86,7 @@ void CHeadlessDialog::Type(int nID, const CString& strText)
 void CHeadlessDialog::SelectRow(int nID, int nRow)
 {
     Control* pCtl = FindForUser(nID, "select row");
-    if (!pCtl || nRow < 0 || nRow >= static_cast<int>(pCtl->rows.size()))
+    if (!pCtl || nRow < 0 || nRow >= ListGetCount(nID))
         return;
     m_nFocus = nID;
     pCtl->nCurSel = nRow;
@@ -108,7 +96,7 @@ void CHeadlessDialog::SelectRow(int nID, int nRow)
 void CHeadlessDialog::DoubleClickRow(int nID, int nRow)
 {
     SelectRow(nID, nRow);
-    if (!m_bEnded && Find(nID) && Find(nID)->nCurSel == nRow)
+    if (!m_bEnded && HasControl(nID) && CurSel(nID) == nRow)
         m_site.SiteCommand(nID, LBN_DBLCLK);
 }
 
@@ -119,8 +107,9 @@ void CHeadlessDialog::TypeKeys(int nID, const CString& strKeys)
         return;
     m_nFocus = nID;
     pCtl->selection = {pCtl->strText.GetLength(), pCtl->strText.GetLength()};
+    const DWORD dwStyle = TemplateAt(IndexOf(nID)).dwStyle;
     for (const char ch : strKeys.Str()) {
-        if (m_bEnded || !CDialogManager::EditTakesChar(pCtl->pTmpl->dwStyle, static_cast<unsigned char>(ch)))
+        if (m_bEnded || !CDialogManager::EditTakesChar(dwStyle, static_cast<unsigned char>(ch)))
             continue;
         // A key replaces the selection and leaves the caret after itself.
         const auto [nStart, nEnd] = pCtl->selection;
@@ -135,7 +124,7 @@ void CHeadlessDialog::Press(DialogKey key) { m_site.SiteKey(key); }
 
 void CHeadlessDialog::SetFocusTo(int nID)
 {
-    if (Find(nID))
+    if (HasControl(nID))
         m_nFocus = nID;
 }
 
@@ -143,63 +132,44 @@ int CHeadlessDialog::GetFocus() const { return m_nFocus; }
 
 std::vector<CString> CHeadlessDialog::Rows(int nID) const
 {
-    const Control* pCtl = Find(nID);
-    return pCtl ? pCtl->rows : std::vector<CString>();
+    const std::size_t n = IndexOf(nID);
+    return n == npos ? std::vector<CString>() : RowsAt(n);
 }
 
 std::pair<int, int> CHeadlessDialog::Selection(int nID) const
 {
-    const Control* pCtl = Find(nID);
-    return pCtl ? pCtl->selection : std::pair<int, int>(0, 0);
-}
-
-bool CHeadlessDialog::HasControl(int nID) const { return Find(nID) != nullptr; }
-
-void CHeadlessDialog::SetText(int nID, const CString& strText)
-{
-    Control* pCtl = Find(nID);
-    if (!pCtl || pCtl->strText == strText)
-        return;
-    pCtl->strText = strText;
-    pCtl->selection = {strText.GetLength(), strText.GetLength()};
-    if (pCtl->pTmpl->kind == ControlKind::Edit)
-        m_site.SiteCommand(nID, EN_CHANGE);
-}
-
-CString CHeadlessDialog::GetText(int nID) const
-{
-    const Control* pCtl = Find(nID);
-    return pCtl ? pCtl->strText : CString();
+    const std::size_t n = IndexOf(nID);
+    return n == npos ? std::pair<int, int>(0, 0) : m_controls[n].selection;
 }
 
 int CHeadlessDialog::GetCheck(int nID) const
 {
-    const Control* pCtl = Find(nID);
-    return pCtl ? pCtl->nCheck : 0;
+    const std::size_t n = IndexOf(nID);
+    return n == npos ? 0 : m_controls[n].nCheck;
 }
 
 void CHeadlessDialog::SetCheck(int nID, int nCheck)
 {
-    if (Control* pCtl = Find(nID))
-        pCtl->nCheck = nCheck;
+    if (const std::size_t n = IndexOf(nID); n != npos)
+        m_controls[n].nCheck = nCheck;
 }
 
 void CHeadlessDialog::EnableControl(int nID, BOOL bEnable)
 {
-    if (Control* pCtl = Find(nID))
-        pCtl->bEnabled = bEnable != FALSE;
+    if (const std::size_t n = IndexOf(nID); n != npos)
+        m_controls[n].bEnabled = bEnable != FALSE;
 }
 
 BOOL CHeadlessDialog::IsControlEnabled(int nID) const
 {
-    const Control* pCtl = Find(nID);
-    return pCtl && pCtl->bEnabled;
+    const std::size_t n = IndexOf(nID);
+    return n != npos && m_controls[n].bEnabled;
 }
 
 void CHeadlessDialog::SelectAllText(int nID)
 {
-    if (Control* pCtl = Find(nID))
-        pCtl->selection = {0, pCtl->strText.GetLength()};
+    if (const std::size_t n = IndexOf(nID); n != npos)
+        m_controls[n].selection = {0, m_controls[n].strText.GetLength()};
 }
 
 void CHeadlessDialog::SetIcon(HICON hIcon, BOOL bBigIcon)
@@ -207,55 +177,48 @@ void CHeadlessDialog::SetIcon(HICON hIcon, BOOL bBigIcon)
     (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
 }
 
-void CHeadlessDialog::ListResetContent(int nID)
+// The window holds the framework's own 8-bit texts: each byte stands for itself.
+std::u16string CHeadlessDialog::ToShown(const CString& strText) const
 {
-    if (Control* pCtl = Find(nID)) {
-        pCtl->rows.clear();
-        pCtl->nCurSel = -1;
-    }
+    const std::string& bytes = strText.Str();
+    std::u16string strShown;
+    for (const char ch : bytes)
+        strShown.push_back(static_cast<unsigned char>(ch));
+    return strShown;
 }
 
-void CHeadlessDialog::ListInsertString(int nID, int nIndex, const CString& strText)
+CString CHeadlessDialog::FromShown(const std::u16string& strShown) const
 {
-    Control* pCtl = Find(nID);
-    if (!pCtl || nIndex < 0 || nIndex > static_cast<int>(pCtl->rows.size()))
-        return;  // the framework never asks for a place outside the list
-    pCtl->rows.insert(pCtl->rows.begin() + nIndex, strText);
-    if (pCtl->nCurSel >= nIndex)
-        ++pCtl->nCurSel;
+    std::string bytes;
+    for (const char16_t ch : strShown)
+        bytes.push_back(static_cast<char>(ch));
+    return CString(bytes);
 }
 
-void CHeadlessDialog::ListSetStrings(int nID, std::vector<CString> rows)
+std::u16string CHeadlessDialog::ShownText(std::size_t nControl) const { return ToShown(m_controls[nControl].strText); }
+
+void CHeadlessDialog::ShowText(std::size_t nControl, const std::u16string& strShown)
 {
-    if (Control* pCtl = Find(nID)) {
-        pCtl->rows = std::move(rows);
-        pCtl->nCurSel = -1;
-    }
+    Control& ctl = m_controls[nControl];
+    ctl.strText = FromShown(strShown);
+    ctl.selection = {ctl.strText.GetLength(), ctl.strText.GetLength()};
+    const ControlTemplate& ct = TemplateAt(nControl);
+    if (ct.kind == ControlKind::Edit)
+        Notify(ct.nID, EN_CHANGE);
 }
 
-int CHeadlessDialog::ListGetCount(int nID) const
+void CHeadlessDialog::ShowRows(std::size_t nControl, const std::vector<std::u16string>&)
 {
-    const Control* pCtl = Find(nID);
-    return pCtl ? static_cast<int>(pCtl->rows.size()) : 0;
+    m_controls[nControl].nCurSel = -1;
 }
 
-CString CHeadlessDialog::ListGetText(int nID, int nIndex) const
+void CHeadlessDialog::ShowRowAt(std::size_t nControl, int nIndex, const std::u16string&)
 {
-    const Control* pCtl = Find(nID);
-    if (!pCtl || nIndex < 0 || nIndex >= static_cast<int>(pCtl->rows.size()))
-        return CString();
-    return pCtl->rows[static_cast<std::size_t>(nIndex)];
+    // The selected row moves down with the rows below the new one.
+    if (m_controls[nControl].nCurSel >= nIndex)
+        ++m_controls[nControl].nCurSel;
 }
 
-int CHeadlessDialog::ListGetCurSel(int nID) const
-{
-    const Control* pCtl = Find(nID);
-    return pCtl ? pCtl->nCurSel : -1;
-}
+void CHeadlessDialog::ShowSelectedRow(std::size_t nControl, int nIndex) { m_controls[nControl].nCurSel = nIndex; }
 
-void CHeadlessDialog::ListSetCurSel(int nID, int nIndex)
-{
-    Control* pCtl = Find(nID);
-    if (pCtl)
-        pCtl->nCurSel = nIndex >= 0 && nIndex < static_cast<int>(pCtl->rows.size()) ? nIndex : -1;
-}
+int CHeadlessDialog::SelectedRow(std::size_t nControl) const { return m_controls[nControl].nCurSel; }

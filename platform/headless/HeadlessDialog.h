@@ -1,15 +1,14 @@
 #pragma once
 
-#include "Backend.h"
+#include "DialogWindowBase.h"
 
-#include <map>
 #include <vector>
 
 class CHeadlessBackend;
 
 // A dialog window held in memory. Tests drive it as a user would (type, click, pick a
 // row, press Enter or Esc) and read back what its controls show.
-class CHeadlessDialog : public IDialogWindow {
+class CHeadlessDialog : public CDialogWindowBase {
 public:
     CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site);
 
@@ -48,9 +47,6 @@ public:
     // IDialogWindow.
     int RunModal() override;
     void EndModal(int nResult) override;
-    bool HasControl(int nID) const override;
-    void SetText(int nID, const CString& strText) override;
-    CString GetText(int nID) const override;
     int GetCheck(int nID) const override;
     void SetCheck(int nID, int nCheck) override;
     void EnableControl(int nID, BOOL bEnable) override;
@@ -58,32 +54,29 @@ public:
     void SelectAllText(int nID) override;
     void SetIcon(HICON hIcon, BOOL bBigIcon) override;
     void SetCaption(const CString& strText) override { m_strCaption = strText; }
-    void ListResetContent(int nID) override;
-    void ListInsertString(int nID, int nIndex, const CString& strText) override;
-    void ListSetStrings(int nID, std::vector<CString> rows) override;
-    int ListGetCount(int nID) const override;
-    CString ListGetText(int nID, int nIndex) const override;
-    int ListGetCurSel(int nID) const override;
-    void ListSetCurSel(int nID, int nIndex) override;
 
 private:
+    // What the user sees of a control, beside the texts and rows the base keeps.
     struct Control {
-        const ControlTemplate* pTmpl;
         CString strText;
         int nCheck = 0;
         bool bEnabled = true;
-        std::vector<CString> rows;
         int nCurSel = -1;
         std::pair<int, int> selection{0, 0};
     };
-    Control* Find(int nID);
-    const Control* Find(int nID) const;
     Control* FindForUser(int nID, const char* pszAction);
 
+    std::u16string ToShown(const CString& strText) const override;
+    CString FromShown(const std::u16string& strShown) const override;
+    std::u16string ShownText(std::size_t nControl) const override;
+    void ShowText(std::size_t nControl, const std::u16string& strShown) override;
+    void ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows) override;
+    void ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown) override;
+    void ShowSelectedRow(std::size_t nControl, int nIndex) override;
+    int SelectedRow(std::size_t nControl) const override;
+
     CHeadlessBackend& m_backend;
-    const DialogTemplate& m_tmpl;
-    IDialogSite& m_site;
-    std::map<int, Control> m_controls;
+    std::vector<Control> m_controls;  // in template order
     int m_nFocus = 0;
     HICON m_hBigIcon = nullptr;
     HICON m_hSmallIcon = nullptr;

@@ -46,27 +46,27 @@ QMessageBox::Icon MessageIcon(UINT nType)
         return QMessageBox::NoIcon;
     }
 }
+
+// Windows matches file names in any case; here "*.ini" also lists "*.INI" and "*.Ini".
+QString AnyCasePatterns(const CString& strPattern)
+{
+    const QString strLower = AnsiToQString(strPattern);
+    const qsizetype nDot = strLower.lastIndexOf(QLatin1Char('.'));
+    if (nDot < 0 || nDot + 1 >= strLower.size())
+        return strLower;
+    const QString strExt = strLower.mid(nDot + 1);
+    const QString strStem = strLower.left(nDot + 1);
+    const QString strCapital = strExt.left(1).toUpper() + strExt.mid(1).toLower();
+    return QStringList{strLower, strStem + strExt.toUpper(), strStem + strCapital}.join(QLatin1Char(' '));
+}
 }  // namespace
-
-CQtBackend::CQtBackend()
-{
-    const char* pszExit = std::getenv("ORVANE_EXIT_AFTER_SHOW");
-    m_bExitAfterShow = pszExit && std::strcmp(pszExit, "1") == 0;
-}
-
-bool CQtBackend::TakeExitAfterShow()
-{
-    const bool bExit = m_bExitAfterShow;
-    m_bExitAfterShow = false;
-    return bExit;
-}
 
 std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                               IDialogWindow* pOwner)
 {
     auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
     QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
-    return std::make_unique<CQtDialogWindow>(*this, tmpl, site, pParent);
+    return std::make_unique<CQtDialogWindow>(tmpl, site, pParent);
 }
 
 int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
@@ -76,16 +76,18 @@ int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UI
     return box.Ask();
 }
 
-// Opens an existing catalogue, or names a new one: the name box offers "Progr.ini" and
-// keeps it while the user moves between folders, so Open in a folder without a catalogue
-// starts one there.
-bool CQtBackend::PromptForCatalog(CString& strPath)
+// The name box offers the suggested name and keeps it while the user moves between
+// folders, so Open in a folder without such a file names a new one there.
+bool CQtBackend::PromptForFile(const OpenFileRequest& request, CString& strPath)
 {
-    QFileDialog dialog(QApplication::activeModalWidget(), QStringLiteral("Open a chip catalogue"), QDir::currentPath());
+    QFileDialog dialog(QApplication::activeModalWidget(), AnsiToQString(request.strTitle), QDir::currentPath());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("Chip catalogues (*.ini *.INI *.Ini)"), QStringLiteral("All files (*)")});
-    dialog.selectFile(QStringLiteral("Progr.ini"));
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters.append(QStringLiteral("%1 (%2)").arg(AnsiToQString(filter.strName), AnyCasePatterns(filter.strPattern)));
+    dialog.setNameFilters(filters);
+    dialog.selectFile(AnsiToQString(request.strSuggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());

@@ -1,13 +1,11 @@
 #include "QtDialogWindow.h"
 
 #include "QtAccessibility.h"
-#include "QtBackend.h"
 #include "QtControlBuilder.h"
 #include "QtDialogWidget.h"
 #include "QtEditValidator.h"
 #include "QtIcon.h"
 #include "QtText.h"
-#include "ScopedCount.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +25,7 @@ QFont DialogFont(const DialogTemplate& tmpl)
     return font;
 }
 
-QString ShownText(const QWidget* pWidget)
+QString WidgetText(const QWidget* pWidget)
 {
     if (auto* pEdit = qobject_cast<const QLineEdit*>(pWidget))
         return pEdit->text();
@@ -41,13 +39,14 @@ QString ShownText(const QWidget* pWidget)
 }
 }  // namespace
 
-CQtDialogWindow::CQtDialogWindow(CQtBackend& backend, const DialogTemplate& tmpl, IDialogSite& site, QWidget* pParent)
-    : m_backend(backend), m_tmpl(tmpl), m_site(site), m_units(CDialogUnits::FromFont(DialogFont(tmpl)))
+CQtDialogWindow::CQtDialogWindow(const DialogTemplate& tmpl, IDialogSite& site, QWidget* pParent)
+    : CDialogWindowBase(tmpl, site), m_units(CDialogUnits::FromFont(DialogFont(tmpl)))
 {
-    m_pDialog = new CQtDialogWidget(pParent, [this](DialogKey key) { Deliver([&] { m_site.SiteKey(key); }); });
+    m_pDialog = new CQtDialogWidget(pParent, [this](DialogKey key) { Report([&] { m_site.SiteKey(key); }); });
     m_pDialog->setFont(DialogFont(tmpl));
     m_pDialog->setWindowTitle(AnsiToQString(tmpl.pszCaption ? tmpl.pszCaption : ""));
     m_pDialog->setFixedSize(m_units.ToPixelsX(tmpl.cx), m_units.ToPixelsY(tmpl.cy));
+    m_pDialog->CallAfterFirstPaint([this] { Report([&] { m_site.SiteShown(); }); });
     BuildControls();
 }
 
@@ -62,79 +61,52 @@ QDialog* CQtDialogWindow::Widget() const { return m_pDialog.data(); }
 
 QWidget* CQtDialogWindow::ControlWidget(int nID) const
 {
-    const Control* pCtl = Find(nID);
-    return pCtl ? pCtl->pWidget : nullptr;
+    const std::size_t n = IndexOf(nID);
+    return n == npos ? nullptr : m_widgets[n];
 }
 
 QWidget* CQtDialogWindow::ControlWidgetAt(std::size_t nIndex) const
 {
-    return nIndex < m_controls.size() ? m_controls[nIndex].pWidget : nullptr;
+    return nIndex < m_widgets.size() ? m_widgets[nIndex] : nullptr;
 }
 
 void CQtDialogWindow::BuildControls()
 {
     CQtControlBuilder builder(m_pDialog, m_units);
-    m_controls.reserve(m_tmpl.controls.size());
-    for (const ControlTemplate& ct : m_tmpl.controls) {
-        const bool bHasText = ct.kind != ControlKind::Edit && ct.kind != ControlKind::ListBox && ct.kind != ControlKind::Icon;
-        Control ctl{&ct, builder.Create(ct), "", QString(), {}};
-        if (bHasText && ct.pszText) {
-            ctl.strSet = ct.pszText;
-            ctl.strShown = ShownText(ctl.pWidget);
-        }
-        m_controls.push_back(std::move(ctl));
-    }
+    m_widgets.reserve(m_tmpl.controls.size());
+    for (const ControlTemplate& ct : m_tmpl.controls)
+        m_widgets.push_back(builder.Create(ct));
+    RecordTemplateTexts();
     CQtAccessibility::Expose(m_tmpl, [this](std::size_t nIndex) { return ControlWidgetAt(nIndex); });
-    for (Control& ctl : m_controls)
-        Connect(ctl);
+    for (std::size_t n = 0; n < m_widgets.size(); ++n)
+        Connect(n);
 }
 
-void CQtDialogWindow::Connect(Control& ctl)
+void CQtDialogWindow::Connect(std::size_t nControl)
 {
-    const int nID = ctl.pTmpl->nID;
-    if (auto* pButton = qobject_cast<QAbstractButton*>(ctl.pWidget)) {
-        QObject::connect(pButton, &QAbstractButton::clicked, m_pDialog, [this, nID] { Notify(nID, BN_CLICKED); });
-    } else if (auto* pEdit = qobject_cast<QLineEdit*>(ctl.pWidget)) {
-        QObject::connect(pEdit, &QLineEdit::textChanged, m_pDialog, [this, nID] { Notify(nID, EN_CHANGE); });
-    } else if (auto* pList = qobject_cast<QListWidget*>(ctl.pWidget)) {
-        if (!(ctl.pTmpl->dwStyle & LBS_NOTIFY))
+    const ControlTemplate& ct = TemplateAt(nControl);
+    const int nID = ct.nID;
+    QWidget* pWidget = m_widgets[nControl];
+    const auto notify = [this, nID](int nCode) { Report([&] { m_site.SiteCommand(nID, nCode); }); };
+    if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+        QObject::connect(pButton, &QAbstractButton::clicked, m_pDialog, [notify] { notify(BN_CLICKED); });
+    } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
+        QObject::connect(pEdit, &QLineEdit::textChanged, m_pDialog, [notify] { notify(EN_CHANGE); });
+    } else if (auto* pList = qobject_cast<QListWidget*>(pWidget)) {
+        if (!(ct.dwStyle & LBS_NOTIFY))
             return;
-        QObject::connect(pList, &QListWidget::itemSelectionChanged, m_pDialog, [this, nID] {
-            if (m_nProgramChange == 0)
-                Notify(nID, LBN_SELCHANGE);
+        QObject::connect(pList, &QListWidget::itemSelectionChanged, m_pDialog, [this, notify] {
+            if (!IsProgramChange())
+                notify(LBN_SELCHANGE);
         });
-        QObject::connect(pList, &QListWidget::itemDoubleClicked, m_pDialog, [this, nID] { Notify(nID, LBN_DBLCLK); });
+        QObject::connect(pList, &QListWidget::itemDoubleClicked, m_pDialog, [notify] { notify(LBN_DBLCLK); });
     }
 }
 
-void CQtDialogWindow::Notify(int nID, int nCode)
+template <class F> void CQtDialogWindow::Report(F&& report)
 {
-    Deliver([&] { m_site.SiteCommand(nID, nCode); });
-}
-
-template <class F> void CQtDialogWindow::Deliver(F&& report)
-{
-    if (m_bDestroying)
-        return;
-    // An exception must not unwind through Qt's event dispatch. It is carried to the
-    // end of the modal loop, or of the program's own change that raised it.
-    try {
-        report();
-    } catch (...) {
-        if (!m_pendingException)
-            m_pendingException = std::current_exception();
-        if (m_nProgramChange == 0 && m_pDialog)
-            m_pDialog->done(IDCANCEL);
-    }
-}
-
-void CQtDialogWindow::RethrowPending()
-{
-    if (!m_pendingException)
-        return;
-    std::exception_ptr pending = m_pendingException;
-    m_pendingException = nullptr;
-    std::rethrow_exception(pending);
+    if (!m_bDestroying)
+        Deliver(std::forward<F>(report));
 }
 
 int CQtDialogWindow::RunModal()
@@ -143,8 +115,6 @@ int CQtDialogWindow::RunModal()
     RethrowPending();
     if (m_bEnded)
         return m_nResult;
-    if (m_backend.TakeExitAfterShow())
-        m_pDialog->CallAfterFirstPaint([this] { Notify(IDCANCEL, BN_CLICKED); });
     m_pDialog->exec();
     RethrowPending();
     return m_nResult;
@@ -160,62 +130,7 @@ void CQtDialogWindow::EndModal(int nResult)
         m_pDialog->done(nResult);
 }
 
-CQtDialogWindow::Control* CQtDialogWindow::Find(int nID)
-{
-    for (Control& ctl : m_controls)
-        if (ctl.pTmpl->nID == nID && nID != -1)
-            return &ctl;
-    return nullptr;
-}
-
-const CQtDialogWindow::Control* CQtDialogWindow::Find(int nID) const
-{
-    return const_cast<CQtDialogWindow*>(this)->Find(nID);
-}
-
-template <class W> W* CQtDialogWindow::ControlAs(int nID) const
-{
-    const Control* pCtl = Find(nID);
-    return pCtl ? qobject_cast<W*>(pCtl->pWidget) : nullptr;
-}
-
-bool CQtDialogWindow::HasControl(int nID) const { return Find(nID) != nullptr; }
-
-void CQtDialogWindow::SetText(int nID, const CString& strText)
-{
-    Control* pCtl = Find(nID);
-    if (!pCtl)
-        return;
-    const QString strShown = AnsiToQString(strText);
-    pCtl->strSet = strText;
-    pCtl->strShown = strShown;
-    if (auto* pEdit = qobject_cast<QLineEdit*>(pCtl->pWidget)) {
-        if (pEdit->text() == strShown)
-            return;
-        if (auto* pValidator = dynamic_cast<CQtEditValidator*>(const_cast<QValidator*>(pEdit->validator())))
-            pValidator->SetBaseline(strShown);
-        {
-            CScopedCount programChange(m_nProgramChange);
-            pEdit->setText(strShown);
-        }
-        RethrowPending();
-    } else if (auto* pLabel = qobject_cast<QLabel*>(pCtl->pWidget)) {
-        pLabel->setText(strShown);
-    } else if (auto* pButton = qobject_cast<QAbstractButton*>(pCtl->pWidget)) {
-        pButton->setText(strShown);
-    } else if (auto* pGroup = qobject_cast<QGroupBox*>(pCtl->pWidget)) {
-        pGroup->setTitle(strShown);
-    }
-}
-
-CString CQtDialogWindow::GetText(int nID) const
-{
-    const Control* pCtl = Find(nID);
-    if (!pCtl)
-        return CString();
-    const QString strShown = ShownText(pCtl->pWidget);
-    return strShown == pCtl->strShown ? pCtl->strSet : QStringToAnsi(strShown);
-}
+template <class W> W* CQtDialogWindow::ControlAs(int nID) const { return qobject_cast<W*>(ControlWidget(nID)); }
 
 int CQtDialogWindow::GetCheck(int nID) const
 {
@@ -231,28 +146,28 @@ void CQtDialogWindow::SetCheck(int nID, int nCheck)
 
 void CQtDialogWindow::EnableControl(int nID, BOOL bEnable)
 {
-    if (Control* pCtl = Find(nID))
-        pCtl->pWidget->setEnabled(bEnable != FALSE);
+    if (QWidget* pWidget = ControlWidget(nID))
+        pWidget->setEnabled(bEnable != FALSE);
 }
 
 BOOL CQtDialogWindow::IsControlEnabled(int nID) const
 {
-    const Control* pCtl = Find(nID);
-    return pCtl && pCtl->pWidget->isEnabledTo(m_pDialog) ? TRUE : FALSE;
+    const QWidget* pWidget = ControlWidget(nID);
+    return pWidget && pWidget->isEnabledTo(m_pDialog) ? TRUE : FALSE;
 }
 
 void CQtDialogWindow::SetFocusTo(int nID)
 {
-    if (Control* pCtl = Find(nID))
-        pCtl->pWidget->setFocus(Qt::OtherFocusReason);
+    if (QWidget* pWidget = ControlWidget(nID))
+        pWidget->setFocus(Qt::OtherFocusReason);
 }
 
 int CQtDialogWindow::GetFocus() const
 {
     const QWidget* pFocus = m_pDialog ? m_pDialog->focusWidget() : nullptr;
-    for (const Control& ctl : m_controls)
-        if (pFocus && ctl.pWidget == pFocus)
-            return ctl.pTmpl->nID == -1 ? 0 : ctl.pTmpl->nID;
+    for (std::size_t n = 0; pFocus && n < m_widgets.size(); ++n)
+        if (m_widgets[n] == pFocus)
+            return TemplateAt(n).nID == -1 ? 0 : TemplateAt(n).nID;
     return 0;
 }
 
@@ -277,79 +192,65 @@ void CQtDialogWindow::SetCaption(const CString& strText)
     m_pDialog->setWindowTitle(AnsiToQString(strText));
 }
 
-void CQtDialogWindow::ListResetContent(int nID)
+std::u16string CQtDialogWindow::ToShown(const CString& strText) const { return AnsiToQString(strText).toStdU16String(); }
+
+CString CQtDialogWindow::FromShown(const std::u16string& strShown) const
 {
-    Control* pCtl = Find(nID);
-    QListWidget* pList = ControlAs<QListWidget>(nID);
-    if (!pList)
-        return;
-    CScopedCount programChange(m_nProgramChange);
-    pList->clear();
-    pCtl->rows.clear();
+    return QStringToAnsi(QString::fromStdU16String(strShown));
 }
 
-void CQtDialogWindow::ListInsertString(int nID, int nIndex, const CString& strText)
+std::u16string CQtDialogWindow::ShownText(std::size_t nControl) const
 {
-    Control* pCtl = Find(nID);
-    QListWidget* pList = ControlAs<QListWidget>(nID);
-    if (!pList)
-        return;
-    if (nIndex < 0 || nIndex > static_cast<int>(pCtl->rows.size()))
-        return;  // the framework never asks for a place outside the list
-    CScopedCount programChange(m_nProgramChange);
-    pCtl->rows.insert(pCtl->rows.begin() + nIndex, strText);
-    pList->insertItem(nIndex, AnsiToQString(strText));
+    return WidgetText(m_widgets[nControl]).toStdU16String();
 }
 
-void CQtDialogWindow::ListSetStrings(int nID, std::vector<CString> rows)
+void CQtDialogWindow::ShowText(std::size_t nControl, const std::u16string& strShown)
 {
-    Control* pCtl = Find(nID);
-    QListWidget* pList = ControlAs<QListWidget>(nID);
-    if (!pList)
-        return;
+    const QString strText = QString::fromStdU16String(strShown);
+    QWidget* pWidget = m_widgets[nControl];
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
+        if (auto* pValidator = dynamic_cast<CQtEditValidator*>(const_cast<QValidator*>(pEdit->validator())))
+            pValidator->SetBaseline(strText);
+        pEdit->setText(strText);
+    } else if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+        pLabel->setText(strText);
+    } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+        pButton->setText(strText);
+    } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget)) {
+        pGroup->setTitle(strText);
+    }
+}
+
+void CQtDialogWindow::ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows)
+{
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(rows.size()));
-    for (const CString& strRow : rows)
-        shown.append(AnsiToQString(strRow));
-    CScopedCount programChange(m_nProgramChange);
+    for (const std::u16string& strRow : rows)
+        shown.append(QString::fromStdU16String(strRow));
+    auto* pList = qobject_cast<QListWidget*>(m_widgets[nControl]);
     pList->clear();
     pList->addItems(shown);
-    pCtl->rows = std::move(rows);
 }
 
-int CQtDialogWindow::ListGetCount(int nID) const
+void CQtDialogWindow::ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown)
 {
-    const Control* pCtl = Find(nID);
-    return pCtl && ControlAs<QListWidget>(nID) ? static_cast<int>(pCtl->rows.size()) : 0;
+    qobject_cast<QListWidget*>(m_widgets[nControl])->insertItem(nIndex, QString::fromStdU16String(strShown));
 }
 
-CString CQtDialogWindow::ListGetText(int nID, int nIndex) const
+void CQtDialogWindow::ShowSelectedRow(std::size_t nControl, int nIndex)
 {
-    const Control* pCtl = Find(nID);
-    if (!pCtl || nIndex < 0 || nIndex >= static_cast<int>(pCtl->rows.size()))
-        return CString();
-    return pCtl->rows[static_cast<std::size_t>(nIndex)];
-}
-
-int CQtDialogWindow::ListGetCurSel(int nID) const
-{
-    const QListWidget* pList = ControlAs<QListWidget>(nID);
-    if (!pList)
-        return -1;
-    const QModelIndexList selected = pList->selectionModel()->selectedRows();
-    return selected.isEmpty() ? -1 : selected.first().row();
-}
-
-void CQtDialogWindow::ListSetCurSel(int nID, int nIndex)
-{
-    QListWidget* pList = ControlAs<QListWidget>(nID);
-    if (!pList)
-        return;
-    CScopedCount programChange(m_nProgramChange);
-    if (nIndex < 0 || nIndex >= pList->count()) {
+    auto* pList = qobject_cast<QListWidget*>(m_widgets[nControl]);
+    if (nIndex < 0) {
         pList->clearSelection();
     } else {
         pList->setCurrentRow(nIndex, QItemSelectionModel::ClearAndSelect);
         pList->scrollToItem(pList->item(nIndex));
     }
+}
+
+int CQtDialogWindow::SelectedRow(std::size_t nControl) const
+{
+    const auto* pList = qobject_cast<const QListWidget*>(m_widgets[nControl]);
+    const QModelIndexList selected = pList->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }

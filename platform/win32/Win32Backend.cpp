@@ -36,10 +36,16 @@ int CWin32Backend::MessageBox(const CString& strText, const CString& strCaption,
     return buttons.nEscape ? buttons.nEscape : buttons.answers.back();
 }
 
-bool CWin32Backend::PromptForCatalog(CString& strPath)
+bool CWin32Backend::PromptForFile(const OpenFileRequest& request, CString& strPath)
 {
+    CWin32FileDialog::Request native{CNativeFile::Wide(request.strTitle.Str()),
+                                     CNativeFile::Wide(request.strSuggestedName.Str()), {}};
+    for (const FileFilter& filter : request.filters) {
+        native.filters.push_back(CNativeFile::Wide(filter.strName.Str()));
+        native.filters.push_back(CNativeFile::Wide(filter.strPattern.Str()));
+    }
     std::string strChosen;
-    if (!CWin32FileDialog::AskForCatalog(CWin32Dialog::TopDialog(), strChosen))
+    if (!CWin32FileDialog::AskForFile(CWin32Dialog::TopDialog(), native, strChosen))
         return false;
     strPath = CString(strChosen.c_str(), static_cast<int>(strChosen.size()));
     return true;

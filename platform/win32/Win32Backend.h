@@ -9,7 +9,7 @@ public:
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
     int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
-    bool PromptForCatalog(CString& strPath) override;
+    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 };
 
 // Starts the desktop program on Windows: a CWin32Backend and the framework's start-up,

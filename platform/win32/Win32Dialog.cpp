@@ -26,8 +26,8 @@ std::wstring WindowText(HWND hWnd)
 }
 }  // namespace
 
-CWin32Dialog::CWin32Dialog(std::vector<std::uint16_t> templateWords, IWin32DialogEvents& events)
-    : m_template(std::move(templateWords)), m_events(events)
+CWin32Dialog::CWin32Dialog(std::vector<std::uint16_t> templateWords, Win32DialogEvents events)
+    : m_template(std::move(templateWords)), m_events(std::move(events))
 {
     // RunModal shows the window once it is initialised, as DialogBox does; shown at its
     // creation, a dialog that ends while starting would flash on the screen.
@@ -48,6 +48,8 @@ int CWin32Dialog::RunModal(HWND__* hOwner)
     }
     if (!m_bEnded) {
         ::ShowWindow(hWnd, SW_SHOWNORMAL);
+        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        m_events.onShown();
         RunLoop();
     }
     End(m_nResult);
@@ -148,7 +150,7 @@ bool CWin32Dialog::TakeKey(const tagMSG& msg)
     MSG copy = msg;
     if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy)) & nWanted)
         return false;
-    m_events.OnDialogKey(key);
+    m_events.onKey(key);
     return true;
 }
 
@@ -164,10 +166,10 @@ INT_PTR CALLBACK CWin32Dialog::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, L
         return FALSE;
     switch (uMsg) {
     case WM_COMMAND:
-        pThis->m_events.OnDialogCommand(LOWORD(wParam), HIWORD(wParam), lParam != 0);
+        pThis->m_events.onCommand(LOWORD(wParam), HIWORD(wParam), lParam != 0);
         return TRUE;
     case WM_CLOSE:
-        pThis->m_events.OnDialogKey(Win32DialogKey::CloseBox);
+        pThis->m_events.onKey(Win32DialogKey::CloseBox);
         return TRUE;
     case WM_HELP:
         // F1 has been reported as a key already.
@@ -196,7 +198,7 @@ bool CWin32Dialog::OnInit(HWND__* hWnd)
     CenterOnOwner();
     ApplyIcon(false);
     ApplyIcon(true);
-    m_events.OnDialogInit();
+    m_events.onInit();
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,19 +11,19 @@ struct tagMSG;
 // The keys a dialog reports instead of letting the dialog manager act on them.
 enum class Win32DialogKey { Enter, Escape, Tab, ShiftTab, CloseBox, Help };
 
-// What a native dialog reports to the object that runs it. Neither call may throw: a
+// What a native dialog reports to the object that runs it. No handler may throw: a
 // failure must not unwind through the system's dialog manager.
-class IWin32DialogEvents {
-public:
-    virtual ~IWin32DialogEvents() = default;
+struct Win32DialogEvents {
     // Controls exist, the window is not shown yet. The dialog object puts the focus
     // where it wants it.
-    virtual void OnDialogInit() noexcept = 0;
+    std::function<void()> onInit;
+    // The window and its controls have been painted for the first time.
+    std::function<void()> onShown;
     // WM_COMMAND: a control notification (bFromControl), or a command from a menu or an
     // accelerator.
-    virtual void OnDialogCommand(int nID, int nCode, bool bFromControl) noexcept = 0;
+    std::function<void(int nID, int nCode, bool bFromControl)> onCommand;
     // Enter, Esc, Tab, Shift+Tab or F1 in the dialog, or its close box.
-    virtual void OnDialogKey(Win32DialogKey key) noexcept = 0;
+    std::function<void(Win32DialogKey key)> onKey;
 };
 
 // A modal dialog of the Win32 dialog manager, created from an in-memory dialog template
@@ -30,7 +31,7 @@ public:
 // Knows nothing of the framework: texts are UTF-16, IDs plain integers.
 class CWin32Dialog {
 public:
-    CWin32Dialog(std::vector<std::uint16_t> templateWords, IWin32DialogEvents& events);
+    CWin32Dialog(std::vector<std::uint16_t> templateWords, Win32DialogEvents events);
     CWin32Dialog(const CWin32Dialog&) = delete;
     CWin32Dialog& operator=(const CWin32Dialog&) = delete;
 
@@ -81,7 +82,7 @@ private:
     HWND__* Item(int nID) const;
 
     std::vector<std::uint16_t> m_template;
-    IWin32DialogEvents& m_events;
+    Win32DialogEvents m_events;
     HWND__* m_hWnd = nullptr;
     HWND__* m_hDisabledOwner = nullptr;  // the owner this dialog disabled while it runs
     bool m_bEnded = false;

@@ -30,6 +30,21 @@ public:
     virtual void SiteCommand(int nID, int nCode) = 0;
     // A key the user pressed in the dialog, or its close box.
     virtual void SiteKey(DialogKey key) = 0;
+    // The window has been painted for the first time.
+    virtual void SiteShown() = 0;
+};
+
+// What the window system's Open dialog asks for: its title, the file name it offers, and
+// the kinds of file it lists, each a name and a pattern ("Text files", "*.txt"; "*" for
+// all files). The application gives the texts.
+struct FileFilter {
+    CString strName;
+    CString strPattern;
+};
+struct OpenFileRequest {
+    CString strTitle;
+    CString strSuggestedName;
+    std::vector<FileFilter> filters;
 };
 
 // One dialog window of a backend, built from a template. Controls are addressed by ID.
@@ -78,11 +93,11 @@ public:
                                                               IDialogWindow* pOwner) = 0;
     // nType carries MB_OK or MB_YESNO and the icon; returns IDOK, IDYES or IDNO.
     virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
-    // The window system's file dialog, asking which catalogue to edit: an existing file,
-    // or a folder to start a new one in. Gives the chosen path in the file system's own
+    // The window system's Open dialog: an existing file, or a new name in an existing
+    // folder. Gives the chosen path in the file system's own
     // encoding; false when the user cancels. A backend without a file dialog cannot ask,
-    // and the program then ends as on Cancel.
-    virtual bool PromptForCatalog(CString&) { return false; }
+    // and answers as on Cancel.
+    virtual bool PromptForFile(const OpenFileRequest&, CString&) { return false; }
 };
 
 void AfxSetBackend(IWindowBackend* pBackend);

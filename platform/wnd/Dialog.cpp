@@ -105,3 +105,9 @@ void CDialog::SiteKey(DialogKey key)
     if (const int nCommand = manager.CommandForKey(key))
         SiteCommand(nCommand, BN_CLICKED);
 }
+
+void CDialog::SiteShown()
+{
+    if (AfxTakeExitAfterShow())
+        SiteCommand(IDCANCEL, BN_CLICKED);
+}

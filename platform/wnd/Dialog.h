@@ -32,6 +32,7 @@ private:
     void SiteInitDialog() override;
     void SiteCommand(int nID, int nCode) override;
     void SiteKey(DialogKey key) override;
+    void SiteShown() override;
     // Runs a handler; an exception it lets through goes to the application's
     // top-level report and the window stays open.
     template <class F> void Guard(F&& f);

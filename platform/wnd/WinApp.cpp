@@ -7,10 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
 CWinApp* g_pApp = nullptr;
+bool g_bExitAfterShow = false;
 
 // The executable's file name without directory and extension.
 CString ExecutableTitle(const char* pszPath)
@@ -68,10 +70,17 @@ void CWinApp::ProcessWndProcException(const std::exception& e)
 
 void CWinApp::OnHelp()
 {
-    AfxMessageBox("This program edits the chip catalogue Progr.ini in the folder it was started in.\n\n"
-                  "Add New asks for a chip type and opens its setup form; Edit chip opens the form of "
-                  "the selected chip; Delete Chip removes it. Every change is saved to Progr.ini at once.",
-                  MB_OK);
+    if (!m_strHelpText.IsEmpty())
+        AfxMessageBox(m_strHelpText, MB_OK);
+}
+
+void AfxSetExitAfterShow(bool bExit) { g_bExitAfterShow = bExit; }
+
+bool AfxTakeExitAfterShow()
+{
+    const bool bExit = g_bExitAfterShow;
+    g_bExitAfterShow = false;
+    return bExit;
 }
 
 int AfxMessageBox(const CString& strText, UINT nType, UINT)
@@ -108,6 +117,9 @@ int AfxWinMain(int argc, char** argv, IWindowBackend& backend)
     if (pApp->m_strAppTitle.IsEmpty() && argc > 0)
         pApp->m_strAppTitle = ExecutableTitle(argv[0]);
 #endif
+    const char* pszExit = std::getenv("ORVANE_EXIT_AFTER_SHOW");
+    if (pszExit && std::strcmp(pszExit, "1") == 0)
+        AfxSetExitAfterShow(true);
     IWindowBackend* pPrevious = AfxGetBackend();
     AfxSetBackend(&backend);
     pApp->InitInstance();

@@ -26,9 +26,12 @@ public:
     // sequence.
     BOOL Enable3dControls() { return TRUE; }
     HICON LoadIcon(UINT nIDResource) const;
+    // F1 anywhere: shows the application's help text, when it has one.
     void OnHelp();
 
     CWnd* m_pMainWnd = nullptr;
+    // What OnHelp shows; the application sets it.
+    CString m_strHelpText;
     // The title of message boxes: the name given, else the executable's file name.
     CString m_strAppTitle;
 
@@ -42,6 +45,12 @@ CWinApp* AfxGetApp();
 int AfxMessageBox(const CString& strText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // The text the framework shows for an exception.
 CString AfxExceptionMessage(const std::exception& e);
+
+// For start-up measurements: the first dialog shown is cancelled right after its first
+// paint. AfxWinMain switches it on when ORVANE_EXIT_AFTER_SHOW is 1.
+void AfxSetExitAfterShow(bool bExit);
+// True once, for the dialog that should end now that it is shown.
+bool AfxTakeExitAfterShow();
 
 // The framework's start-up: sets the title from argv[0], installs the backend, runs
 // InitInstance and ExitInstance. Returns the process exit code.

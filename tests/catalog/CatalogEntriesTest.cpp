@@ -1,19 +1,32 @@
 #include "CatalogTestSupport.h"
 
+namespace {
+// The accessors of an entry's settings bytes, each with the value it reads from kBytes.
+const ChipSettings kBytes = SettingsOf({0x81, 0x34, 0x12, 0x11, 0x20, 0x10, 0x08, 0x40, 0xA1, 9, 10, 3});
+const struct Accessor {
+    const char* pszName;
+    int (*pfnGet)(const CChipCatalog&, int);
+    int nFromBytes;
+} kAccessors[] = {
+    {"length", [](const CChipCatalog& c, int n) { return int(c.GetLength(n)); }, 0x1234},
+    {"power pins", [](const CChipCatalog& c, int n) { return int(c.GetPowerPins(n)); }, 0x81},
+    {"address format", [](const CChipCatalog& c, int n) { return int(c.GetAddressFormat(n)); }, 0x11},
+    {"clock", [](const CChipCatalog& c, int n) { return int(c.GetClkMask(n)); }, 0x20},
+    {"data out", [](const CChipCatalog& c, int n) { return int(c.GetDataOutMask(n)); }, 0x10},
+    {"data in", [](const CChipCatalog& c, int n) { return int(c.GetDataInMask(n)); }, 0x08},
+    {"write buffer or CS", [](const CChipCatalog& c, int n) { return int(c.GetWriteBufferOrCsMask(n)); }, 0x40},
+    {"kind", [](const CChipCatalog& c, int n) { return int(c.GetKind(n)); }, 3},
+};
+}  // namespace
+
 TEST(CatalogEntries, IndexesOutOfRangeGiveErrorChipAndZeros)
 {
     CChipCatalog catalog;
     AddEntry(catalog, "24C16", SettingsOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     for (int nIndex : {-1, 1, 1000}) {
         EXPECT_EQ(catalog.GetEntryName(nIndex), "Error chip");
-        EXPECT_EQ(catalog.GetKind(nIndex), 0);
-        EXPECT_EQ(catalog.GetPowerPins(nIndex), 0);
-        EXPECT_EQ(catalog.GetLength(nIndex), 0);
-        EXPECT_EQ(catalog.GetAddressFormat(nIndex), 0);
-        EXPECT_EQ(catalog.GetClkMask(nIndex), 0);
-        EXPECT_EQ(catalog.GetDataOutMask(nIndex), 0);
-        EXPECT_EQ(catalog.GetDataInMask(nIndex), 0);
-        EXPECT_EQ(catalog.GetWriteBufferOrCsMask(nIndex), 0);
+        for (const Accessor& a : kAccessors)
+            EXPECT_EQ(a.pfnGet(catalog, nIndex), 0) << a.pszName << " of " << nIndex;
         EXPECT_EQ(catalog.GetSettings(nIndex), ChipSettings());
     }
 }
@@ -21,15 +34,9 @@ TEST(CatalogEntries, IndexesOutOfRangeGiveErrorChipAndZeros)
 TEST(CatalogEntries, AccessorsReadTheirBytes)
 {
     CChipCatalog catalog;
-    AddEntry(catalog, "X", SettingsOf({0x81, 0x34, 0x12, 0x11, 0x20, 0x10, 0x08, 0x40, 0xA1, 9, 10, 3}));
-    EXPECT_EQ(catalog.GetLength(0), 0x1234);
-    EXPECT_EQ(catalog.GetPowerPins(0), 0x81);
-    EXPECT_EQ(catalog.GetAddressFormat(0), 0x11);
-    EXPECT_EQ(catalog.GetClkMask(0), 0x20);
-    EXPECT_EQ(catalog.GetDataOutMask(0), 0x10);
-    EXPECT_EQ(catalog.GetDataInMask(0), 0x08);
-    EXPECT_EQ(catalog.GetWriteBufferOrCsMask(0), 0x40);
-    EXPECT_EQ(catalog.GetKind(0), 3);
+    AddEntry(catalog, "X", kBytes);
+    for (const Accessor& a : kAccessors)
+        EXPECT_EQ(a.pfnGet(catalog, 0), a.nFromBytes) << a.pszName;
     AddEntry(catalog, "Y", SettingsOf({0, 0xFF, 0xFF}));
     EXPECT_EQ(catalog.GetLength(1), 65535);
 }
@@ -64,31 +71,27 @@ TEST(CatalogEntries, AddSetAndRemoveKeepOrderAndNeverAppend)
     EXPECT_EQ(catalog.GetEntryName(0), "B");
 }
 
-TEST(CatalogEntries, CapacityFollowsTheGrowthRule)
+TEST(CatalogEntries, EveryResizeKeepsTheEntriesBelowTheNewSize)
 {
+    // Sizes that cross each step of the array's growth, then shrink.
+    const int nSizes[] = {1, 2, 5, 6, 100, 101, 20000, 20001, 3, 0, 7};
     CChipEntryArray list;
-    EXPECT_EQ(list.GetCapacity(), 0);
-    list.SetSize(1);
-    EXPECT_EQ(list.GetCapacity(), 1);  // the first allocation is exact
-    list.SetSize(2);
-    EXPECT_EQ(list.GetCapacity(), 5);  // grows by at least 4
-    list.SetSize(5);
-    EXPECT_EQ(list.GetCapacity(), 5);
-    list.SetSize(6);
-    EXPECT_EQ(list.GetCapacity(), 9);
-    list.SetSize(100);
-    EXPECT_EQ(list.GetCapacity(), 100);  // straight to the size when that is more
-    list.SetSize(101);
-    EXPECT_EQ(list.GetCapacity(), 112);  // size / 8
-    list.SetSize(20000);
-    list.SetSize(20001);
-    EXPECT_EQ(list.GetCapacity(), 21024);  // at most 1024
-    list.SetSize(3);
+    int nOld = 0;
+    for (const int nSize : nSizes) {
+        SCOPED_TRACE(nSize);
+        list.SetSize(nSize);
+        ASSERT_EQ(list.GetSize(), nSize);
+        for (int n = 0; n < nSize; ++n) {
+            const CString strName = n < nOld ? CString(std::to_string(n)) : CString();
+            ASSERT_EQ(list[n].name, strName) << n;
+        }
+        for (int n = nOld; n < nSize; ++n)
+            list[n].name = std::to_string(n);
+        nOld = nSize;
+    }
     list.RemoveAt(0);
-    EXPECT_EQ(list.GetCapacity(), 21024);  // shrinking keeps the storage
-    EXPECT_EQ(list.GetSize(), 2);
-    list.SetSize(0);
-    EXPECT_EQ(list.GetCapacity(), 0);
+    ASSERT_EQ(list.GetSize(), 6);
+    EXPECT_EQ(list[0].name, "1");
 }
 
 TEST(CatalogEntries, GrowingKeepsEntriesAndAddsEmptyOnes)

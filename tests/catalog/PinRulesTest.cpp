@@ -5,30 +5,24 @@
 
 TEST(PinConversions, PinsAndMasksConvertBothWaysAndNothingElseDoes)
 {
-    EXPECT_EQ(PinToMask(0), 0);
-    EXPECT_EQ(PinToMask(9), 0);
-    EXPECT_EQ(PinToMask(255), 0);
-    EXPECT_EQ(PinToMask(5), 0x10);
-    EXPECT_EQ(MaskToPin(0), 0);
-    EXPECT_EQ(MaskToPin(0x03), 0);
-    EXPECT_EQ(MaskToPin(0xFF), 0);
-    EXPECT_EQ(MaskToPin(0x10), 5);
-    EXPECT_EQ(MaskToPin(0x80), 8);
-    for (int p = 1; p <= 8; ++p)
-        EXPECT_EQ(MaskToPin(PinToMask(static_cast<BYTE>(p))), p);
+    // A pin from 1 to 8 is one bit; no pin is 0, and a mask that is not one bit is no pin.
+    struct { int nPin; int nMask; } const pins[] = {{0, 0}, {1, 0x01}, {5, 0x10}, {8, 0x80}, {9, 0}, {255, 0}};
+    for (const auto& c : pins)
+        EXPECT_EQ(PinToMask(static_cast<BYTE>(c.nPin)), c.nMask) << c.nPin;
     for (int m = 0; m < 256; ++m) {
-        bool bOneBit = m != 0 && (m & (m - 1)) == 0;
-        EXPECT_EQ(PinToMask(MaskToPin(static_cast<BYTE>(m))), bOneBit ? m : 0) << m;
+        const bool bOneBit = m != 0 && (m & (m - 1)) == 0;
+        const int nPin = MaskToPin(static_cast<BYTE>(m));
+        EXPECT_EQ(nPin != 0, bOneBit) << m;
+        EXPECT_EQ(PinToMask(static_cast<BYTE>(nPin)), bOneBit ? m : 0) << m;
     }
 }
 
 TEST(PinConversions, PatternsAreAlwaysEightBinaryDigits)
 {
-    EXPECT_EQ(FormatBinary8(0), "00000000");
-    EXPECT_EQ(FormatBinary8(1), "00000001");
-    EXPECT_EQ(FormatBinary8(0x10), "00010000");
-    EXPECT_EQ(FormatBinary8(0xA0), "10100000");
-    EXPECT_EQ(FormatBinary8(0xFF), "11111111");
+    struct { BYTE nValue; const char* pszShown; } const cases[] = {
+        {0, "00000000"}, {1, "00000001"}, {0x10, "00010000"}, {0xA0, "10100000"}, {0xFF, "11111111"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatBinary8(c.nValue), c.pszShown);
     for (int v = 0; v < 256; ++v)
         EXPECT_EQ(std::stoi(FormatBinary8(static_cast<BYTE>(v)).Str(), nullptr, 2), v);
 }

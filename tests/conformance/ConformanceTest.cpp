@@ -1,5 +1,8 @@
 #include "ConformanceTest.h"
 
+#include "CodePage.h"
+#include "WinApp.h"
+
 #include <iterator>
 
 namespace {
@@ -9,15 +12,15 @@ using Sel = std::pair<int, int>;
 TEST_P(Conformance, FirstFocusIsTheFirstEnabledTabStopInTemplateOrderWithItsTextSelected)
 {
     Run([](IDriverWindow& w) {
-        EXPECT_EQ(w.Focus(), D::IDC_NAME);
-        EXPECT_EQ(w.Selection(D::IDC_NAME), Sel(0, 5));
+        EXPECT_EQ(w.Focus(), D::IDC_ENTRY);
+        EXPECT_EQ(w.Selection(D::IDC_ENTRY), Sel(0, 5));
     });
 }
 
 TEST_P(Conformance, TabAndShiftTabWalkTheEnabledTabStopsInTemplateOrderRoundTheEnd)
 {
     const int nOrder[] = {D::IDC_DIGITS, D::IDC_LIST, D::IDC_ACT,    D::IDC_ASK, D::IDC_TELL,
-                          IDOK,          D::IDC_GO,   D::IDC_APPLY, IDCANCEL,   D::IDC_NAME};
+                          IDOK,          D::IDC_GO,   D::IDC_APPLY, IDCANCEL,   D::IDC_ENTRY};
     Run([&](IDriverWindow& w) {
         for (int nExpected : nOrder) {
             w.Press(DialogKey::Tab);
@@ -25,7 +28,7 @@ TEST_P(Conformance, TabAndShiftTabWalkTheEnabledTabStopsInTemplateOrderRoundTheE
         }
         for (int i = static_cast<int>(std::size(nOrder)) - 2; i >= -1; --i) {
             w.Press(DialogKey::ShiftTab);
-            EXPECT_EQ(w.Focus(), i >= 0 ? nOrder[i] : D::IDC_NAME);
+            EXPECT_EQ(w.Focus(), i >= 0 ? nOrder[i] : D::IDC_ENTRY);
         }
         // Tabbing into an edit box selects all of its text.
         w.Press(DialogKey::Tab);
@@ -74,8 +77,35 @@ TEST_P(Conformance, EscapeAndTheCloseBoxAreCancelAndF1IsHelp)
             w.Press(c.key);
             EXPECT_FALSE(w.IsOpen());
         }), c.nResult);
-        EXPECT_EQ(dlg.m_nHelp, 1);
+        EXPECT_EQ(dlg.Help(), 1);
     }
+}
+
+TEST_P(Conformance, EscapeAndTheCloseBoxGoThroughTheDialogWhichMayKeepTheWindowOpen)
+{
+    m_dlg.m_bRefuseCancel = true;
+    EXPECT_EQ(Run([this](IDriverWindow& w) {
+        w.Press(DialogKey::CloseBox);
+        w.Press(DialogKey::Escape);
+        EXPECT_TRUE(w.IsOpen());
+        EXPECT_EQ(m_dlg.m_nCancelRefused, 2);
+        m_dlg.m_bRefuseCancel = false;
+        w.Press(DialogKey::CloseBox);
+        EXPECT_FALSE(w.IsOpen());
+    }), IDCANCEL);
+}
+
+TEST_P(Conformance, ClicksReachHandlersACheckBoxTicksAndADisabledButtonStaysInert)
+{
+    Run([this](IDriverWindow& w) {
+        w.Click(D::IDC_GO);
+        w.Click(D::IDC_FLAG);
+        w.Click(D::IDC_OFF);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_GO), 1);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_FLAG), 1);
+        EXPECT_EQ(m_dlg.IsDlgButtonChecked(D::IDC_FLAG), 1u);
+        EXPECT_EQ(m_dlg.Clicks(D::IDC_OFF), 0);
+    });
 }
 
 TEST_P(Conformance, DigitsOnlyBoxDropsOtherTypedKeys)
@@ -83,8 +113,8 @@ TEST_P(Conformance, DigitsOnlyBoxDropsOtherTypedKeys)
     Run([](IDriverWindow& w) {
         w.TypeKeys(D::IDC_DIGITS, "4a-2 ");
         EXPECT_EQ(w.Text(D::IDC_DIGITS), "742");
-        w.TypeKeys(D::IDC_NAME, "x-1");
-        EXPECT_EQ(w.Text(D::IDC_NAME), "Alphax-1");
+        w.TypeKeys(D::IDC_ENTRY, "x-1");
+        EXPECT_EQ(w.Text(D::IDC_ENTRY), "Alphax-1");
     });
 }
 
@@ -109,14 +139,75 @@ TEST_P(Conformance, ProgramChangesDuringUpdateDataReachNoHandler)
 {
     Run([this](IDriverWindow& w) {
         w.Click(D::IDC_ACT);
-        EXPECT_EQ(w.Text(D::IDC_NAME), "Alpha!");
+        EXPECT_EQ(w.Text(D::IDC_ENTRY), "Alpha!");
         EXPECT_EQ(w.Text(D::IDC_DIGITS), "8");
-        EXPECT_EQ(m_dlg.m_nNameChanges, 0);
-        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+        EXPECT_EQ(m_dlg.NameChanges(), 0);
+        EXPECT_EQ(m_dlg.SelChanges(), 0);
         // The user's own keys do reach it, one change a key.
-        w.TypeKeys(D::IDC_NAME, "xy");
-        EXPECT_EQ(m_dlg.m_nNameChanges, 2);
+        w.TypeKeys(D::IDC_ENTRY, "xy");
+        EXPECT_EQ(m_dlg.NameChanges(), 2);
     });
+}
+
+TEST_P(Conformance, EditsNotifyOnlyRealChanges)
+{
+    Run([this](IDriverWindow& w) {
+        IDialogWindow& wnd = *m_dlg.GetWindow();
+        wnd.SetText(D::IDC_ENTRY, "other");
+        EXPECT_EQ(m_dlg.NameChanges(), 1);
+        wnd.SetText(D::IDC_ENTRY, "other");
+        EXPECT_EQ(m_dlg.NameChanges(), 1);
+        EXPECT_EQ(w.Text(D::IDC_ENTRY), "other");
+    });
+}
+
+TEST_P(Conformance, ProgramChangesToChecksAndListsRaiseNothing)
+{
+    Run([this](IDriverWindow& w) {
+        IDialogWindow& wnd = *m_dlg.GetWindow();
+        wnd.SetCheck(D::IDC_FLAG, 1);
+        EXPECT_EQ(wnd.GetCheck(D::IDC_FLAG), 1);
+        wnd.ListSetStrings(D::IDC_LIST, {"a", "b", "c"});
+        wnd.ListSetCurSel(D::IDC_LIST, 2);
+        EXPECT_EQ(wnd.ListGetCurSel(D::IDC_LIST), 2);
+        wnd.ListInsertString(D::IDC_LIST, 0, "z");
+        EXPECT_EQ(w.Rows(D::IDC_LIST), (std::vector<CString>{"z", "a", "b", "c"}));
+        EXPECT_EQ(wnd.ListGetText(D::IDC_LIST, 0), "z");
+        wnd.ListResetContent(D::IDC_LIST);
+        EXPECT_EQ(wnd.ListGetCurSel(D::IDC_LIST), -1);
+        EXPECT_EQ(wnd.ListGetCount(D::IDC_LIST), 0);
+        EXPECT_TRUE(m_dlg.NothingNotified());
+    });
+}
+
+TEST_P(Conformance, BytesTheCodePageLacksSurviveAnUntouchedControl)
+{
+    // Bytes the system's ANSI page leaves undefined.
+    const CString strOdd = SystemAnsiCodePage() == CodePage::Windows1251 ? "a\x98z" : "a\x81\x8D\x90z";
+    Run([&](IDriverWindow&) {
+        for (int nID : {D::IDC_ENTRY, D::IDC_LABEL}) {
+            m_dlg.SetDlgItemText(nID, strOdd);
+            EXPECT_EQ(m_dlg.GetDlgItemText(nID), strOdd);
+        }
+    });
+}
+
+TEST_P(Conformance, AnExceptionAHandlerLetsThroughEndsTheDialogAndReachesTheCaller)
+{
+    m_dlg.m_bThrowFromAct = true;
+    EXPECT_THROW(Run([](IDriverWindow& w) { w.Click(D::IDC_ACT); }), int);
+}
+
+TEST_P(Conformance, TheStartUpSwitchCancelsOnlyTheFirstDialogOnceItIsShown)
+{
+    AfxSetExitAfterShow(true);
+    CConformanceDlg first;
+    EXPECT_EQ(first.DoModal(), IDCANCEL);
+    EXPECT_FALSE(AfxTakeExitAfterShow());
+    EXPECT_EQ(Run([](IDriverWindow& w) {
+        EXPECT_TRUE(w.IsOpen());
+        w.Press(DialogKey::Escape);
+    }), IDCANCEL);
 }
 
 struct BoxCase {
@@ -156,7 +247,7 @@ TEST_P(Conformance, RejectedValueGetsTheFocusWithAllItsTextSelected)
 {
     const int nResult = Run([this](IDriverWindow& w) {
         w.TypeKeys(D::IDC_DIGITS, "00");
-        w.TypeKeys(D::IDC_NAME, "z");
+        w.TypeKeys(D::IDC_ENTRY, "z");
         m_pDriver->ActOnNextMessageBox(MB_OK, {DialogKey::Enter});
         w.Click(IDOK);
         EXPECT_TRUE(w.IsOpen());

@@ -1,5 +1,6 @@
 #include "ConformanceTest.h"
 #include "NativeProbe.h"
+#include "Win32TestSupport.h"
 #include "Win32Backend.h"
 #include "Win32DialogWindow.h"
 
@@ -48,7 +49,12 @@ public:
         else
             N::PressKey(VirtualKey(key), key == DialogKey::ShiftTab);
     }
-    void Click(int nID) override { N::Click(nID); }
+    // A user cannot click a control that is disabled.
+    void Click(int nID) override
+    {
+        if (m_wnd.IsControlEnabled(nID))
+            N::Click(nID);
+    }
     void TypeKeys(int nID, const char* pszKeys) override { N::TypeKeys(nID, Widen(pszKeys)); }
     int Focus() const override { return N::FocusID(); }
     std::pair<int, int> Selection(int nID) const override { return N::EditSelection(nID); }
@@ -75,29 +81,24 @@ public:
     {
         bool bRan = false;
         bool bGuarded = false;
-        // The script starts at an idle moment of the dialog's modal loop once the
-        // dialog is on the screen; the loop may go idle before it shows the window.
-        std::function<void()> fnStart = [&] {
-            auto* pWindow = dynamic_cast<CWin32DialogWindow*>(dlg.GetWindow());
-            if (!pWindow || !N::IsShown(pWindow->Handle())) {
-                N::RunWhenIdle(fnStart);
-                return;
-            }
-            bRan = true;
-            CWin32DriverWindow window(*pWindow);
-            script(window);
-            if (window.IsOpen())
-                pWindow->EndModal(IDCANCEL);
-        };
-        N::RunWhenIdle(fnStart);
         const unsigned nGuard = N::StartGuard(kGuardMs, [&dlg, &bGuarded] {
             bGuarded = true;
             N::EndMessageBoxes();
             dlg.EndDialog(IDCANCEL);
         });
-        const int nResult = dlg.DoModal();
+        int nResult = 0;
+        try {
+            nResult = RunWhenShown(dlg, [&](CWin32DialogWindow& wnd) {
+                CWin32DriverWindow window(wnd);
+                script(window);
+                if (window.IsOpen())
+                    wnd.EndModal(IDCANCEL);
+            }, bRan);
+        } catch (...) {
+            N::StopGuard(nGuard);
+            throw;
+        }
         N::StopGuard(nGuard);
-        N::CancelIdle();
         EXPECT_TRUE(bRan) << "the script did not run";
         EXPECT_FALSE(bGuarded) << "a modal loop was left running";
         return nResult;

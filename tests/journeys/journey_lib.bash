@@ -3,9 +3,9 @@
 # journey scripts; every wait is bounded so that a journey fails rather than hangs.
 
 journey_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+. "$journey_root/tests/support/xvfb.bash"
 journey_orvane=
 journey_dir=
-journey_xvfb_pid=
 journey_app_pid=
 journey_watchdog_pid=
 
@@ -21,7 +21,7 @@ journey_fail() {
 journey_cleanup() {
     [ -n "$journey_watchdog_pid" ] && kill "$journey_watchdog_pid" 2>/dev/null
     [ -n "$journey_app_pid" ] && kill "$journey_app_pid" 2>/dev/null
-    [ -n "$journey_xvfb_pid" ] && kill "$journey_xvfb_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     if [ -n "$journey_dir" ] && [ -z "${journey_keep_dir:-}" ]; then
         rm -rf "$journey_dir"
@@ -51,16 +51,7 @@ journey_start() {
     cp "$journey_root/examples/Progr.ini" "$journey_dir/Progr.ini"
     cp "$journey_dir/Progr.ini" "$journey_dir/starter.ini"
 
-    # -displayfd lets the server choose a free display and tell us which.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$journey_dir/display" 2>"$journey_dir/xvfb.log" &
-    journey_xvfb_pid=$!
-    local i
-    for i in $(seq 100); do
-        [ -s "$journey_dir/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$journey_dir/display" ] || journey_fail "Xvfb did not start: $(cat "$journey_dir/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$journey_dir/display")"
+    xvfb_start "$journey_dir" || journey_fail "Xvfb did not start: $(cat "$journey_dir/xvfb.log")"
     export QT_QPA_PLATFORM=xcb
 }
 

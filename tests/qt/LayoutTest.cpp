@@ -21,6 +21,7 @@ public:
     void SiteInitDialog() override {}
     void SiteCommand(int, int) override {}
     void SiteKey(DialogKey) override {}
+    void SiteShown() override {}
 };
 
 class LayoutTest : public QtDialogTest {
@@ -29,7 +30,7 @@ protected:
     {
         const DialogTemplate* pTmpl = FindOrvaneDialog(nTemplateID);
         EXPECT_NE(pTmpl, nullptr);
-        return std::make_unique<CQtDialogWindow>(m_backend, *pTmpl, m_site, nullptr);
+        return std::make_unique<CQtDialogWindow>(*pTmpl, m_site, nullptr);
     }
     NullSite m_site;
 };
@@ -165,20 +166,34 @@ TEST_F(LayoutTest, PowerPinBoxesAreLaidOutLikeAnEightPinPackage)
         SCOPED_TRACE(nID);
         auto pWindow = Build(nID);
         pWindow->Widget()->show();  // hit-testing needs shown widgets
-        const CDialogUnits& u = pWindow->Units();
-        QRect group = u.ToPixels(7, 7, 53, 62);
-        for (int k = 1; k <= 8; ++k) {
-            auto* pBox = qobject_cast<QCheckBox*>(pWindow->ControlWidget(nPinIDs[k - 1]));
+        QRect pins[8];
+        for (int k = 0; k < 8; ++k) {
+            auto* pBox = qobject_cast<QCheckBox*>(pWindow->ControlWidget(nPinIDs[k]));
             ASSERT_NE(pBox, nullptr);
-            EXPECT_EQ(pBox->text(), QString::number(k));
-            // Pins 1 to 4 run down the left column, 5 to 8 up the right one.
-            const bool bLeft = k <= 4;
-            const int nRow = bLeft ? k - 1 : 8 - k;
-            EXPECT_EQ(pBox->geometry(), u.ToPixels(bLeft ? 13 : 38, 17 + 12 * nRow, 20, 10));
-            EXPECT_TRUE(group.contains(pBox->geometry()));
+            EXPECT_EQ(pBox->text(), QString::number(k + 1));
+            pins[k] = pBox->geometry();
             // The group box, listed after the boxes, must not cover them.
-            EXPECT_EQ(pWindow->Widget()->childAt(pBox->geometry().center()), pBox);
+            EXPECT_EQ(pWindow->Widget()->childAt(pins[k].center()), pBox);
         }
+        // Pins 1 to 4 run down the left column, 5 to 8 up the right one, so that pin
+        // k faces pin 9 - k, as on the package.
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(pins[k].x(), pins[0].x());
+            EXPECT_EQ(pins[7 - k].x(), pins[7].x());
+            EXPECT_GT(pins[7 - k].left(), pins[k].right());
+            EXPECT_EQ(pins[7 - k].y(), pins[k].y());
+            if (k > 0) {
+                EXPECT_GE(pins[k].top(), pins[k - 1].bottom());
+            }
+        }
+        // One group box frames all eight.
+        QRect all;
+        for (const QRect& rc : pins)
+            all |= rc;
+        int nFraming = 0;
+        for (const QGroupBox* pGroup : pWindow->Widget()->findChildren<QGroupBox*>())
+            nFraming += pGroup->geometry().contains(all) ? 1 : 0;
+        EXPECT_EQ(nFraming, 1);
     }
 }
 

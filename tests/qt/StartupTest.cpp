@@ -1,6 +1,7 @@
 #include "QtTestSupport.h"
 
 #include "Resource.h"
+#include "WinApp.h"
 
 #include <QDialog>
 #include <QTest>
@@ -78,7 +79,7 @@ TEST_F(StartupTest, AnUnreachableXDisplayIsReportedInsteadOfAborting)
 
 TEST_F(StartupTest, ExitAfterShowEndsOnlyTheFirstDialogOnceItIsPainted)
 {
-    m_backend.SetExitAfterShow(true);
+    AfxSetExitAfterShow(true);
     CShownAtCancelDlg first;
     EXPECT_EQ(RunModalScript(first, [](CQtDialogWindow&) {}), IDCANCEL);
     EXPECT_TRUE(first.m_bShownAtCancel);

@@ -82,17 +82,24 @@ protected:
 
 TEST_F(CatalogPromptTest, CancelEndsTheProgramWithoutAWindow)
 {
-    m_backend.CancelCatalogPrompt();
+    m_backend.CancelFilePrompt();
     EXPECT_FALSE(m_app.InitInstance());
-    EXPECT_EQ(m_backend.CatalogPromptCount(), 1);
+    ASSERT_EQ(m_backend.FilePrompts().size(), 1u);
     EXPECT_TRUE(m_backend.OpenedDialogs().empty());
     EXPECT_EQ(RealPath("."), m_strReal);
+    // The dialog offers Progr.ini and lists catalogues first, all files second.
+    const OpenFileRequest& request = m_backend.FilePrompts()[0];
+    EXPECT_STREQ(request.strTitle, "Open a chip catalogue");
+    EXPECT_STREQ(request.strSuggestedName, "Progr.ini");
+    ASSERT_EQ(request.filters.size(), 2u);
+    EXPECT_STREQ(request.filters[0].strPattern, "*.ini");
+    EXPECT_STREQ(request.filters[1].strPattern, "*");
 }
 
 TEST_F(CatalogPromptTest, AChosenFileIsEditedInItsFolderAndNamedInTheTitle)
 {
     SaveAt("cats/Mine.ini", {"24C02", "24C01"});
-    m_backend.AnswerCatalogPrompt((m_strDir + "/cats/Mine.ini").c_str());
+    m_backend.AnswerFilePrompt((m_strDir + "/cats/Mine.ini").c_str());
     ExpectMainWindow(true);
     m_app.InitInstance();
     EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strReal + "/cats/Mine.ini");
@@ -106,7 +113,7 @@ TEST_F(CatalogPromptTest, AChosenFileIsEditedInItsFolderAndNamedInTheTitle)
 
 TEST_F(CatalogPromptTest, AChosenFolderStartsItsProgrIniThere)
 {
-    m_backend.AnswerCatalogPrompt("cats");
+    m_backend.AnswerFilePrompt("cats");
     ExpectMainWindow();
     m_app.InitInstance();
     EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strReal + "/cats/Progr.ini");
@@ -118,11 +125,11 @@ TEST_F(CatalogPromptTest, AChosenFolderStartsItsProgrIniThere)
 TEST_F(CatalogPromptTest, AnUnusableChoiceIsExplainedAndAskedAgain)
 {
     SaveAt("cats/Progr.ini", {"93C46"});
-    m_backend.AnswerCatalogPrompt("nosuch");
-    m_backend.AnswerCatalogPrompt("cats/Progr.ini");
+    m_backend.AnswerFilePrompt("nosuch");
+    m_backend.AnswerFilePrompt("cats/Progr.ini");
     ExpectMainWindow();
     m_app.InitInstance();
-    EXPECT_EQ(m_backend.CatalogPromptCount(), 2);
+    EXPECT_EQ(m_backend.FilePrompts().size(), 2u);
     ASSERT_EQ(m_backend.MessageTexts().size(), 1u);
     EXPECT_NE(m_backend.MessageTexts()[0].Str().find("'nosuch': no such file or folder"), std::string::npos);
     EXPECT_EQ(m_rows, (std::vector<CString>{"93C46"}));
@@ -130,8 +137,8 @@ TEST_F(CatalogPromptTest, AnUnusableChoiceIsExplainedAndAskedAgain)
 
 TEST_F(CatalogPromptTest, CancelAfterARefusedChoiceStillEnds)
 {
-    m_backend.AnswerCatalogPrompt("nosuch/");
-    m_backend.CancelCatalogPrompt();
+    m_backend.AnswerFilePrompt("nosuch/");
+    m_backend.CancelFilePrompt();
     EXPECT_FALSE(m_app.InitInstance());
     EXPECT_EQ(m_backend.MessageTexts().size(), 1u);
     EXPECT_TRUE(m_backend.OpenedDialogs().empty());
@@ -142,7 +149,7 @@ TEST_F(CatalogPromptTest, WithoutTheQuestionTheStartFolderIsEditedUnderThePlainT
     m_app.m_bAskForCatalog = false;
     ExpectMainWindow();
     m_app.InitInstance();
-    EXPECT_EQ(m_backend.CatalogPromptCount(), 0);
+    EXPECT_EQ(m_backend.FilePrompts().size(), 0u);
     EXPECT_STREQ(m_strCaption, "Orvane");
     EXPECT_EQ(m_rows, (std::vector<CString>{"HOME"}));
 }
@@ -153,8 +160,20 @@ TEST_F(CatalogPromptTest, APathGivenAtStartIsNamedInTheTitleWithoutAQuestion)
     m_app.m_strShownPath = "/data/Progr.ini";
     ExpectMainWindow();
     m_app.InitInstance();
-    EXPECT_EQ(m_backend.CatalogPromptCount(), 0);
+    EXPECT_EQ(m_backend.FilePrompts().size(), 0u);
     EXPECT_STREQ(m_strCaption, "Orvane - /data/Progr.ini");
+}
+TEST_F(CatalogPromptTest, F1InTheMainWindowShowsTheEditorsHelp)
+{
+    m_app.m_bAskForCatalog = false;
+    m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [](CHeadlessDialog& dlg) {
+        dlg.Press(DialogKey::Help);
+        dlg.PressEscape();
+    });
+    m_app.InitInstance();
+    ASSERT_EQ(m_backend.Messages().size(), 1u);
+    EXPECT_EQ(m_backend.Messages()[0].strText.Str().rfind("This program edits the chip catalogue Progr.ini", 0), 0u);
+    EXPECT_EQ(m_backend.Messages()[0].nType & MB_YESNO, 0u);
 }
 }  // namespace
 #endif

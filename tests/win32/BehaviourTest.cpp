@@ -1,25 +1,27 @@
-#include "NativeProbe.h"
+#include "ConformanceDlg.h"
 #include "Resource.h"
 #include "Templates.h"
-#include "Win32ProbeDlg.h"
 #include "Win32TestSupport.h"
 
 #include <string>
 
+// What the system's own controls and windows do under the Win32 backend, beyond what the
+// conformance cases drive on every backend.
 namespace {
-using P = CWin32ProbeDlg;
+using D = CConformanceDlg;
 namespace N = NativeProbe;
 
-struct ProbeFixture {
-    ProbeFixture() { P::InstallResources(); }
-    IDialogWindow& Window() { return *dlg.GetWindow(); }
-    P dlg;
+class Win32BehaviourTest : public ::testing::Test {
+protected:
+    void SetUp() override { InstallProbeAndAppResources(); }
+    IDialogWindow& Window() { return *m_dlg.GetWindow(); }
+    D m_dlg;
 };
 
 // A dialog that ends itself before it is shown.
 class CEndAtOnceDlg : public CDialog {
 public:
-    CEndAtOnceDlg() : CDialog(P::IDD) {}
+    CEndAtOnceDlg() : CDialog(D::IDD) {}
 
 protected:
     BOOL OnInitDialog() override
@@ -28,261 +30,102 @@ protected:
         return TRUE;
     }
 };
+
+// The probe with the application's icon as its window icons.
+class CIconDlg : public D {
+protected:
+    BOOL OnInitDialog() override
+    {
+        HICON hIcon = AfxFindIcon(IDR_MAINFRAME);
+        SetIcon(hIcon, TRUE);
+        SetIcon(hIcon, FALSE);
+        return D::OnInitDialog();
+    }
+};
 }  // namespace
 
-WIN32_TEST(FocusStartsOnFirstTabStopAndTabFollowsTemplateSkippingDisabled)
+TEST_F(Win32BehaviourTest, ListKeysSelectRowsAndNotify)
 {
-    ProbeFixture f;
-    RunScript(f.dlg, [] {
-        const int anOrder[] = {IDOK, IDCANCEL, P::IDC_ACT, P::IDC_FLAG, P::IDC_DIGIT, P::IDC_TEXT, P::IDC_LIST,
-                               P::IDC_NUMBER, P::IDC_NARROW, P::IDC_ASK, IDOK};
-        CHECK_EQ(N::FocusID(), anOrder[0]);
-        for (std::size_t n = 1; n < sizeof(anOrder) / sizeof(anOrder[0]); ++n) {
-            N::PressKey(N::kTab);
-            CHECK_EQ(N::FocusID(), anOrder[n]);
-        }
-        N::PressKey(N::kEscape);
-    });
-}
-
-WIN32_TEST(EnterInAnEditEndsThroughOnOkWithTheTypedText)
-{
-    ProbeFixture f;
-    const int nResult = RunScript(f.dlg, [&f] {
-        // The dialog manager selects an edit box's text when the focus moves to it.
-        f.Window().SetFocusTo(P::IDC_TEXT);
-        CHECK_EQ(N::EditSelection(P::IDC_TEXT), (std::pair<int, int>(0, 5)));
-        N::TypeText(L"typed");
-        N::PressKey(N::kReturn);
-    });
-    CHECK_EQ(nResult, IDOK);
-    CHECK_EQ(f.dlg.m_strText.Str(), std::string("typed"));
-}
-
-WIN32_TEST(EnterOnAFocusedButtonClicksItAndEscCancels)
-{
-    ProbeFixture f;
-    const int nResult = RunScript(f.dlg, [&f] {
-        f.Window().SetFocusTo(P::IDC_ACT);
-        N::PressKey(N::kReturn);
-        CHECK_EQ(f.dlg.Count(P::IDC_ACT, BN_CLICKED), 1);
-        CHECK(N::TopDialog() != nullptr);
-        N::PressKey(N::kEscape);
-    });
-    CHECK_EQ(nResult, IDCANCEL);
-}
-
-WIN32_TEST(CloseBoxGoesThroughOnCancelAndF1AsksForHelpOnce)
-{
-    ProbeFixture f;
-    f.dlg.m_bRefuseCancel = true;
-    const int nResult = RunScript(f.dlg, [&f] {
-        N::PressKey(N::kF1);
-        CHECK_EQ(f.dlg.Count(static_cast<int>(ID_HELP), BN_CLICKED), 1);
-        N::CloseBox();
-        CHECK_EQ(f.dlg.m_nCancelRefused, 1);
-        CHECK(N::TopDialog() != nullptr);
-        f.dlg.m_bRefuseCancel = false;
-        N::CloseBox();
-    });
-    CHECK_EQ(nResult, IDCANCEL);
-}
-
-WIN32_TEST(EditsNotifyOnlyRealChangesAndNothingDuringUpdateData)
-{
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        // OnInitDialog wrote "start" and 7 while exchanging: no notification yet.
-        CHECK_EQ(f.dlg.Count(P::IDC_TEXT, EN_CHANGE), 0);
-        CHECK_EQ(f.dlg.Count(P::IDC_NUMBER, EN_CHANGE), 0);
-        f.Window().SetFocusTo(P::IDC_TEXT);
-        N::TypeText(L"ab");
-        CHECK_EQ(f.dlg.Count(P::IDC_TEXT, EN_CHANGE), 2);
-
-        // The handler writes new values with UpdateData(FALSE).
-        N::Click(P::IDC_ACT);
-        CHECK_EQ(f.Window().GetText(P::IDC_NUMBER).Str(), std::string("8"));
-        CHECK_EQ(f.Window().GetText(P::IDC_TEXT).Str(), std::string("start!"));
-        CHECK_EQ(f.dlg.Count(P::IDC_TEXT, EN_CHANGE), 2);
-        CHECK_EQ(f.dlg.Count(P::IDC_NUMBER, EN_CHANGE), 0);
-
-        // Outside UpdateData a new text notifies, the same text does not.
-        f.Window().SetText(P::IDC_TEXT, "other");
-        CHECK_EQ(f.dlg.Count(P::IDC_TEXT, EN_CHANGE), 3);
-        f.Window().SetText(P::IDC_TEXT, "other");
-        CHECK_EQ(f.dlg.Count(P::IDC_TEXT, EN_CHANGE), 3);
-        N::PressKey(N::kEscape);
-    });
-}
-
-WIN32_TEST(ProgramChangesToChecksAndListsRaiseNothing)
-{
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        IDialogWindow& wnd = f.Window();
-        wnd.SetCheck(P::IDC_FLAG, 1);
-        CHECK_EQ(wnd.GetCheck(P::IDC_FLAG), 1);
-        wnd.ListSetStrings(P::IDC_LIST, {"a", "b", "c"});
-        wnd.ListSetCurSel(P::IDC_LIST, 2);
-        CHECK_EQ(wnd.ListGetCurSel(P::IDC_LIST), 2);
-        wnd.ListInsertString(P::IDC_LIST, 0, "z");
-        wnd.ListResetContent(P::IDC_LIST);
-        CHECK_EQ(wnd.ListGetCurSel(P::IDC_LIST), -1);
-        CHECK_EQ(wnd.ListGetCount(P::IDC_LIST), 0);
-        N::PressKey(N::kEscape);
-    });
-    CHECK(f.dlg.m_nCount.empty());
-}
-
-WIN32_TEST(ListShowsRowsInTheOrderTheFrameworkGives)
-{
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        // The framework sorted the rows; the control, made without LBS_SORT, keeps them.
-        const std::vector<std::string> sorted = {"Alpha", "bravo", "charlie", "delta"};
-        CHECK(N::ListRowsShown(P::IDC_LIST) == sorted);
-        f.Window().ListInsertString(P::IDC_LIST, 0, "zulu");
-        CHECK_EQ(N::ListRowsShown(P::IDC_LIST).front(), std::string("zulu"));
-        CHECK_EQ(f.Window().ListGetText(P::IDC_LIST, 0).Str(), std::string("zulu"));
-        CHECK_EQ(f.Window().ListGetCount(P::IDC_LIST), 5);
-        N::PressKey(N::kEscape);
-    });
-}
-
-WIN32_TEST(ListKeysSelectRowsAndNotify)
-{
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        f.Window().SetFocusTo(P::IDC_LIST);
+    RunScript(m_dlg, [this] {
+        Window().SetFocusTo(D::IDC_LIST);
         N::PressKey(N::kHome);
-        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 0);
+        EXPECT_EQ(Window().ListGetCurSel(D::IDC_LIST), 0);
         N::PressKey(N::kDown);
-        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 1);
+        EXPECT_EQ(Window().ListGetCurSel(D::IDC_LIST), 1);
         N::PressKey(N::kEnd);
-        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 3);
-        CHECK_EQ(f.dlg.Count(P::IDC_LIST, LBN_SELCHANGE), 3);
+        EXPECT_EQ(Window().ListGetCurSel(D::IDC_LIST), 4);
+        EXPECT_EQ(m_dlg.SelChanges(), 3);
         // In a list without a selection the first key selects the row with the focus
         // rectangle, as the system's list box does; the second moves.
-        f.Window().ListSetStrings(P::IDC_LIST, {"a", "b", "c"});
+        Window().ListSetStrings(D::IDC_LIST, {"a", "b", "c"});
         N::PressKey(N::kEnd);
-        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 0);
+        EXPECT_EQ(Window().ListGetCurSel(D::IDC_LIST), 0);
         N::PressKey(N::kEnd);
-        CHECK_EQ(f.Window().ListGetCurSel(P::IDC_LIST), 2);
+        EXPECT_EQ(Window().ListGetCurSel(D::IDC_LIST), 2);
         N::PressKey(N::kEscape);
     });
 }
 
-WIN32_TEST(DigitBoxTakesOnlyDigitsAndEveryDigitOfAByte)
+TEST_F(Win32BehaviourTest, CharactersTheCodePageLacksAreRefused)
 {
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        f.Window().SetFocusTo(P::IDC_DIGIT);
-        N::TypeText(L"2a5-5 ");
-        CHECK_EQ(f.Window().GetText(P::IDC_DIGIT).Str(), std::string("255"));
-        CHECK_EQ(f.dlg.Count(P::IDC_DIGIT, EN_CHANGE), 3);
-        N::PressKey(N::kEscape);
-    });
-}
-
-WIN32_TEST(CharactersTheCodePageLacksAreRefused)
-{
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        f.Window().SetFocusTo(P::IDC_TEXT);
+    RunScript(m_dlg, [this] {
+        // The dialog manager selects an edit box's text when the focus moves to it.
+        Window().SetFocusTo(D::IDC_ENTRY);
+        EXPECT_EQ(N::EditSelection(D::IDC_ENTRY), (std::pair<int, int>(0, 5)));
         N::TypeText(L"a\u4E2D\u00E9b");
         // "a", e acute (0xE9 in the Western page) and "b"; the CJK character is refused.
-        CHECK_EQ(f.Window().GetText(P::IDC_TEXT).Str(), std::string("a\xE9" "b"));
+        EXPECT_EQ(Window().GetText(D::IDC_ENTRY).Str(), std::string("a\xE9" "b"));
         N::PressKey(N::kEscape);
     });
 }
 
-WIN32_TEST(BytesTheCodePageLacksSurviveAnUntouchedControl)
+TEST_F(Win32BehaviourTest, BoxWithoutAutoScrollStopsTakingTextWhenFull)
 {
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        const CString strOdd("\x81\x8D\x90x", 4);
-        f.Window().SetText(P::IDC_TEXT, strOdd);
-        CHECK(f.Window().GetText(P::IDC_TEXT) == strOdd);
-        f.Window().SetText(P::IDC_LABEL, strOdd);
-        CHECK(f.Window().GetText(P::IDC_LABEL) == strOdd);
-        N::PressKey(N::kEscape);
-    });
-}
-
-WIN32_TEST(BoxWithoutAutoScrollStopsTakingTextWhenFull)
-{
-    ProbeFixture f;
-    RunScript(f.dlg, [&f] {
-        f.Window().SetFocusTo(P::IDC_NARROW);
+    RunScript(m_dlg, [this] {
+        Window().SetFocusTo(D::IDC_NARROW);
         N::TypeText(std::wstring(60, L'W'));
-        const int nLength = f.Window().GetText(P::IDC_NARROW).GetLength();
-        CHECK(nLength > 0 && nLength < 60);
+        const int nLength = Window().GetText(D::IDC_NARROW).GetLength();
+        EXPECT_TRUE(nLength > 0 && nLength < 60) << nLength;
         N::PressKey(N::kEscape);
     });
 }
 
-WIN32_TEST(MessageBoxesCarryTheProgramNameAndReturnTheAnswer)
+TEST_F(Win32BehaviourTest, MessageBoxesCarryTheProgramNameAndReturnTheAnswer)
 {
     for (int nButton : {IDYES, IDNO}) {
-        ProbeFixture f;
+        D dlg;
         MessageBoxAnswer answer;
-        RunScript(f.dlg, [&f, &answer, nButton] {
+        RunScript(dlg, [&answer, nButton] {
             answer.AnswerNext(N::TopDialog(), nButton);
-            N::Click(P::IDC_ASK);
+            N::Click(D::IDC_ASK);
             N::PressKey(N::kEscape);
         });
-        CHECK(answer.bSeen);
-        CHECK_EQ(answer.strCaption, std::string("win32_backend_test"));
-        CHECK_EQ(answer.strText, std::string("Go on?"));
-        CHECK_EQ(f.dlg.m_nAnswer, nButton);
+        EXPECT_TRUE(answer.bSeen);
+        EXPECT_EQ(answer.strCaption, "win32_backend_test");
+        EXPECT_EQ(answer.strText, "Go on?");
+        EXPECT_EQ(dlg.m_nAnswer, nButton);
     }
 }
 
-WIN32_TEST(FailedRangeCheckPromptsThenSelectsTheBox)
+TEST_F(Win32BehaviourTest, AHandlerFailureDestroysTheWindowBeforeItReachesTheCaller)
 {
-    ProbeFixture f;
-    MessageBoxAnswer answer;
-    const int nResult = RunScript(f.dlg, [&f, &answer] {
-        f.Window().SetFocusTo(P::IDC_NUMBER);
-        N::TypeText(L"500");
-        answer.AnswerNext(N::TopDialog(), IDOK);
-        N::PressKey(N::kReturn);
-        CHECK(N::TopDialog() != nullptr);
-        CHECK_EQ(N::FocusID(), P::IDC_NUMBER);
-        CHECK_EQ(N::EditSelection(P::IDC_NUMBER), (std::pair<int, int>(0, 3)));
-        N::PressKey(N::kEscape);
-    });
-    CHECK_EQ(nResult, IDCANCEL);
-    CHECK_EQ(answer.strText, std::string("Please enter an integer between 0 and 100."));
+    m_dlg.m_bThrowFromAct = true;
+    EXPECT_THROW(RunScript(m_dlg, [] { N::Click(D::IDC_ACT); }), int);
+    EXPECT_EQ(N::TopDialog(), nullptr);
 }
 
-WIN32_TEST(HandlerFailureEndsTheDialogAndReachesTheCaller)
+TEST_F(Win32BehaviourTest, DialogEndedWhileStartingIsNeverShown)
 {
-    ProbeFixture f;
-    f.dlg.m_bThrowFromAct = true;
-    int nCaught = 0;
-    try {
-        RunScript(f.dlg, [] { N::Click(P::IDC_ACT); });
-    } catch (int n) {
-        nCaught = n;
-    }
-    CHECK_EQ(nCaught, 42);
-    CHECK(N::TopDialog() == nullptr);
-}
-
-WIN32_TEST(DialogEndedWhileStartingIsNeverShown)
-{
-    P::InstallResources();
     CEndAtOnceDlg dlg;
-    CHECK_EQ(dlg.DoModal(), 5);
-    CHECK(N::TopDialog() == nullptr);
+    EXPECT_EQ(dlg.DoModal(), 5);
+    EXPECT_EQ(N::TopDialog(), nullptr);
 }
 
-WIN32_TEST(WindowIconsAreSetBigAndSmall)
+TEST_F(Win32BehaviourTest, WindowIconsAreSetBigAndSmall)
 {
-    ProbeFixture f;
+    CIconDlg dlg;
     int nBig = 0, nSmall = 0, nBigAfter = 0, nSmallAfter = 0;
-    RunScript(f.dlg, [&] {
+    RunScript(dlg, [&] {
         nBig = N::WindowIconSize(N::TopDialog(), true);
         nSmall = N::WindowIconSize(N::TopDialog(), false);
         // A change of scale loads the icons again at the window's scale; a message sent
@@ -292,16 +135,15 @@ WIN32_TEST(WindowIconsAreSetBigAndSmall)
         nSmallAfter = N::WindowIconSize(N::TopDialog(), false);
         N::PressKey(N::kEscape);
     });
-    CHECK_EQ(nBig, 32);
-    CHECK_EQ(nSmall, 16);
-    CHECK_EQ(nBigAfter, 32);
-    CHECK_EQ(nSmallAfter, 16);
+    EXPECT_EQ(nBig, 32);
+    EXPECT_EQ(nSmall, 16);
+    EXPECT_EQ(nBigAfter, 32);
+    EXPECT_EQ(nSmallAfter, 16);
 }
 
-WIN32_TEST(IconHasAnImageForEverySizeWindowsAsksFor)
+TEST(Win32IconTest, IconHasAnImageForEverySizeWindowsAsksFor)
 {
     // Small and big icons at 100 % to 200 %, and Explorer's largest.
     for (int nSize : {16, 24, 32, 48, 64, 256})
-        CHECK_EQ(N::IconImageSize(IDR_MAINFRAME, nSize), nSize);
+        EXPECT_EQ(N::IconImageSize(IDR_MAINFRAME, nSize), nSize);
 }
-

@@ -1,6 +1,4 @@
-#include "NativeProbe.h"
-#include "TestHarness.h"
-#include "Win32Backend.h"
+#include "Win32TestSupport.h"
 
 #include <filesystem>
 #include <fstream>
@@ -22,40 +20,41 @@ struct CatalogFolder {
     fs::path path;
 };
 
-// Asks as the editor does, with the user answering the system's Open dialog.
+// Asks for a catalogue, with the user answering the system's Open dialog.
 bool Ask(const std::wstring& strAnswer, CString& strPath, std::string& strTitle)
 {
     N::AnswerNextFileDialog(strAnswer, [&strTitle](const std::string& strSeen) { strTitle = strSeen; });
-    return AfxGetBackend()->PromptForCatalog(strPath);
+    const OpenFileRequest request{"Open a chip catalogue", "Progr.ini", {{"Chip catalogues", "*.ini"}, {"All files", "*"}}};
+    return AfxGetBackend()->PromptForFile(request, strPath);
 }
 }  // namespace
 
-WIN32_TEST(OpenDialogGivesAnExistingCatalogue)
+TEST(Win32FileDialogTest, OpenDialogGivesAnExistingCatalogue)
 {
     CatalogFolder folder;
     CString strPath;
     std::string strTitle;
-    CHECK(Ask((folder.path / "Progr.ini").wstring(), strPath, strTitle));
-    CHECK_EQ(strTitle, std::string("Open a chip catalogue"));
-    CHECK(fs::equivalent(fs::path(strPath.Str()), folder.path / "Progr.ini"));
+    EXPECT_TRUE(Ask((folder.path / "Progr.ini").wstring(), strPath, strTitle));
+    EXPECT_EQ(strTitle, std::string("Open a chip catalogue"));
+    EXPECT_TRUE(fs::equivalent(fs::path(strPath.Str()), folder.path / "Progr.ini"));
 }
 
-WIN32_TEST(OpenDialogGivesANewNameInAnExistingFolder)
+TEST(Win32FileDialogTest, OpenDialogGivesANewNameInAnExistingFolder)
 {
     CatalogFolder folder;
     CString strPath;
     std::string strTitle;
-    CHECK(Ask((folder.path / "New.ini").wstring(), strPath, strTitle));
+    EXPECT_TRUE(Ask((folder.path / "New.ini").wstring(), strPath, strTitle));
     const fs::path chosen(strPath.Str());
-    CHECK_EQ(chosen.filename().string(), std::string("New.ini"));
-    CHECK(fs::equivalent(chosen.parent_path(), folder.path));
+    EXPECT_EQ(chosen.filename().string(), std::string("New.ini"));
+    EXPECT_TRUE(fs::equivalent(chosen.parent_path(), folder.path));
 }
 
-WIN32_TEST(OpenDialogCancelledGivesNothing)
+TEST(Win32FileDialogTest, OpenDialogCancelledGivesNothing)
 {
     CString strPath("unchanged");
     std::string strTitle;
-    CHECK(!Ask(std::wstring(), strPath, strTitle));
-    CHECK_EQ(strTitle, std::string("Open a chip catalogue"));
-    CHECK_EQ(strPath.Str(), std::string("unchanged"));
+    EXPECT_TRUE(!Ask(std::wstring(), strPath, strTitle));
+    EXPECT_EQ(strTitle, std::string("Open a chip catalogue"));
+    EXPECT_EQ(strPath.Str(), std::string("unchanged"));
 }

@@ -1,6 +1,6 @@
-#include "ScriptedDialog.h"
+#include "ConformanceDlg.h"
 #include "Win32Backend.h"
-#include "Win32ProbeDlg.h"
+#include "Win32TestSupport.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,16 +14,16 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     CWin32Backend backend;
     AfxSetBackend(&backend);
-    CWin32ProbeDlg::InstallResources();
+    InstallProbeAndAppResources();
     if (argc == 3 && std::strcmp(argv[1], "--template") == 0) {
-        CScriptedDialog dlg(static_cast<UINT>(std::atoi(argv[2])));
+        CDialog dlg(static_cast<UINT>(std::atoi(argv[2])));
         std::printf("result %d\n", dlg.DoModal());
         return 0;
     }
-    CWin32ProbeDlg dlg;
+    CConformanceDlg dlg;
     dlg.m_fnLog = [](int nID, int nCode) { std::printf("notify %d %d\n", nID, nCode); };
     const int nResult = dlg.DoModal();
     std::printf("result %d\n", nResult);
-    std::printf("text %s\nnumber %d\nflag %d\n", dlg.m_strText.GetString(), dlg.m_nNumber, dlg.m_bFlag);
+    std::printf("text %s\nnumber %d\nflag %d\n", dlg.m_strName.GetString(), dlg.m_nDigits, dlg.m_bFlag);
     return 0;
 }

@@ -1,13 +1,18 @@
-#include "TestHarness.h"
 #include "Win32Backend.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
-// Runs the Win32 backend's tests; an argument picks the tests whose names contain it.
+#include <cstdio>
+#include <string>
+
+// Runs the Win32 backend's tests; a plain argument picks the tests whose names hold it.
 int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
+    testing::InitGoogleTest(&argc, argv);
+    if (argc > 1)
+        testing::GTEST_FLAG(filter) = std::string("*") + argv[1] + "*";
     CWin32Backend backend;
     AfxSetBackend(&backend);
-    return CTestHarness::Get().RunAll(argc > 1 ? argv[1] : nullptr);
+    return RUN_ALL_TESTS();
 }

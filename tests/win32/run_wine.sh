@@ -14,9 +14,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mode=${1:?usage: run_wine.sh test|keys|imports|shots|prepare ...}
 shift
 . "$here/wine_env.bash"
+. "$here/../support/xvfb.bash"
 
 work=
-xvfb_pid=
 app_pid=
 watchdog_pid=
 
@@ -68,15 +68,7 @@ start_display() {
     sleep "${ORVANE_WINE_TIMEOUT:-240}" >/dev/null 2>&1 </dev/null && kill -TERM $$ &
     watchdog_pid=$!
     work=$(mktemp -d /tmp/orvane-wine-XXXXXX)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    local i
-    for i in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    xvfb_start "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     wine_prefix_ready || fail "the Wine prefix could not be made"
     wine_set_dpi "${ORVANE_WINE_DPI:-96}" || fail "cannot set the screen's scale in the Wine prefix"
     # Xvfb has no window manager: Wine then draws the frames itself, and does not wait
@@ -135,21 +127,20 @@ keys)
     start_display
     "$wine" "$exe" >"$work/app.log" 2>&1 &
     app_pid=$!
-    id=$(find_window Probe) || fail "the probe dialog did not appear: $(app_log)"
+    id=$(find_window Conformance) || fail "the probe dialog did not appear: $(app_log)"
     xdotool windowfocus --sync "$id" 2>/dev/null || true
-    # F1 asks for help; the focus starts on OK; Tab x3 reaches the check box (OK Cancel
-    # Act Flag), Space ticks it, Tab x2 reaches the text box (Digit Text), whose text the
-    # dialog manager selects, so typing replaces it.
-    xdotool key --delay 60 F1 Tab Tab Tab space Tab Tab
+    # F1 asks for help; the focus starts in the entry box with its text selected, so
+    # typing replaces it; Tab x7 reaches Go (Digits List Act Ask Tell OK Go), which
+    # Space presses; Shift+Tab goes back to OK, which Enter presses.
+    xdotool key --delay 60 F1
     xdotool type --delay 60 'keys'
-    xdotool key --delay 60 Return
+    xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab space shift+Tab Return
     wait_for_line "result 1" || fail "Enter did not end the dialog with OK: $(app_log)"
     wait "$app_pid" || true
     app_pid=
     app_log | grep -qxF "text keys" || fail "the typed text did not arrive: $(app_log)"
-    app_log | grep -qxF "flag 1" || fail "Space did not tick the check box: $(app_log)"
-    [ "$(app_log | grep -cxF "notify 1105 768")" -eq 4 ] || fail "expected four EN_CHANGE of the text box: $(app_log)"
-    app_log | grep -qxF "notify 1103 0" || fail "no BN_CLICKED of the check box: $(app_log)"
+    [ "$(app_log | grep -cxF "notify 250 768")" -eq 4 ] || fail "expected four EN_CHANGE of the entry box: $(app_log)"
+    app_log | grep -qxF "notify 210 0" || fail "Space did not press Go: $(app_log)"
     [ "$(app_log | grep -cxF "notify 57670 0")" -eq 1 ] || fail "F1 did not ask for help exactly once: $(app_log)"
     echo "keyboard journey passed"
     ;;
@@ -163,7 +154,7 @@ shots)
     dir=$(cd "$dir" && pwd)
     command -v xdotool >/dev/null || fail "xdotool is needed"
     start_display
-    for shot in "Probe:" "Orvane:102" "Select Type:130" "Edit string:133" "Setup I2C Memory:131" \
+    for shot in "Conformance:" "Orvane:102" "Select Type:130" "Edit string:133" "Setup I2C Memory:131" \
                 "Setup Microwire Memory:132"; do
         title=${shot%%:*}
         tmpl=${shot##*:}
