@@ -68,8 +68,6 @@ CArchive::CArchive(const void* pData, std::size_t nSize, CString strFileName)
 
 CArchive::CArchive() : m_nMode(store) {}
 
-// Unlike the framework, destruction never writes: a store that was not closed is
-// dropped rather than flushed from a destructor that could not report a failure.
 CArchive::~CArchive() = default;
 
 void CArchive::SetContext(const char* pszWhat, long long nIndex, const char* pszPart)
