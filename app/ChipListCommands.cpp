@@ -1,21 +1,12 @@
 #include "ChipListDlg.h"
 
 #include "CatalogFile.h"
+#include "ChipRules.h"
 #include "I2CSetupDlg.h"
 #include "MicrowireSetupDlg.h"
 #include "TypeSelectDlg.h"
 
 namespace {
-
-// Kind 0 is the I2C form; kinds 1 to 3 are the Microwire form with variants 0 to 2.
-// Add New routes a type position the same way, so position and kind share this table.
-struct FormRoute {
-    bool bMicrowire;
-    int nVariant;
-    int b16Bits;
-};
-const FormRoute kFormRoutes[] = {{false, 0, 0}, {true, 0, 0}, {true, 1, 1}, {true, 2, 1}};
-constexpr int kFormRouteCount = static_cast<int>(sizeof(kFormRoutes) / sizeof(kFormRoutes[0]));
 
 // The inputs both forms share. A new chip takes its index from the form itself.
 void SetFormInputs(CSetupFormDlg& dlg, BOOL bNew, int nIndex, const CString& strName)
@@ -28,13 +19,14 @@ void SetFormInputs(CSetupFormDlg& dlg, BOOL bNew, int nIndex, const CString& str
 }
 
 // Opens the form for a kind, new or on entry nIndex; a kind without a form opens nothing.
+// Add New routes a type position as a kind, so position and kind open the same form.
 // The end code is not needed: the caller refreshes its list either way.
 void RunSetupForm(int nKind, BOOL bNew, int nIndex, const CString& strName)
 {
-    if (nKind < 0 || nKind >= kFormRouteCount)
+    const ChipKind kind = ChipKindOf(nKind);
+    if (kind.family == ChipFamily::other)
         return;
-    const FormRoute& route = kFormRoutes[nKind];
-    if (!route.bMicrowire) {
+    if (kind.family == ChipFamily::i2c) {
         CI2CSetupDlg dlg;
         SetFormInputs(dlg, bNew, nIndex, strName);
         dlg.DoModal();
@@ -42,10 +34,10 @@ void RunSetupForm(int nKind, BOOL bNew, int nIndex, const CString& strName)
     }
     CMicrowireSetupDlg dlg;
     SetFormInputs(dlg, bNew, nIndex, strName);
-    dlg.m_nVariant = route.nVariant;
+    dlg.m_nVariant = kind.nVariant;
     // Edit chip sets the box as Add New does, so a chip shows the same organisation
-    // whichever command opened it.
-    dlg.m_b16Bits = route.b16Bits;
+    // whichever command opened it: 8 bits for the first variant, 16 for the others.
+    dlg.m_b16Bits = kind.nVariant > 0;
     dlg.DoModal();
 }
 

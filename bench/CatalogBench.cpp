@@ -60,7 +60,7 @@ private:
         CStringArray types;
         for (const char* psz : {"I2C", "Microwire 93C46", "Microwire 93C56", "Microwire 93C66"})
             types.Add(psz);
-        types.Store(ar);
+        ar << types;
         ar << static_cast<LONG>(nEntries);
         char name[32];
         BYTE settings[12] = {0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0};

@@ -39,14 +39,6 @@ CString Reason(const char* pszVerb, const char* pszPath, int nError)
     return CString(std::string("Cannot ") + pszVerb + " " + pszPath + ": " + CFile::ErrorText(nError).Str());
 }
 
-CCatalogFile::SaveResult Failure(CCatalogFile::SaveStatus status, CString strMessage)
-{
-    CCatalogFile::SaveResult result;
-    result.status = status;
-    result.strMessage = std::move(strMessage);
-    return result;
-}
-
 // Tells whether the bytes of a file changed; not for defence against a forger.
 std::uint64_t HashBytes(const std::vector<BYTE>& bytes)
 {
@@ -116,11 +108,11 @@ void ParseCatalogBytes(CChipCatalog& catalog, const std::vector<BYTE>& bytes, co
 CCatalogFile::SaveResult PrepareSave(CFileReplace& target, CFileLock& lock, const char* pszPath)
 {
     if (int nError = target.Resolve())
-        return Failure(CCatalogFile::notSaved, Reason("save", pszPath, nError));
+        return {CCatalogFile::notSaved, Reason("save", pszPath, nError)};
     if (CCatalogFile::SaveResult locked = CCatalogFile::Lock(lock, pszPath); !locked.Ok())
         return locked;
     target.RemoveStaleTemporaries();
-    return Failure(CCatalogFile::saved, CString());
+    return {CCatalogFile::saved, CString()};
 }
 
 CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vector<BYTE>& bytes,
@@ -128,7 +120,7 @@ CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vect
 {
     const CFileReplace::Result replaced = target.Replace(bytes.data(), bytes.size());
     if (replaced == CFileReplace::failed)
-        return Failure(CCatalogFile::notSaved, Reason("save", pszPath, target.GetLastError()));
+        return {CCatalogFile::notSaved, Reason("save", pszPath, target.GetLastError())};
     if (pStamp) {
         pStamp->bExists = true;
         pStamp->identity = target.GetNewIdentity();
@@ -140,9 +132,9 @@ CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vect
         strMessage.Format("%s was saved, but its folder could not be synced to disk (%s); a system crash now "
                           "could still bring back the old file.",
                           pszPath, CFile::ErrorText(target.GetLastError()).GetString());
-        return Failure(CCatalogFile::notDurable, strMessage);
+        return {CCatalogFile::notDurable, strMessage};
     }
-    return Failure(CCatalogFile::saved, CString());
+    return {CCatalogFile::saved, CString()};
 }
 
 }  // namespace
@@ -172,11 +164,11 @@ CCatalogFile::SaveResult CCatalogFile::Lock(CFileLock& lock, const char* pszPath
     (void)target.Resolve();
     const int nError = lock.Lock(target.GetFolder().c_str());
     if (nError == EWOULDBLOCK)
-        return Failure(notSaved, CString(std::string("Cannot save ") + pszPath +
-                                         ": it is being saved by another program; try again."));
+        return {notSaved, CString(std::string("Cannot save ") + pszPath +
+                                         ": it is being saved by another program; try again.")};
     if (nError != 0)
-        return Failure(notSaved, Reason("save", pszPath, nError));
-    return Failure(saved, CString());
+        return {notSaved, Reason("save", pszPath, nError)};
+    return {saved, CString()};
 }
 
 CCatalogFile::SaveResult CCatalogFile::Save(const CChipCatalog& catalog, const char* pszPath)
@@ -188,7 +180,7 @@ CCatalogFile::SaveResult CCatalogFile::Save(const CChipCatalog& catalog, const c
         SaveResult prepared = PrepareSave(target, lock, pszPath);
         return prepared.Ok() ? WriteCatalogBytes(target, bytes, pszPath, nullptr) : prepared;
     } catch (const std::bad_alloc&) {
-        return Failure(notSaved, Reason("save", pszPath, ENOMEM));
+        return {notSaved, Reason("save", pszPath, ENOMEM)};
     }
 }
 
@@ -204,24 +196,24 @@ CCatalogFile::SaveResult CCatalogFile::SaveChange(CChipCatalog& catalog, Stamp& 
         std::vector<BYTE> current;
         LoadResult now = ReadCatalogBytes(pszPath, current);
         if (now.status == unreadable)
-            return Failure(notSaved, now.strMessage);
+            return {notSaved, now.strMessage};
         if (bOverwrite || now.stamp.SameContent(stamp))
             return WriteCatalogBytes(target, StoreToBytes(catalog), pszPath, &stamp);
         CChipCatalog fresh;
         if (now.status == loaded)
             ParseCatalogBytes(fresh, current, pszPath, now);
         if (!now.Ok())
-            return Failure(notSaved, now.strMessage);
+            return {notSaved, now.strMessage};
         std::vector<BYTE>().swap(current);
         if (now.nTrailingBytes > 0 || !reapply || !reapply(fresh))
-            return Failure(conflict, CString(std::string(pszPath) + " was changed by another program."));
+            return {conflict, CString(std::string(pszPath) + " was changed by another program.")};
         const std::vector<BYTE> bytes = StoreToBytes(fresh);
         SaveResult result = WriteCatalogBytes(target, bytes, pszPath, &stamp);
         if (result.Written())
             LoadFromBytes(catalog, bytes.data(), bytes.size(), pszPath);
         return result;
     } catch (const std::bad_alloc&) {
-        return Failure(notSaved, Reason("save", pszPath, ENOMEM));
+        return {notSaved, Reason("save", pszPath, ENOMEM)};
     }
 }
 

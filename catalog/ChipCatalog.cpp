@@ -100,7 +100,7 @@ void CChipCatalog::Serialize(CArchive& ar)
 
 void CChipCatalog::Store(CArchive& ar) const
 {
-    m_types.Store(ar);
+    ar << m_types;
     BYTE count[4];
     StoreLE32(static_cast<std::uint32_t>(m_entries.GetSize()), count);
     ar.Write(count, sizeof count);
@@ -112,7 +112,7 @@ void CChipCatalog::Store(CArchive& ar) const
 
 void CChipCatalog::Load(CArchive& ar)
 {
-    m_types.Serialize(ar, "type count", "type name");
+    LoadStrings(ar, m_types, "type count", "type name");
 
     // The count is read raw: bytes the file no longer holds keep the earlier value.
     ar.SetContext("entry count");

@@ -6,11 +6,6 @@
 
 #include <cstdio>
 
-ChipFamily FamilyOfKind(BYTE nKind)
-{
-    return nKind == 0 ? ChipFamily::i2c : nKind <= 3 ? ChipFamily::microwire : ChipFamily::other;
-}
-
 const char* FamilyName(ChipFamily family)
 {
     static const char* const kNames[] = {"i2c", "microwire", "other"};
@@ -21,7 +16,7 @@ std::string KindLabel(BYTE nKind)
 {
     switch (FamilyOfKind(nKind)) {
     case ChipFamily::i2c: return "I2C";
-    case ChipFamily::microwire: return "Microwire " + std::to_string(nKind - 1);
+    case ChipFamily::microwire: return "Microwire " + std::to_string(ChipKindOf(nKind).nVariant);
     default: return "kind " + std::to_string(nKind);
     }
 }
@@ -30,7 +25,7 @@ std::string FormLabel(BYTE nKind)
 {
     switch (FamilyOfKind(nKind)) {
     case ChipFamily::i2c: return "I2C form";
-    case ChipFamily::microwire: return "Microwire form, variant " + std::to_string(nKind - 1);
+    case ChipFamily::microwire: return "Microwire form, variant " + std::to_string(ChipKindOf(nKind).nVariant);
     default: return "no form";
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChipEntryArray.h"
+#include "ChipRules.h"
 #include "CodePage.h"
 
 #include <nlohmann/json.hpp>
@@ -12,9 +13,6 @@ using Json = nlohmann::ordered_json;
 
 // How the settings bytes of one chip read, by the family its Kind byte names.
 
-enum class ChipFamily { i2c, microwire, other };
-
-ChipFamily FamilyOfKind(BYTE nKind);
 // "i2c", "microwire" or "other", as --family and JSON spell them.
 const char* FamilyName(ChipFamily family);
 // "I2C", "Microwire 1" (the variant) or "kind 7", as the list shows it.

@@ -6,7 +6,7 @@ orvane_library(winfx_win32 platform/win32
   platform/win32/Win32Dialog.cpp platform/win32/Win32DialogWindow.cpp platform/win32/Win32Dpi.cpp
   platform/win32/Win32EditFilter.cpp platform/win32/Win32FileDialog.cpp platform/win32/Win32MessageBox.cpp
   platform/win32/Win32Text.cpp)
-target_link_libraries(winfx_win32 PUBLIC winfx comctl32 comdlg32 ole32)
+target_link_libraries(winfx_win32 PUBLIC winfx winfx_file comctl32 comdlg32 ole32)
 
 # The application's templates and icon data, without the windows that use them.
 orvane_library(orvane_res res res/Templates.cpp)

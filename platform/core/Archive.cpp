@@ -1,9 +1,9 @@
 #include "Archive.h"
 
 #include "CodePage.h"
-#include "File.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -60,19 +60,6 @@ const char* CArchiveException::what() const noexcept
     return m_strMessage.c_str();
 }
 
-CArchive::CArchive(CFile* pFile, UINT nMode, int /*nBufSize*/, void* /*lpBuf*/)
-    : m_nMode((nMode & load) ? load : store), m_pFile(pFile),
-      m_strFileName(pFile ? pFile->GetFilePath() : CString())
-{
-    if (!IsLoading() || !pFile)
-        return;
-    if (!pFile->ReadAll(m_owned))
-        throw CArchiveException(CArchiveException::generic, m_strFileName, -1, "",
-                                std::strerror(pFile->GetLastError()));
-    m_pData = m_owned.data();
-    m_nSize = m_owned.size();
-}
-
 CArchive::CArchive(const void* pData, std::size_t nSize, CString strFileName)
     : m_nMode(load), m_strFileName(std::move(strFileName)),
       m_pData(static_cast<const BYTE*>(pData)), m_nSize(pData ? nSize : 0)
@@ -81,18 +68,7 @@ CArchive::CArchive(const void* pData, std::size_t nSize, CString strFileName)
 
 CArchive::CArchive() : m_nMode(store) {}
 
-// Unlike the framework, destruction never writes: a store that was not closed is
-// dropped rather than flushed from a destructor that could not report a failure.
 CArchive::~CArchive() = default;
-
-void CArchive::Close()
-{
-    CFile* pFile = m_pFile;
-    m_pFile = nullptr;
-    if (IsStoring() && pFile && !pFile->Write(m_stored.data(), static_cast<UINT>(m_stored.size())))
-        throw CArchiveException(CArchiveException::generic, m_strFileName, -1, "",
-                                std::strerror(pFile->GetLastError()));
-}
 
 void CArchive::SetContext(const char* pszWhat, long long nIndex, const char* pszPart)
 {
@@ -291,4 +267,28 @@ CArchive& operator>>(CArchive& ar, CString& s)
     }
     ar.Report(ArchiveItem::string, nStart, nLength, bWide, &s);
     return ar;
+}
+
+CArchive& operator<<(CArchive& ar, const CStringArray& strings)
+{
+    ar.WriteCount(static_cast<std::size_t>(strings.GetSize()));
+    for (int i = 0; i < strings.GetSize(); ++i)
+        ar << strings[i];
+    return ar;
+}
+
+void LoadStrings(CArchive& ar, CStringArray& strings, const char* pszCountWhat, const char* pszItemWhat)
+{
+    ar.SetContext(pszCountWhat);
+    std::uint64_t nCount = ar.ReadCount();
+    // Every string takes at least one byte, so a larger count cannot be genuine.
+    if (nCount > ar.BytesLeft())
+        ar.ThrowBadFormat(CString("the count is larger than the bytes left"));
+    if (nCount > static_cast<std::uint64_t>(INT_MAX))
+        ar.ThrowBadFormat(CString("the count is larger than an array holds"));
+    strings.SetSize(static_cast<int>(nCount));
+    for (int i = 0; i < strings.GetSize(); ++i) {
+        ar.SetContext(pszItemWhat, i);
+        ar >> strings[i];
+    }
 }

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-class CFile;
-
 // The failure an archive raises. Besides the framework's cause and file name it says
 // where in the file it happened and what was being read.
 class CArchiveException : public std::exception {
@@ -57,20 +55,17 @@ public:
     virtual void OnArchiveItem(const ArchiveItem& item) = 0;
 };
 
-// A serialisation stream. A loading archive reads from bytes held in memory: either
-// the whole of a file read at construction, or a buffer the caller owns. A storing
-// archive collects the bytes in memory; Close writes them to its file, if it has one.
+// A serialisation stream over memory. A loading archive reads from a buffer the caller
+// owns; a storing archive collects the bytes, which the caller then writes where it
+// wants.
 class CArchive {
 public:
     enum Mode { store = 0, load = 1 };
 
-    // On a loading archive the whole file is read at once; a read error raises
-    // CArchiveException(generic).
-    CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
     // A loading archive over bytes the caller keeps alive; strFileName names them in
     // failures.
     CArchive(const void* pData, std::size_t nSize, CString strFileName);
-    // A storing archive with no file: TakeStoredBytes() hands over what was stored.
+    // A storing archive: TakeStoredBytes() hands over what was stored.
     CArchive();
     ~CArchive();
     CArchive(const CArchive&) = delete;
@@ -78,9 +73,6 @@ public:
 
     BOOL IsLoading() const { return m_nMode == load; }
     BOOL IsStoring() const { return m_nMode == store; }
-    // Store: writes the collected bytes to the file; a failed write raises
-    // CArchiveException(generic). Load: nothing to do.
-    void Close();
 
     // Raw reads never fail at the end of the data: they return what was there.
     UINT Read(void* lpBuf, UINT nMax);
@@ -111,7 +103,6 @@ public:
     std::size_t BytesLeft() const { return m_nSize - m_nPos; }
     std::size_t GetPosition() const { return IsLoading() ? m_nPos : m_stored.size(); }
     std::vector<BYTE> TakeStoredBytes() { return std::move(m_stored); }
-    // Storing: makes room for nBytes in total, so a large store does not regrow.
 
     // The next nBytes of a loading archive, which it then moves past; raises
     // CArchiveException(endOfFile) when fewer are left.
@@ -138,7 +129,6 @@ private:
     long long ContextOffset() const;
 
     int m_nMode;
-    CFile* m_pFile = nullptr;
     CString m_strFileName;
     IArchiveObserver* m_pObserver = nullptr;
     const char* m_pszContextWhat = "";
@@ -154,3 +144,11 @@ private:
 
 CArchive& operator<<(CArchive& ar, const CString& s);
 CArchive& operator>>(CArchive& ar, CString& s);
+
+// A string array is stored as WriteCount(size) and then every element. Loading checks
+// the count against the bytes left before the array grows, and names what it reads in
+// failures: pszCountWhat for the count, pszItemWhat and the index for each element
+// ("type count", "type name 3").
+CArchive& operator<<(CArchive& ar, const CStringArray& strings);
+void LoadStrings(CArchive& ar, CStringArray& strings, const char* pszCountWhat = "string count",
+                 const char* pszItemWhat = "string");

@@ -1,6 +1,5 @@
 #include "String.h"
 
-#include "Archive.h"
 #include "CodePage.h"
 
 #include <algorithm>
@@ -80,34 +79,4 @@ void CStringArray::RemoveAt(int nIndex, int nCount)
 {
     auto first = m_items.begin() + nIndex;
     m_items.erase(first, first + nCount);
-}
-
-void CStringArray::Serialize(CArchive& ar)
-{
-    Serialize(ar, "string count", "string");
-}
-
-void CStringArray::Serialize(CArchive& ar, const char* pszCountWhat, const char* pszItemWhat)
-{
-    if (ar.IsStoring()) {
-        Store(ar);
-        return;
-    }
-    ar.SetContext(pszCountWhat);
-    std::uint64_t nCount = ar.ReadCount();
-    // Every string takes at least one byte, so a larger count cannot be genuine.
-    if (nCount > ar.BytesLeft())
-        ar.ThrowBadFormat(CString("the count is larger than the bytes left"));
-    m_items.resize(static_cast<std::size_t>(nCount));
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        ar.SetContext(pszItemWhat, static_cast<long long>(i));
-        ar >> m_items[i];
-    }
-}
-
-void CStringArray::Store(CArchive& ar) const
-{
-    ar.WriteCount(m_items.size());
-    for (const CString& s : m_items)
-        ar << s;
 }

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-class CArchive;
-
 // An 8-bit string in the system's ANSI code page. Bytes are kept as they are: nothing
 // here converts, so names read from a file go back to it unchanged.
 class CString {
@@ -72,15 +70,6 @@ public:
     const CString& operator[](int nIndex) const { return GetAt(nIndex); }
     int Add(const CString& s) { m_items.push_back(s); return GetSize() - 1; }
     void RemoveAt(int nIndex, int nCount = 1);
-
-    // Stores WriteCount(size) then every element; loads the reverse. The count is
-    // checked against the bytes left before the array grows.
-    void Serialize(CArchive& ar);
-    // The storing half of Serialize.
-    void Store(CArchive& ar) const;
-    // The same, naming what is read in failures: pszCountWhat for the count, and
-    // pszItemWhat followed by the index for each element ("type count", "type name 3").
-    void Serialize(CArchive& ar, const char* pszCountWhat, const char* pszItemWhat);
 
 private:
     std::vector<CString> m_items;

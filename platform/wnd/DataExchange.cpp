@@ -1,7 +1,6 @@
 #include "DataExchange.h"
 
-#include "Dialog.h"
-#include "ListBox.h"
+#include "Backend.h"
 #include "WinApp.h"
 
 #include <climits>
@@ -21,7 +20,7 @@ bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
 IDialogWindow& WindowOf(CDataExchange* pDX)
 {
-    IDialogWindow* pWnd = pDX->m_pDlgWnd->GetBackendWindow();
+    IDialogWindow* pWnd = pDX->m_pWindow;
     if (!pWnd)
         throw std::logic_error("data exchange with a window that is not open");
     return *pWnd;
@@ -64,8 +63,8 @@ template <class T> void CheckRange(CDataExchange* pDX, T value, T minVal, T maxV
 }
 }  // namespace
 
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
+CDataExchange::CDataExchange(CWnd* pDlgWnd, IDialogWindow* pWindow, UINT nIDTemplate, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_pWindow(pWindow), m_nIDTemplate(nIDTemplate)
 {
 }
 
@@ -74,7 +73,7 @@ void CDataExchange::PrepareCtrl(int nIDC)
     IDialogWindow& wnd = WindowOf(this);
     if (!wnd.HasControl(nIDC))
         throw std::logic_error("control " + std::to_string(nIDC) + " is missing from dialog template " +
-                               std::to_string(m_pDlgWnd->GetOwnerDialog()->GetTemplateID()));
+                               std::to_string(m_nIDTemplate));
     m_idLastControl = nIDC;
     m_bEditLastControl = FALSE;
 }
@@ -189,12 +188,6 @@ void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
         index = WindowOf(pDX).ListGetCurSel(nIDC);
     else
         WindowOf(pDX).ListSetCurSel(nIDC, index);
-}
-
-void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl)
-{
-    pDX->PrepareCtrl(nIDC);
-    rControl.Attach(pDX->m_pDlgWnd->GetOwnerDialog(), nIDC);
 }
 
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal)

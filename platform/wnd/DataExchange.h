@@ -5,7 +5,7 @@
 #include <exception>
 
 class CWnd;
-class CListBox;
+class IDialogWindow;
 
 // Thrown by CDataExchange::Fail after the prompt has been shown.
 class CUserException : public std::exception {
@@ -15,7 +15,9 @@ public:
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+    // pWindow is the open window of pDlgWnd's dialog; nIDTemplate names its template in
+    // the failure a missing control raises.
+    CDataExchange(CWnd* pDlgWnd, IDialogWindow* pWindow, UINT nIDTemplate, BOOL bSaveAndValidate);
 
     // Remembers the control the next range check reports on.
     void PrepareCtrl(int nIDC);
@@ -26,6 +28,8 @@ public:
 
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;
+    IDialogWindow* m_pWindow;
+    UINT m_nIDTemplate;
     int m_idLastControl = 0;
     BOOL m_bEditLastControl = FALSE;
 };
@@ -50,7 +54,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
-void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl);
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);

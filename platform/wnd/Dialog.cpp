@@ -6,7 +6,7 @@
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
 {
-    m_pDialog = this;
+    m_pOwner = this;
 }
 
 CDialog::~CDialog() = default;

@@ -14,11 +14,10 @@ public:
     // ends; returns the end code (IDOK, IDCANCEL, or -1 when the template is missing).
     virtual int DoModal();
     void EndDialog(int nResult);
-    UINT GetTemplateID() const { return m_nIDTemplate; }
+    UINT GetTemplateID() const override { return m_nIDTemplate; }
     bool IsOpen() const { return m_pWindow != nullptr; }
 
     IDialogWindow* GetWindow() const { return m_pWindow.get(); }
-    bool IsUpdatingData() const { return m_nUpdateDepth > 0; }
 
 protected:
     // Writes the fields into the controls; TRUE puts the focus on the first tab stop.
@@ -28,7 +27,7 @@ protected:
     virtual void OnCancel();
 
 private:
-    friend class CWnd;
+    IDialogWindow* GetOwnWindow() const override { return GetWindow(); }
     void SiteInitDialog() override;
     void SiteCommand(int nID, int nCode) override;
     void SiteKey(DialogKey key) override;
@@ -41,5 +40,4 @@ private:
     const DialogTemplate* m_pTemplate = nullptr;  // while the window is open
     CWnd* m_pParentWnd;
     std::unique_ptr<IDialogWindow> m_pWindow;
-    int m_nUpdateDepth = 0;
 };

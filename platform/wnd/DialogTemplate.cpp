@@ -1,4 +1,3 @@
-#include "Backend.h"
 #include "DialogTemplate.h"
 
 const DWORD g_afxPalette16[16] = {
@@ -8,7 +7,6 @@ const DWORD g_afxPalette16[16] = {
 
 namespace {
 const ResourceTable* g_pResources = nullptr;
-IWindowBackend* g_pBackend = nullptr;
 }
 
 std::vector<int> IconImage::PaletteIndexes() const
@@ -43,6 +41,3 @@ const IconResource* AfxFindIcon(UINT nID)
 {
     return g_pResources && g_pResources->pfnFindIcon ? g_pResources->pfnFindIcon(nID) : nullptr;
 }
-
-void AfxSetBackend(IWindowBackend* pBackend) { g_pBackend = pBackend; }
-IWindowBackend* AfxGetBackend() { return g_pBackend; }

@@ -1,7 +1,6 @@
 #include "ListBox.h"
 
 #include "CodePage.h"
-#include "Dialog.h"
 
 #include <algorithm>
 
@@ -16,7 +15,7 @@ bool ListLess(const CString& a, const CString& b) { return AfxCompareListText(a,
 
 bool CListBox::IsSorted() const
 {
-    const DialogTemplate* pTmpl = m_pDialog ? AfxFindDialogTemplate(m_pDialog->GetTemplateID()) : nullptr;
+    const DialogTemplate* pTmpl = m_pOwner ? AfxFindDialogTemplate(m_pOwner->GetTemplateID()) : nullptr;
     const ControlTemplate* pCtrl = pTmpl ? pTmpl->FindControl(m_nID) : nullptr;
     return pCtrl && (pCtrl->dwStyle & LBS_SORT);
 }
@@ -117,4 +116,10 @@ CString CListBox::GetText(int nIndex) const
 {
     IDialogWindow* pWnd = GetBackendWindow();
     return pWnd ? pWnd->ListGetText(m_nID, nIndex) : CString();
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl)
+{
+    pDX->PrepareCtrl(nIDC);
+    rControl.Attach(pDX->m_pDlgWnd->GetOwnerDialog(), nIDC);
 }

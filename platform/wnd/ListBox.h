@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataExchange.h"
 #include "Wnd.h"
 
 #include <vector>
@@ -24,11 +25,14 @@ public:
     void GetText(int nIndex, CString& strText) const;
     CString GetText(int nIndex) const;
 
-    void Attach(CDialog* pDialog, int nID) { AttachToControl(pDialog, nID); }
+    void Attach(CWnd* pDialog, int nID) { AttachToControl(pDialog, nID); }
 
 private:
     bool IsSorted() const;
 };
+
+// Attaches rControl to list nIDC of the dialog being exchanged.
+void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl);
 
 // The order of a sorted list box: letters of the ANSI code page compare without case.
 int AfxCompareListText(const CString& a, const CString& b);

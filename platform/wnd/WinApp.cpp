@@ -2,7 +2,6 @@
 
 #include "Archive.h"
 #include "Backend.h"
-#include "DataExchange.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,27 +1,27 @@
 #include "Wnd.h"
 
 #include "DataExchange.h"
-#include "Dialog.h"
 #include "ScopedCount.h"
 
 IDialogWindow* CWnd::GetBackendWindow() const
 {
-    return m_pDialog ? m_pDialog->GetWindow() : nullptr;
+    return m_pOwner ? m_pOwner->GetOwnWindow() : nullptr;
 }
 
 bool CWnd::IsUpdatingData() const
 {
-    return m_pDialog && m_pDialog->IsUpdatingData();
+    return m_pOwner && m_pOwner->m_nUpdateDepth > 0;
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
-    if (!m_pDialog || !GetBackendWindow())
+    IDialogWindow* pWnd = GetBackendWindow();
+    if (!pWnd)
         return FALSE;
-    CScopedCount exchanging(m_pDialog->m_nUpdateDepth);
-    CDataExchange dx(this, bSaveAndValidate);
+    CScopedCount exchanging(m_pOwner->m_nUpdateDepth);
+    CDataExchange dx(this, pWnd, m_pOwner->GetTemplateID(), bSaveAndValidate);
     try {
         DoDataExchange(&dx);
     } catch (const CUserException&) {

@@ -5,7 +5,6 @@
 #include "String.h"
 
 class CDataExchange;
-class CDialog;
 
 // A window: a dialog, or a control of a dialog addressed by its ID.
 class CWnd : public CCmdTarget {
@@ -30,15 +29,22 @@ public:
     void SetWindowText(const CString& strText);
 
     // The dialog this window is or belongs to, and its control ID (0 for a dialog).
-    CDialog* GetOwnerDialog() const { return m_pDialog; }
+    CWnd* GetOwnerDialog() const { return m_pOwner; }
     int GetDlgCtrlID() const { return m_nID; }
+    // A dialog's template; 0 for a window that is not a dialog.
+    virtual UINT GetTemplateID() const { return 0; }
     // The backend window while the dialog is open, else null.
     IDialogWindow* GetBackendWindow() const;
     bool IsUpdatingData() const;
 
 protected:
     friend class CDataExchange;
-    void AttachToControl(CDialog* pDialog, int nID) { m_pDialog = pDialog; m_nID = nID; }
-    CDialog* m_pDialog = nullptr;
+    void AttachToControl(CWnd* pDialog, int nID) { m_pOwner = pDialog; m_nID = nID; }
+    // A dialog's own window while it is open; a control has none and uses its dialog's.
+    virtual IDialogWindow* GetOwnWindow() const { return nullptr; }
+    CWnd* m_pOwner = nullptr;
     int m_nID = 0;
+
+private:
+    int m_nUpdateDepth = 0;  // on a dialog: the data exchanges under way
 };

@@ -101,7 +101,7 @@ TEST(CatalogFormat, EveryTruncationLoadsOrFailsAsTheFormatSays)
     FillSample(sample);
     const Bytes full = CCatalogFile::StoreToBytes(sample);
     CArchive types;
-    sample.Types().Store(types);
+    types << sample.Types();
     const std::size_t nCountAt = types.GetPosition();
     const std::size_t nLastSettingsAt = full.size() - ChipSettings::Size;
 

@@ -103,3 +103,18 @@ TEST(ChipRules, MicrowireBytesFollowTheFormValues)
         EXPECT_EQ(MicrowireValuesFromSettings(SettingsOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, k.nKind})).nVariant,
                   k.nVariant) << k.nKind;
 }
+
+// The list window, the forms and orvane-cli all read a kind through this rule.
+TEST(ChipRules, KindNamesTheFamilyAndTheMicrowireVariant)
+{
+    using F = ChipFamily;
+    const struct { int nKind; F family; int nVariant; } kinds[] = {
+        {0, F::i2c, 0}, {1, F::microwire, 0}, {2, F::microwire, 1}, {3, F::microwire, 2},
+        {4, F::other, 0}, {255, F::other, 0}, {-1, F::other, 0},
+    };
+    for (const auto& k : kinds) {
+        const ChipKind kind = ChipKindOf(k.nKind);
+        EXPECT_EQ(kind.family, k.family) << k.nKind;
+        EXPECT_EQ(kind.nVariant, k.nVariant) << k.nKind;
+    }
+}

@@ -2,6 +2,15 @@
 
 #include "PinConversions.h"
 
+ChipKind ChipKindOf(int nKind)
+{
+    if (nKind == 0)
+        return {ChipFamily::i2c, 0};
+    if (nKind >= 1 && nKind <= 3)
+        return {ChipFamily::microwire, nKind - 1};
+    return {ChipFamily::other, 0};
+}
+
 BYTE I2CAddressFormat(int nLength)
 {
     if (nLength < 256)
@@ -66,8 +75,7 @@ I2CChipValues I2CValuesFromSettings(const ChipSettings& s)
 MicrowireChipValues MicrowireValuesFromSettings(const ChipSettings& s)
 {
     MicrowireChipValues v;
-    BYTE nKind = s[ChipSettings::Kind];
-    v.nVariant = (nKind >= 1 && nKind <= 3) ? nKind - 1 : 0;
+    v.nVariant = ChipKindOf(s[ChipSettings::Kind]).nVariant;
     v.nPowerPins = s[ChipSettings::PowerPins];
     v.nLength = s.GetLength();
     v.nBitsAddress = s[ChipSettings::AddressFormat];

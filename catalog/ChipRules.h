@@ -2,8 +2,21 @@
 
 #include "ChipEntryArray.h"
 
-// What each setup form holds in its boxes, and the twelve settings bytes it stores on OK.
-// The forms, the starter catalogue and the command-line tool all build bytes here.
+// What a chip's Kind byte names, what each setup form holds in its boxes, and the
+// twelve settings bytes it stores on OK. The list window, the forms, the starter
+// catalogue and the command-line tool all read kinds and build bytes here.
+
+// Kind 0 is an I2C chip, kinds 1 to 3 are the Microwire variants 0 to 2, and any other
+// kind is a chip that no form edits.
+enum class ChipFamily { i2c, microwire, other };
+
+struct ChipKind {
+    ChipFamily family;  // also which form opens the chip
+    int nVariant;       // the Microwire variant, 0 to 2; 0 for the other families
+};
+
+ChipKind ChipKindOf(int nKind);
+inline ChipFamily FamilyOfKind(int nKind) { return ChipKindOf(nKind).family; }
 
 // The ranges the forms accept. Both refuse a length the 16-bit Length field cannot
 // hold; a pin is 1 to 8, or 0 for none.
