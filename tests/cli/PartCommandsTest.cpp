@@ -190,9 +190,12 @@ TEST_F(PartCommandsTest, ExplicitValuesWinWithAWarning)
 {
     CliResult r = Run({"add", "--part", "93C46", "--org", "8", "--bits-address", "9", "--length", "256"});
     ASSERT_EQ(r.nExit, 0) << r.strErr;
-    EXPECT_NE(r.strErr.find("93C46: warning: --length 256 differs from the part: 93C46 takes length 128"),
+    EXPECT_NE(r.strErr.find("#0 \"93C46\": warning: length 256 differs from the part number: 93C46 (93xx46) holds "
+                            "128 bytes\n"),
               std::string::npos) << r.strErr;
-    EXPECT_NE(r.strErr.find("--bits-address 9 differs from the part: 93C46 takes bits address 7"), std::string::npos);
+    EXPECT_NE(r.strErr.find("warning: bits address 9 does not fit the part number: 93C46 (93xx46) in x8 (type 1 "
+                            "\"Microwire x8\") takes 7 address bits\n"),
+              std::string::npos) << r.strErr;
     EXPECT_EQ(StoredSettings(0)[ChipSettings::AddressFormat], 9);
     r = Run({"add", "--part", "24C02", "--write-buffer", "4"});
     EXPECT_EQ(r.strErr.find("warning"), std::string::npos) << "a buffer within the page is safe: " << r.strErr;
