@@ -24,6 +24,7 @@ public:
     CString m_strName = "Alpha";
     int m_nDigits = 7;
     int m_nAnswer = 0;
+    UINT m_nAskStyle = MB_YESNO;  // the question of IDC_ASK
     std::map<int, int> m_nClicks;  // BN_CLICKED seen, by control
     int m_nNameChanges = 0;
     int m_nSelChanges = 0;

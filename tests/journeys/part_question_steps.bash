@@ -5,18 +5,7 @@
 journey_launch
 
 main=$(journey_window Orvane)
-journey_keys Tab Tab Return
-journey_window "Select Type" >/dev/null
-journey_keys Tab Tab Down Up Return
-journey_window_gone "Select Type"
-
-# Name and Lenght are the last two tab stops before OK.
-journey_window "Setup I2C Memory" >/dev/null
-journey_keys shift+Tab shift+Tab
-journey_type "24LC64"
-journey_keys Tab
-journey_type "4096"
-journey_keys Return
+journey_add_i2c 24LC64 4096
 
 # The question is captioned with the program's name; No is its default button.
 journey_window orvane "$main" >/dev/null
@@ -32,10 +21,7 @@ journey_type "8192"
 journey_keys Return
 journey_window_gone "Setup I2C Memory"
 journey_check_file "after OK" '
-types, entries = load("Progr.ini")
-starter_types, starter_entries = load("starter.ini")
-expect(entries[:-1], starter_entries, "earlier entries")
-expect(entries[-1], (b"24LC64", bytes.fromhex("80 00 20 00 20 10 10 08 A0 00 10 00")), "new entry")
+expect_last(b"24LC64", "80 00 20 00 20 10 10 08 A0 00 10 00", "new entry")
 '
 
 journey_quit
