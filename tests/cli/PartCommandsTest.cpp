@@ -296,7 +296,7 @@ TEST_F(PartCommandsTest, AddWarnsAsCheckDoesAndStillSaves)
         {{"Serial ROM", "--part", "93C46", "--org", "8", "--bits-address", "6"},
          "bits address 6 does not fit the part number: 93C46 (93xx46) in x8 (type 1 \"Microwire x8\") takes 7"},
         {{"Boot ROM", "--type", "0", "--length", "7"}, nullptr},
-        {{"24LC64", "--type", "0", "--length", "8192", "--write-buffer", "32"}, nullptr},
+        {{"24AA64-I/SN", "--type", "0", "--length", "8192", "--write-buffer", "32"}, nullptr},
         {{"24LC512", "--type", "0", "--length", "65535", "--write-buffer", "128"}, nullptr},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
