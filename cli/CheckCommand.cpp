@@ -2,7 +2,7 @@
 
 #include "CliError.h"
 #include "EntryCheck.h"
-#include "PartCheck.h"
+#include "PartWarnings.h"
 
 #include <algorithm>
 

@@ -5,6 +5,7 @@
 #include "CliError.h"
 #include "NameText.h"
 #include "PartAdd.h"
+#include "PartWarnings.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -146,7 +147,9 @@ void RunAdd(CliContext& ctx, const AddOptions& given)
     std::optional<int> nGivenType;
     if (!options.strType.empty())
         nGivenType = FindType(ctx, catalog, options.strType);
-    const std::optional<int> nPartType = options.strPart ? ApplyPart(ctx, catalog, nGivenType, options) : nGivenType;
+    PartMatch m;
+    const std::optional<int> nPartType =
+        options.strPart ? ApplyPart(ctx, catalog, nGivenType, options, m) : nGivenType;
     if (!nPartType || !options.strName)
         throw CCliError("add", nPartType ? "give the chip name, or --part" : "give --type, or --part", exitUsage);
     const int nType = *nPartType;
@@ -157,6 +160,9 @@ void RunAdd(CliContext& ctx, const AddOptions& given)
     WarnIfTaken(ctx, catalog, strName, -1);
     catalog.AddEmptyEntry();
     catalog.SetEntry(catalog.GetEntryCount() - 1, strName, s.data());
+    // A chip added by --part is checked against that part, whatever its name.
+    if (options.strPart || MatchPartName(strName, m))
+        WarnPartContradictions(ctx, catalog, catalog.GetEntryCount() - 1, m, nullptr, options.nOrg);
     SaveCatalog(ctx, catalog);
 }
 
@@ -176,7 +182,12 @@ void RunEdit(CliContext& ctx, const EditOptions& options)
         strName = NameFromArgument(*options.strNewName, options.bNewNameHex, ctx.cp, "--name");
     const ChipSettings s = BuildSettings(current, false, nKind, options.values);
     WarnIfTaken(ctx, catalog, strName, nIndex);
+    const std::optional<PartChip> before = PartChipOfSettings(catalog, current);
+    const bool bRenamed = strName != catalog.GetEntryName(nIndex).Str();
     catalog.SetEntry(nIndex, strName, s.data());
+    PartMatch m;
+    if (MatchPartName(strName, m))
+        WarnPartContradictions(ctx, catalog, nIndex, m, bRenamed ? nullptr : &*before);
     SaveCatalog(ctx, catalog);
 }
 

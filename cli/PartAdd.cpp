@@ -2,8 +2,8 @@
 
 #include "CliError.h"
 #include "NameText.h"
-#include "PartCheck.h"
 #include "PartName.h"
+#include "PartWarnings.h"
 
 #include <vector>
 
@@ -21,18 +21,13 @@ void Note(const CliContext& ctx, const std::string& strSubject, const std::strin
     ctx.err << "orvane-cli: " << strSubject << ": note: " << strText << '\n';
 }
 
-// Takes the part's figure for an option the user left out; an explicit value that differs
-// (or, with bMost, exceeds it) stays, with a warning.
-void Fill(PartContext& pc, std::optional<int>& nValue, int nPart, const char* pszOption, const std::string& strWhat,
-          bool bMost = false)
+// Takes the part's figure for an option the user left out. An explicit value stays; the
+// part-number check after the chip is built warns where it contradicts the part.
+void Fill(PartContext& pc, std::optional<int>& nValue, int nPart, const std::string& strWhat)
 {
     if (!nValue) {
         nValue = nPart;
         pc.assumed.push_back(strWhat + " " + std::to_string(nPart));
-    } else if (bMost ? *nValue > nPart : *nValue != nPart) {
-        const std::string strGiven = std::string(pszOption) + " " + std::to_string(*nValue);
-        pc.ctx.Warn(pc.m.strPart, strGiven + (bMost ? " is larger than" : " differs from") + " the part: " +
-                                      pc.m.strPart + " takes " + strWhat + " " + std::to_string(nPart));
     }
 }
 
@@ -63,9 +58,9 @@ void FillI2C(PartContext& pc, ChipValueOptions& v)
                             "); give --length to store a length all the same",
                         exitUsage);
     if (FitsLengthField(family))
-        Fill(pc, v.nLength, static_cast<int>(family.nBytes), "--length", "length");
+        Fill(pc, v.nLength, static_cast<int>(family.nBytes), "length");
     if (pc.m.nPage)
-        Fill(pc, v.nWriteBuffer, pc.m.nPage, "--write-buffer", "write buffer", true);
+        Fill(pc, v.nWriteBuffer, pc.m.nPage, "write buffer");
     else if (!v.nWriteBuffer)
         pc.assumed.push_back("the form's write buffer 8, as the page of this maker's parts is not known");
 }
@@ -118,8 +113,8 @@ int MicrowireType(PartContext& pc, std::optional<int> nType, PartOrg org)
 void FillMicrowire(PartContext& pc, PartOrg org, ChipValueOptions& v)
 {
     const PartFamily& family = *pc.m.pFamily;
-    Fill(pc, v.nLength, static_cast<int>(family.nBytes), "--length", "length");
-    Fill(pc, v.nBitsAddress, AddressBits(family, org), "--bits-address", "bits address");
+    Fill(pc, v.nLength, static_cast<int>(family.nBytes), "length");
+    Fill(pc, v.nBitsAddress, AddressBits(family, org), "bits address");
     // As the starter catalogue wires a part with an ORG pin: pin 6 powered selects x16.
     if (!v.strPowerPins && org == PartOrg::x16 && !pc.m.bOrgFixed) {
         v.strPowerPins = "6,8";
@@ -137,9 +132,9 @@ std::string Joined(const std::vector<std::string>& items)
 
 }  // namespace
 
-int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options)
+int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options,
+              PartMatch& m)
 {
-    PartMatch m;
     if (!MatchPartName(*options.strPart, m))
         throw CCliError("--part", QuotedText(*options.strPart, ctx.cp) +
                                       " holds no part number Orvane knows; orvane-cli parts lists the families",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Commands.h"
+#include "PartName.h"
 
 #include <optional>
 
@@ -8,5 +9,6 @@
 // write buffer, address bits) from it, checks --org and --type against it, and says on
 // stderr what it read and assumed. Explicit options win. nType is the position --type
 // gave, if any; the result is the type position to use. Throws CCliError when the part
-// number is unknown or the options contradict it.
-int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options);
+// number is unknown or the options contradict it. m receives the part as read.
+int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options,
+              PartMatch& m);

@@ -1,6 +1,5 @@
 #include "I2CSetupDlg.h"
 
-#include "ChipRules.h"
 #include "DataExchange.h"
 #include "PinConversions.h"
 #include "Resource.h"
@@ -18,11 +17,11 @@ void CI2CSetupDlg::DoDataExchange(CDataExchange* pDX)
 {
     // The order decides where a read stops when a value is rejected.
     DDX_PowerPins(pDX);
-    DDX_Pin(pDX, IDC_PIN_CLK, m_nPinClk);
-    DDX_Pin(pDX, IDC_PIN_DATA, m_nPinData);
-    DDX_Text(pDX, IDC_WRITE_BUFFER, m_nWriteBuffer);
-    DDV_MinMaxByte(pDX, m_nWriteBuffer, 0, kMaxWriteBuffer);
-    DDX_Length(pDX, IDC_LENGTH, m_nLength);
+    DDX_Pin(pDX, IDC_PIN_CLK, m_values.nPinClk);
+    DDX_Pin(pDX, IDC_PIN_DATA, m_values.nPinData);
+    DDX_Text(pDX, IDC_WRITE_BUFFER, m_values.nWriteBuffer);
+    DDV_MinMaxByte(pDX, m_values.nWriteBuffer, 0, kMaxWriteBuffer);
+    DDX_Length(pDX, IDC_LENGTH, m_values.nLength);
     DDX_Pattern(pDX, IDC_ADDR_I2C, m_strAddrI2C);
     DDX_Pattern(pDX, IDC_PORT_READ, m_strPortRead);
     DDX_Pattern(pDX, IDC_PORT_WRITE, m_strPortWrite);
@@ -36,35 +35,12 @@ BOOL CI2CSetupDlg::OnInitDialog()
     if (!OpenEntry())
         return FALSE;
     m_nPortWrite = 0;
-    if (m_bNew)
-        SetValues(I2CChipValues());
-    else
-        SetValues(I2CValuesFromSettings(m_catalog.GetSettings(m_nIndex)));
-    m_nDeviceAddress = I2CDeviceAddress(m_nPowerPins);
+    m_values = m_bNew ? I2CChipValues() : I2CValuesFromSettings(m_catalog.GetSettings(m_nIndex));
+    m_nDeviceAddress = I2CDeviceAddress(m_values.nPowerPins);
     UpdateData(FALSE);
     ShowPowerPins();
     UpdatePatterns();
     return bFocus;
-}
-
-void CI2CSetupDlg::SetValues(const I2CChipValues& v)
-{
-    m_nPowerPins = v.nPowerPins;
-    m_nPinClk = v.nPinClk;
-    m_nPinData = v.nPinData;
-    m_nWriteBuffer = v.nWriteBuffer;
-    m_nLength = v.nLength;
-}
-
-I2CChipValues CI2CSetupDlg::GetValues() const
-{
-    I2CChipValues v;
-    v.nPowerPins = m_nPowerPins;
-    v.nPinClk = m_nPinClk;
-    v.nPinData = m_nPinData;
-    v.nWriteBuffer = m_nWriteBuffer;
-    v.nLength = m_nLength;
-    return v;
 }
 
 void CI2CSetupDlg::UpdatePatterns()
@@ -72,9 +48,9 @@ void CI2CSetupDlg::UpdatePatterns()
     // A rejected box has been reported; the patterns follow the fields as they stand,
     // and the write-back shows the field's value in that box again.
     UpdateData(TRUE);
-    m_nDeviceAddress = I2CDeviceAddress(m_nPowerPins);
+    m_nDeviceAddress = I2CDeviceAddress(m_values.nPowerPins);
     m_strAddrI2C = FormatBinary8(m_nDeviceAddress);
-    m_nPortRead = PinToMask(m_nPinData);
+    m_nPortRead = PinToMask(m_values.nPinData);
     m_strPortRead = FormatBinary8(m_nPortRead);
     m_strPortWrite = FormatBinary8(m_nPortWrite);
     UpdateData(FALSE);
@@ -91,7 +67,8 @@ void CI2CSetupDlg::OnOK()
         return;
     // The device address and port read are derived from the same fields the last
     // pattern refresh used, so the stored bytes match what the form showed.
-    if (!SaveEntry(BuildI2CSettings(GetValues())))
+    const ChipSettings settings = BuildI2CSettings(m_values);
+    if (!ConfirmPartNumber(PartBus::i2c, settings, 0) || !SaveEntry(settings))
         return;
     CSetupFormDlg::OnOK();
 }

@@ -1,6 +1,5 @@
 #include "MicrowireSetupDlg.h"
 
-#include "ChipRules.h"
 #include "DataExchange.h"
 #include "PinConversions.h"
 #include "Resource.h"
@@ -21,16 +20,16 @@ void CMicrowireSetupDlg::DoDataExchange(CDataExchange* pDX)
     // The order decides where a read stops when a value is rejected.
     DDX_PowerPins(pDX);
     DDX_Text(pDX, IDC_NAME, m_strNameEdit);
-    DDX_Pin(pDX, IDC_PIN_CLK, m_nPinClk);
-    DDX_Length(pDX, IDC_LENGTH, m_nLength);
-    DDX_Pin(pDX, IDC_PIN_DATA_IN, m_nPinDataIn);
-    DDX_Pin(pDX, IDC_PIN_DATA_OUT, m_nPinDataOut);
+    DDX_Pin(pDX, IDC_PIN_CLK, m_values.nPinClk);
+    DDX_Length(pDX, IDC_LENGTH, m_values.nLength);
+    DDX_Pin(pDX, IDC_PIN_DATA_IN, m_values.nPinDataIn);
+    DDX_Pin(pDX, IDC_PIN_DATA_OUT, m_values.nPinDataOut);
     DDX_Check(pDX, IDC_16_BITS, m_b16Bits);
-    DDX_Pin(pDX, IDC_PIN_CS, m_nPinCs);
+    DDX_Pin(pDX, IDC_PIN_CS, m_values.nPinCs);
     DDX_Pattern(pDX, IDC_PORT_READ, m_strPortRead);
     DDX_Pattern(pDX, IDC_PORT_WRITE, m_strPortWrite);
-    DDX_Text(pDX, IDC_BITS_ADDRESS, m_nBitsAddress);
-    DDV_MinMaxByte(pDX, m_nBitsAddress, kMinBitsAddress, kMaxBitsAddress);
+    DDX_Text(pDX, IDC_BITS_ADDRESS, m_values.nBitsAddress);
+    DDV_MinMaxByte(pDX, m_values.nBitsAddress, kMinBitsAddress, kMaxBitsAddress);
 }
 
 BOOL CMicrowireSetupDlg::OnInitDialog()
@@ -40,39 +39,12 @@ BOOL CMicrowireSetupDlg::OnInitDialog()
     if (!OpenEntry())
         return FALSE;
     // The kind comes back through m_nVariant from the caller, not from the entry.
-    if (m_bNew)
-        SetValues(MicrowireChipValues());
-    else
-        SetValues(MicrowireValuesFromSettings(m_catalog.GetSettings(m_nIndex)));
+    m_values = m_bNew ? MicrowireChipValues() : MicrowireValuesFromSettings(m_catalog.GetSettings(m_nIndex));
+    m_values.nVariant = m_nVariant;
     UpdateData(FALSE);
     ShowPowerPins();
     UpdatePatterns();
     return bFocus;
-}
-
-void CMicrowireSetupDlg::SetValues(const MicrowireChipValues& v)
-{
-    m_nPowerPins = v.nPowerPins;
-    m_nPinClk = v.nPinClk;
-    m_nPinDataIn = v.nPinDataIn;
-    m_nPinDataOut = v.nPinDataOut;
-    m_nPinCs = v.nPinCs;
-    m_nBitsAddress = v.nBitsAddress;
-    m_nLength = v.nLength;
-}
-
-MicrowireChipValues CMicrowireSetupDlg::GetValues() const
-{
-    MicrowireChipValues v;
-    v.nVariant = m_nVariant;
-    v.nPowerPins = m_nPowerPins;
-    v.nPinClk = m_nPinClk;
-    v.nPinDataIn = m_nPinDataIn;
-    v.nPinDataOut = m_nPinDataOut;
-    v.nPinCs = m_nPinCs;
-    v.nBitsAddress = m_nBitsAddress;
-    v.nLength = m_nLength;
-    return v;
 }
 
 void CMicrowireSetupDlg::UpdatePatterns()
@@ -80,7 +52,7 @@ void CMicrowireSetupDlg::UpdatePatterns()
     // A rejected box has been reported; the patterns follow the fields as they stand,
     // and the write-back shows the field's value in that box again.
     UpdateData(TRUE);
-    BYTE nPortMask = PinToMask(m_nPinDataOut);
+    BYTE nPortMask = PinToMask(m_values.nPinDataOut);
     m_nPortRead = nPortMask;
     m_nPortWrite = nPortMask;
     m_strPortRead = FormatBinary8(m_nPortRead);
@@ -104,7 +76,8 @@ void CMicrowireSetupDlg::OnOK()
         return;
     // Bytes 9 and 10 are built from the data-out pin, which every change of its box
     // has already shown in the patterns.
-    if (!SaveEntry(BuildMicrowireSettings(GetValues())))
+    const ChipSettings settings = BuildMicrowireSettings(m_values);
+    if (!ConfirmPartNumber(PartBus::microwire, settings, m_nVariant + 1) || !SaveEntry(settings))
         return;
     CSetupFormDlg::OnOK();
 }

@@ -3,6 +3,7 @@
 #include "CatalogFile.h"
 #include "ChipRules.h"
 #include "DataExchange.h"
+#include "PartQuestion.h"
 #include "PinConversions.h"
 #include "Resource.h"
 #include "WinApp.h"
@@ -18,8 +19,14 @@ const int kPowerPinIDs[8] = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSetupFormDlg, CDialog)
-    // 1004 (pin 1) to 1011 (pin 5) are all eight boxes.
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_POWER_PIN1, IDC_POWER_PIN5, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN1, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN2, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN3, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN4, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN5, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN6, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN7, OnPowerPinClicked)
+    ON_BN_CLICKED(IDC_POWER_PIN8, OnPowerPinClicked)
 END_MESSAGE_MAP()
 
 CSetupFormDlg::CSetupFormDlg(UINT nIDTemplate, CWnd* pParent)
@@ -35,7 +42,7 @@ void CSetupFormDlg::DDX_PowerPins(CDataExchange* pDX)
 
 void CSetupFormDlg::ShowPowerPins()
 {
-    PowerPinsToChecks(m_nPowerPins, m_bPowerPin);
+    PowerPinsToChecks(PowerPins(), m_bPowerPin);
     UpdateData(FALSE);
 }
 
@@ -44,7 +51,7 @@ void CSetupFormDlg::OnPowerPinClicked()
     // The boxes are exchanged first, so they are current even when a later box is
     // rejected; the platform has then already shown its prompt.
     UpdateData(TRUE);
-    m_nPowerPins = ChecksToPowerPins(m_bPowerPin);
+    PowerPins() = ChecksToPowerPins(m_bPowerPin);
     UpdatePatterns();
 }
 
@@ -111,4 +118,23 @@ BOOL CSetupFormDlg::SaveEntry(const ChipSettings& settings)
         fresh.SetEntry(m_nIndex, m_strNameEdit, settings.data());
         return true;
     });
+}
+
+BOOL CSetupFormDlg::ConfirmPartNumber(PartBus bus, const ChipSettings& settings, int nType)
+{
+    PartMatch m;
+    if (!MatchPartName(m_strNameEdit.Str(), m))
+        return TRUE;
+    const PartOrg org = bus == PartBus::microwire ? TypeOrganisation(m_catalog, nType) : PartOrg::unknown;
+    const PartChip before = PartChipOf(bus, m_loadedSettings, org);
+    const bool bSameChip = !m_bNew && m_strNameEdit == m_strLoadedName;
+    const std::vector<PartContradiction> found =
+        CheckPartChange(m, bSameChip ? &before : nullptr, PartChipOf(bus, settings, org));
+    if (found.empty())
+        return TRUE;
+    const CString strType = nType < m_catalog.GetTypeCount() ? m_catalog.GetTypeName(nType) : CString();
+    if (AfxMessageBox(PartQuestionText(m, found, strType), MB_YESNO | MB_DEFBUTTON2) == IDYES)
+        return TRUE;
+    GotoDlgCtrl(PartQuestionFocus(found));
+    return FALSE;
 }

@@ -3,6 +3,7 @@
 #include "CatalogEdit.h"
 #include "ChipCatalog.h"
 #include "Dialog.h"
+#include "PartTable.h"
 
 class CDataExchange;
 
@@ -16,7 +17,6 @@ public:
     int m_bNew = 0;       // input: non-zero creates a new entry
     CString m_strName;    // input: the name the Name box starts with
     CString m_strNameEdit;
-    BYTE m_nPowerPins = 0;
     int m_bPowerPin[8] = {};
     CChipCatalog m_catalog;
 
@@ -26,6 +26,8 @@ protected:
     void OnPowerPinClicked();
     void DDX_PowerPins(CDataExchange* pDX);
     virtual void UpdatePatterns() = 0;
+    // The PowerPins byte of the form's values.
+    virtual BYTE& PowerPins() = 0;
 
     // Exchanges shared by both forms: a pin number 0..8, the length, a pattern text.
     static void DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin);
@@ -40,6 +42,11 @@ protected:
     // Writes the Name box and the settings into the entry and saves the whole catalogue.
     // A failed save is reported and returns FALSE; the form stays open.
     BOOL SaveEntry(const ChipSettings& settings);
+    // Before a save: where the settings contradict the part number the Name box holds,
+    // asks whether to save anyway, No being the default. On No the focus goes to the
+    // first field the question names and FALSE is returned. An edit that kept the name
+    // is asked only about the figures it changed.
+    BOOL ConfirmPartNumber(PartBus bus, const ChipSettings& settings, int nType);
 
     CCatalogEdit m_edit;
     // In edit mode, the entry as the form loaded it: a save over a file that another

@@ -30,3 +30,4 @@ constexpr int IDNO = 7;
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
+constexpr UINT MB_DEFBUTTON2 = 0x100;

@@ -37,6 +37,12 @@ void CDialog::EndDialog(int nResult)
         m_pWindow->EndModal(nResult);
 }
 
+void CDialog::GotoDlgCtrl(int nID)
+{
+    if (m_pWindow)
+        CDialogManager(*m_pTemplate, *m_pWindow).FocusControl(nID);
+}
+
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);

@@ -18,6 +18,9 @@ public:
     bool IsOpen() const { return m_pWindow != nullptr; }
 
     IDialogWindow* GetWindow() const { return m_pWindow.get(); }
+    // Moves the focus to a control as the dialog manager does: an edit box gets all of
+    // its text selected, so what the user types next replaces it.
+    void GotoDlgCtrl(int nID);
 
 protected:
     // Writes the fields into the controls; TRUE puts the focus on the first tab stop.

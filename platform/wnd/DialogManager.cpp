@@ -16,6 +16,12 @@ void CDialogManager::FocusControl(const ControlTemplate& ct)
         m_wnd.SelectAllText(ct.nID);
 }
 
+void CDialogManager::FocusControl(int nID)
+{
+    if (const ControlTemplate* pControl = m_tmpl.FindControl(nID))
+        FocusControl(*pControl);
+}
+
 void CDialogManager::FocusFirstTabStop()
 {
     for (const ControlTemplate& ct : m_tmpl.controls) {

@@ -3,9 +3,9 @@
 MessageBoxButtons MessageBoxButtons::ForType(UINT nType)
 {
     // A yes/no question has no way out but its two buttons: its close box is greyed
-    // and Esc is ignored.
+    // and Esc is ignored. Enter answers Yes unless the second button is the default.
     if ((nType & 0xF) == MB_YESNO)
-        return {{IDYES, IDNO}, IDYES, 0};
+        return {{IDYES, IDNO}, (nType & MB_DEFBUTTON2) ? IDNO : IDYES, 0};
     return {{IDOK}, IDOK, IDOK};
 }
 

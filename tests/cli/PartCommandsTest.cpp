@@ -190,9 +190,12 @@ TEST_F(PartCommandsTest, ExplicitValuesWinWithAWarning)
 {
     CliResult r = Run({"add", "--part", "93C46", "--org", "8", "--bits-address", "9", "--length", "256"});
     ASSERT_EQ(r.nExit, 0) << r.strErr;
-    EXPECT_NE(r.strErr.find("93C46: warning: --length 256 differs from the part: 93C46 takes length 128"),
+    EXPECT_NE(r.strErr.find("#0 \"93C46\": warning: length 256 differs from the part number: 93C46 (93xx46) holds "
+                            "128 bytes\n"),
               std::string::npos) << r.strErr;
-    EXPECT_NE(r.strErr.find("--bits-address 9 differs from the part: 93C46 takes bits address 7"), std::string::npos);
+    EXPECT_NE(r.strErr.find("warning: bits address 9 does not fit the part number: 93C46 (93xx46) in x8 (type 1 "
+                            "\"Microwire x8\") takes 7 address bits\n"),
+              std::string::npos) << r.strErr;
     EXPECT_EQ(StoredSettings(0)[ChipSettings::AddressFormat], 9);
     r = Run({"add", "--part", "24C02", "--write-buffer", "4"});
     EXPECT_EQ(r.strErr.find("warning"), std::string::npos) << "a buffer within the page is safe: " << r.strErr;
@@ -268,4 +271,82 @@ TEST_F(PartCommandsTest, PartsAsJson)
     EXPECT_EQ(one["part"]["organisation_fixed"], true);
     EXPECT_EQ(one["families"].size(), 1u);
     EXPECT_FALSE(one.contains("makers"));
+}
+
+TEST_F(PartCommandsTest, AddWarnsAsCheckDoesAndStillSaves)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* pszWarning;  // nullptr: none
+    } cases[] = {
+        {{"24LC64", "--type", "0", "--length", "4096"},
+         "length 4096 differs from the part number: 24LC64 (24xx64) holds 8192 bytes"},
+        {{"AT24C16", "--type", "0", "--length", "2048", "--write-buffer", "32"},
+         "write buffer 32 is larger than the page: AT24C16 (24xx16) takes 16 bytes a page, and more wrap round to "
+         "overwrite the start of the page"},
+        {{"93C66", "--type", "0", "--length", "512"},
+         "kind 0 (I2C) does not fit the part number: 93C66 (93xx66) is a Microwire part"},
+        {{"24C02", "--type", "1", "--length", "256", "--bits-address", "7"},
+         "kind 1 (Microwire) does not fit the part number: 24C02 (24xx02) is an I2C part"},
+        {{"93LC66B", "--type", "1", "--length", "512", "--bits-address", "9"},
+         "type 1 \"Microwire x8\" does not fit the part number: 93LC66B (93xx66) is x16 only (suffix B)"},
+        {{"93C56", "--type", "1", "--length", "256", "--bits-address", "8"},
+         "bits address 8 does not fit the part number: 93C56 (93xx56) in x8 (type 1 \"Microwire x8\") takes 9 "
+         "address bits"},
+        {{"Serial ROM", "--part", "93C46", "--org", "8", "--bits-address", "6"},
+         "bits address 6 does not fit the part number: 93C46 (93xx46) in x8 (type 1 \"Microwire x8\") takes 7"},
+        {{"Boot ROM", "--type", "0", "--length", "7"}, nullptr},
+        {{"24AA64-I/SN", "--type", "0", "--length", "8192", "--write-buffer", "32"}, nullptr},
+        {{"24LC512", "--type", "0", "--length", "65535", "--write-buffer", "128"}, nullptr},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        std::vector<std::string> args = {"add"};
+        args.insert(args.end(), cases[i].args.begin(), cases[i].args.end());
+        const CliResult r = Run(args);
+        ASSERT_EQ(r.nExit, 0) << args[1] << ": " << r.strErr;
+        const std::string strEntry = "#" + std::to_string(i) + " \"" + args[1] + "\": warning: ";
+        if (!cases[i].pszWarning) {
+            EXPECT_EQ(r.strErr.find("warning"), std::string::npos) << r.strErr;
+            continue;
+        }
+        EXPECT_NE(r.strErr.find("orvane-cli: Progr.ini: " + strEntry + cases[i].pszWarning), std::string::npos)
+            << r.strErr;
+        EXPECT_EQ(r.strErr.find("warning", r.strErr.find("warning") + 1), std::string::npos) << r.strErr;
+    }
+    // check says the same of the first six, which are named by their part number.
+    const CliResult r = Run({"check"});
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_NE(r.strOut.find("#" + std::to_string(i) + " \"" + cases[i].args[0] + "\": warning: " +
+                                cases[i].pszWarning),
+                  std::string::npos) << r.strOut;
+}
+
+TEST_F(PartCommandsTest, EditWarnsOnlyAboutWhatItChanged)
+{
+    CChipCatalog catalog;
+    for (const char* pszType : kTypes)
+        catalog.AddTypeName(pszType);
+    AddEntry(catalog, "24LC64", I2C(4096, 64));
+    Save(catalog);
+    const struct {
+        std::vector<std::string> args;
+        const char* pszWarning;  // nullptr: none
+    } cases[] = {
+        {{"--clk", "3"}, nullptr},
+        {{"--write-buffer", "16"}, nullptr},
+        {{"--length", "2048"}, "length 2048 differs from the part number: 24LC64 (24xx64) holds 8192 bytes"},
+        {{"--write-buffer", "64"}, "write buffer 64 is larger than the page: 24LC64 (24xx64) takes 32 bytes a page"},
+        {{"--name", "24LC32"}, "length 2048 differs from the part number: 24LC32 (24xx32) holds 4096 bytes"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"edit", "#0"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult r = Run(args);
+        ASSERT_EQ(r.nExit, 0) << c.args[0] << ": " << r.strErr;
+        if (c.pszWarning)
+            EXPECT_NE(r.strErr.find("warning: " + std::string(c.pszWarning)), std::string::npos) << r.strErr;
+        else
+            EXPECT_EQ(r.strErr, "") << c.args[0];
+    }
+    EXPECT_EQ(Length(StoredSettings(0)), 2048) << "a warning does not stop the edit";
 }

@@ -103,6 +103,6 @@ void CConformanceDlg::OnAct()
     m_list.SetCurSel(1);
 }
 
-void CConformanceDlg::OnAsk() { m_nAnswer = AfxMessageBox("Go on?", MB_YESNO); }
+void CConformanceDlg::OnAsk() { m_nAnswer = AfxMessageBox("Go on?", m_nAskStyle); }
 
 void CConformanceDlg::OnTell() { m_nAnswer = AfxMessageBox("Done.", MB_OK); }

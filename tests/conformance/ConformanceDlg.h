@@ -29,6 +29,7 @@ public:
     int m_nDigits = 7;
     int m_bFlag = 0;
     int m_nAnswer = 0;
+    UINT m_nAskStyle = MB_YESNO;  // the question of IDC_ASK
     std::vector<int> m_nAddedAt;  // what AddString returned for each initial row
     bool m_bThrowFromAct = false;  // Act then throws 42
     bool m_bRefuseCancel = false;  // OnCancel then keeps the window open

@@ -217,6 +217,7 @@ struct BoxCase {
     std::vector<DialogKey> keys;
     int nClick;
     int nAnswer;
+    UINT nDefault = 0;  // MB_DEFBUTTON2 makes No the default of a question
 };
 
 TEST_P(Conformance, MessageBoxesAnswerAsTheWindowSystemDoes)
@@ -225,6 +226,8 @@ TEST_P(Conformance, MessageBoxesAnswerAsTheWindowSystemDoes)
         {"Yes", D::IDC_ASK, MB_YESNO, {}, IDYES, IDYES},
         {"No", D::IDC_ASK, MB_YESNO, {}, IDNO, IDNO},
         {"Enter is Yes", D::IDC_ASK, MB_YESNO, {DialogKey::Enter}, 0, IDYES},
+        {"Enter is No where No is the default", D::IDC_ASK, MB_YESNO, {DialogKey::Enter}, 0, IDNO, MB_DEFBUTTON2},
+        {"Yes where No is the default", D::IDC_ASK, MB_YESNO, {}, IDYES, IDYES, MB_DEFBUTTON2},
         {"a question ignores Esc and its close box", D::IDC_ASK, MB_YESNO,
          {DialogKey::Escape, DialogKey::CloseBox}, IDYES, IDYES},
         {"OK by Enter", D::IDC_TELL, MB_OK, {DialogKey::Enter}, 0, IDOK},
@@ -234,6 +237,7 @@ TEST_P(Conformance, MessageBoxesAnswerAsTheWindowSystemDoes)
     for (const BoxCase& c : cases) {
         SCOPED_TRACE(c.pszName);
         CConformanceDlg dlg;
+        dlg.m_nAskStyle = MB_YESNO | c.nDefault;
         m_pDriver->Run(dlg, [&](IDriverWindow& w) {
             m_pDriver->ActOnNextMessageBox(c.nButtons, c.keys, c.nClick);
             w.Click(c.nButton);

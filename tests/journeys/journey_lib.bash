@@ -121,6 +121,27 @@ journey_check_file() {
     journey_fail "$what: $(cat "$journey_dir/check.log")"
 }
 
+# From the chip list as it opens: Add New, the first type (I2C) and, in its form, a name
+# and a length, then Enter for OK. The focus starts on Cancel and Tab passes the list to
+# reach Add New; in Select Type, Tab twice from OK reaches the list, Down and Up pick the
+# first type and Enter presses the default button; the I2C form opens on OK, with Name
+# and Lenght the last two tab stops before it.
+journey_add_i2c() {
+    local name=$1 length=$2
+    journey_keys Tab Tab Return
+    journey_window "Select Type" >/dev/null
+    journey_keys Tab Tab Down Up Return
+    journey_window_gone "Select Type"
+    local form
+    form=$(journey_window "Setup I2C Memory")
+    journey_keys shift+Tab shift+Tab
+    journey_type "$name"
+    journey_keys Tab
+    journey_type "$length"
+    journey_screenshot i2c-form "$form"
+    journey_keys Return
+}
+
 # Ends the program with Esc in its main window and waits up to 10 s for it to exit 0.
 journey_quit() {
     journey_window Orvane >/dev/null
@@ -167,4 +188,10 @@ def load(path):
 def expect(got, want, what):
     if got != want:
         sys.exit("%s: got %r, want %r" % (what, got, want))
+def expect_last(name, hex_settings, what):
+    types, entries = load("Progr.ini")
+    starter_types, starter_entries = load("starter.ini")
+    expect(types, starter_types, "type names")
+    expect(entries[:-1], starter_entries, "earlier entries")
+    expect(entries[-1], (name, bytes.fromhex(hex_settings)), what)
 '

@@ -170,14 +170,14 @@ TEST_F(AddNewEditChipTest, RenamedTypeIsSavedAndStillRoutesByPosition)
 
 TEST_F(AddNewEditChipTest, EditChipOnDuplicateNamesReachesTheFirstInFileOrder)
 {
-    Save(FourTypes(), {{"24C02", 0, 256}, {"24C02", 0, 512}});
+    Save(FourTypes(), {{"Chip A", 0, 256}, {"Chip A", 0, 512}});
     RunChipList([&](CHeadlessDialog& d) {
-        EXPECT_EQ(d.Rows(IDC_CHIP_LIST), (std::vector<CString>{"24C02", "24C02"}));
+        EXPECT_EQ(d.Rows(IDC_CHIP_LIST), (std::vector<CString>{"Chip A", "Chip A"}));
         ExpectForm(IDD_SETUP_I2C, "256", 0, IDCANCEL);
         d.SelectRow(IDC_CHIP_LIST, 1);
         d.Click(IDC_EDIT_CHIP);
         m_backend.ExpectDialog(IDD_SETUP_I2C, [](CHeadlessDialog& f) {
-            EXPECT_EQ(f.Text(IDC_NAME), "24C02");
+            EXPECT_EQ(f.Text(IDC_NAME), "Chip A");
             EXPECT_EQ(f.Text(IDC_LENGTH), "256");
             f.Type(IDC_LENGTH, "1024");
             f.Click(IDOK);

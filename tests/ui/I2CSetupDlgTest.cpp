@@ -19,7 +19,7 @@ TEST_F(I2CSetupDlgTest, NewChipOpensWithDefaultsAndStoresThem)
         EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100000");
         EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00000000");
         EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
-        d.Type(IDC_NAME, "24C02");
+        d.Type(IDC_NAME, "Serial ROM");
         d.Click(IDOK);
     });
     EXPECT_EQ(nResult, IDOK);
@@ -30,7 +30,7 @@ TEST_F(I2CSetupDlgTest, NewChipOpensWithDefaultsAndStoresThem)
     Reload(catalog);
     EXPECT_EQ(catalog.GetTypeCount(), 0);
     ASSERT_EQ(catalog.GetEntryCount(), 1);
-    EXPECT_EQ(catalog.GetEntryName(0), "24C02");
+    EXPECT_EQ(catalog.GetEntryName(0), "Serial ROM");
     EXPECT_EQ(HexOf(catalog.GetSettings(0)), kI2CDefaults);
 }
 

@@ -45,13 +45,13 @@ TEST_F(MicrowireSetupDlgTest, PatternsFollowTheDataOutPinAtOnce)
         d.Type(IDC_PIN_CS, "8");
         d.Type(IDC_PIN_CLK, "5");
         d.Type(IDC_BITS_ADDRESS, "16");
-        d.Type(IDC_NAME, "93C66");
+        d.Type(IDC_NAME, "Serial ROM");
         d.Click(IDOK);
     });
     // Bytes 9 and 10 always agree with the data-out mask in byte 5.
     CChipCatalog catalog;
     Reload(catalog);
-    EXPECT_EQ(catalog.GetEntryName(0), "93C66");
+    EXPECT_EQ(catalog.GetEntryName(0), "Serial ROM");
     EXPECT_EQ(HexOf(catalog.GetSettings(0)), "80 80 00 10 10 20 40 80 00 20 20 01");
 }
 

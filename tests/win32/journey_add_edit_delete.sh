@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# A person adds an I2C chip, edits it and deletes it, by keyboard only, in orvane.exe
-# under Wine; Progr.ini is checked after each step on the bytes the Linux journey
-# (tests/journeys/add_edit_delete_i2c.sh) expects. Usage: journey_add_edit_delete.sh EXE
+# A whole-program journey of tests/journeys run in orvane.exe under Wine, checked on the
+# bytes the Linux journey expects: by default a person adds an I2C chip, edits it and
+# deletes it, by keyboard only. Usage: journey_add_edit_delete.sh EXE [STEPS]
+# (STEPS: a steps file of tests/journeys, add_edit_delete_steps.bash unless given)
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-exe=${1:?usage: journey_add_edit_delete.sh ORVANE_EXE}
+exe=${1:?usage: journey_add_edit_delete.sh ORVANE_EXE [STEPS]}
+steps=${2:-add_edit_delete_steps.bash}
 [ -f "$exe" ] || { echo "FAIL: no program at $exe" >&2; exit 1; }
 [ -x "${ORVANE_WINE64:-/usr/lib/wine/wine64}" ] || { echo "skipped: wine64 is not installed"; exit 0; }
 . "$here/wine_env.bash"
@@ -21,4 +23,4 @@ printf '#!/bin/sh\nexec "%s" "%s"\n' "$wine" "$(cd "$(dirname "$exe")" && pwd)/$
 chmod +x "$launch_dir/orvane"
 journey_start "$launch_dir/orvane"
 trap '"$wineserver" -k 2>/dev/null; journey_cleanup; rm -rf "$launch_dir"' EXIT
-. "$here/../journeys/add_edit_delete_steps.bash"
+. "$here/../journeys/$steps"
