@@ -85,6 +85,12 @@ int ChinesePage(const std::string& strTerritory)
     return strTerritory == "TW" || strTerritory == "HK" || strTerritory == "MO" ? 950 : 936;
 }
 
+// A code point UTF-8 and UTF-16 can carry, or U+FFFD for one they cannot.
+char32_t Scalar(char32_t c)
+{
+    return c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? kNone : c;
+}
+
 void AppendUtf8(char32_t c, std::string& out)
 {
     if (c < 0x80) {
@@ -326,7 +332,7 @@ std::string Utf32ToUtf8(const std::u32string& s)
     std::string out;
     out.reserve(s.size());
     for (char32_t c : s)
-        AppendUtf8(c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? kNone : c, out);
+        AppendUtf8(Scalar(c), out);
     return out;
 }
 
@@ -351,8 +357,7 @@ std::u16string Utf32ToUtf16(const std::u32string& s)
     std::u16string out;
     out.reserve(s.size());
     for (char32_t c : s) {
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = kNone;
+        c = Scalar(c);
         if (c < 0x10000) {
             out += static_cast<char16_t>(c);
         } else {
