@@ -25,8 +25,7 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
                 throw CCliError("--codepage", CodePageRefusal(nPage), exitUsage);
             ctx.strPageRefusal.clear();
         },
-        std::string("Code page of the names: ") + SupportedCodePagesText() +
-            " (default: the system's, as the editor)");
+        "Code page of the names: 874, or 1250 to 1258 (default: the system's, as the editor)");
     // Before any command runs, so that no name is read or written in a page it is not in.
     app.parse_complete_callback([&ctx] {
         if (!ctx.strPageRefusal.empty())

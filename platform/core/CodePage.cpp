@@ -128,11 +128,6 @@ const char* CodePageName(CodePage cp)
     return TableOf(cp).pszName;
 }
 
-const char* SupportedCodePagesText()
-{
-    return "874 and 1250 to 1258";
-}
-
 std::string CodePageRefusal(int nNumber)
 {
     CodePage cp;
@@ -144,7 +139,7 @@ std::string CodePageRefusal(int nNumber)
             return strPage + " (" + page.pszName + ") is a double-byte page, which is not supported yet, since " +
                    "names would be sorted and matched byte by byte and their characters split";
     }
-    return strPage + " is not supported; the supported pages are " + SupportedCodePagesText();
+    return strPage + " is not supported; the supported pages are 874 and 1250 to 1258";
 }
 
 int AnsiCodePageFromLocale(const char* pszLocale)

@@ -27,8 +27,6 @@ bool CodePageFromNumber(int nNumber, CodePage& cp);
 const char* CodePageName(CodePage cp);
 // Why a page number cannot be used, as a message naming it; empty for a supported page.
 std::string CodePageRefusal(int nNumber);
-// "874 and 1250 to 1258", for messages that list the pages.
-const char* SupportedCodePagesText();
 
 // The ANSI code page of a locale name ("pl_PL.UTF-8") the way Windows compatibility
 // layers map it; it may be a double-byte page. Unknown languages, C and POSIX give 1252.
@@ -74,13 +72,15 @@ bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp);
 // Fails, saying why, on malformed UTF-8 and on characters the page lacks.
 bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, std::string& strWhy);
 
-// Between the Unicode forms, for the system's wide-character calls. A malformed
-// sequence (a lone surrogate, bad UTF-8) becomes U+FFFD.
+// Between the Unicode forms, such as a wide-character command line or console and the
+// UTF-8 the command line tool works in. What is malformed (bad UTF-8, a lone surrogate,
+// a code point beyond U+10FFFF) becomes U+FFFD.
 // Reads one UTF-8 sequence at i; false on malformed, overlong or surrogate input. A
 // sequence cut short leaves i at the byte that broke it, so it counts as one fault.
 bool NextUtf8CodePoint(const std::string& s, std::size_t& i, char32_t& c);
 // Code points of UTF-8 text; false when some sequence was malformed.
 bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out);
 std::string Utf32ToUtf8(const std::u32string& s);
+// Surrogate pairs are joined; a NUL unit is kept like any other.
 std::u32string Utf16ToUtf32(const std::u16string& s);
 std::u16string Utf32ToUtf16(const std::u32string& s);
