@@ -44,6 +44,12 @@ OpenFileRequest CCatalogApp::CatalogRequest()
 BOOL CCatalogApp::InitInstance()
 {
     Enable3dControls();
+    const std::string strRefusal = CodePageRefusal(m_nCodePage);
+    if (!strRefusal.empty()) {
+        AfxMessageBox(CString("This system's " + strRefusal + "."));
+        m_bRefused = true;
+        return FALSE;
+    }
     if (m_bAskForCatalog && !AskForCatalog())
         return FALSE;
     CMainWindowDlg dlg(m_strShownPath);
@@ -51,6 +57,11 @@ BOOL CCatalogApp::InitInstance()
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;
+}
+
+int CCatalogApp::ExitInstance()
+{
+    return m_bRefused ? 1 : CWinApp::ExitInstance();
 }
 
 // Asks until the user picks a catalogue that can be worked on, or cancels. A choice that

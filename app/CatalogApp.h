@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Backend.h"
+#include "CodePage.h"
 #include "WinApp.h"
 
 // The application: shows the chip list window and ends when it closes.
@@ -9,18 +10,24 @@ public:
     CCatalogApp();
 
     BOOL InitInstance() override;
+    int ExitInstance() override;
 
     // Set before the start. With m_bAskForCatalog the window system's file dialog asks
     // which catalogue to edit, and Cancel ends the program. m_strShownPath is the
     // catalogue the program was started on, named in the main window's title.
     bool m_bAskForCatalog = false;
     CString m_strShownPath;
+    // The ANSI code page the names are in. A page the editor cannot use is explained and
+    // ends the program before any window opens, with exit code 1.
+    int m_nCodePage = SystemAnsiCodePageNumber();
 
     // What the Open dialog asks when the program starts without a catalogue.
     static OpenFileRequest CatalogRequest();
 
 protected:
     bool AskForCatalog();
+
+    bool m_bRefused = false;
 
     DECLARE_MESSAGE_MAP()
 };

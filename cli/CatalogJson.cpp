@@ -78,8 +78,10 @@ public:
         if (!version.is_number_integer() || version != kVersion)
             Fail("version", Describe(version) + " is not a version this tool reads (" + std::to_string(kVersion) + ")");
         const Json& page = Member(doc, "codepage", "");
-        if (!page.is_number_integer() || (page != 1251 && page != 1252) || !CodePageFromNumber(page.get<int>(), m_cp))
-            Fail("codepage", Describe(page) + " is not 1251 or 1252");
+        if (!page.is_number_unsigned() || page.get<unsigned long long>() > 65535)
+            Fail("codepage", Describe(page) + " is not a code page number");
+        if (!CodePageFromNumber(page.get<int>(), m_cp))
+            Fail("codepage", CodePageRefusal(page.get<int>()));
     }
 
     std::string ReadName(const Json& item, const std::string& strWhere) const

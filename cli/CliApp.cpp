@@ -20,9 +20,19 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
     app.add_option("-f,--file", ctx.strFile, "The catalogue file (default: Progr.ini in the working directory)")
         ->transform(NativePath());
     app.add_option_function<int>(
-           "--codepage", [&ctx](const int& nPage) { CodePageFromNumber(nPage, ctx.cp); },
-           "Code page of the names: 1251 or 1252 (default: from the locale, as the editor)")
-        ->check(CLI::IsMember({1251, 1252}));
+        "--codepage",
+        [&ctx](const int& nPage) {
+            if (!CodePageFromNumber(nPage, ctx.cp))
+                throw CCliError("--codepage", CodePageRefusal(nPage), exitUsage);
+            ctx.strPageRefusal.clear();
+        },
+        "Code page of the names: 874, or 1250 to 1258 (default: the system's, as the editor)");
+    // Before any command runs, so that no name is read or written in a page it is not in.
+    app.parse_complete_callback([&ctx] {
+        if (!ctx.strPageRefusal.empty())
+            throw CCliError("", "the system's " + ctx.strPageRefusal + "; name the page the names are in " +
+                                    "with --codepage", exitUsage);
+    });
     app.require_subcommand(1);
     // Global options may also follow the subcommand: "orvane-cli list -f x.ini".
     app.fallthrough();
@@ -38,10 +48,11 @@ int ReportUsage(const CLI::ParseError& e, CLI::App& app, std::ostream& out, std:
 
 }  // namespace
 
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, int nSystemCodePage)
 {
     CliContext ctx(out, err);
-    ctx.cp = SystemAnsiCodePage();
+    if (!CodePageFromNumber(nSystemCodePage, ctx.cp))
+        ctx.strPageRefusal = CodePageRefusal(nSystemCodePage);
     CLI::App app("Lists, checks and changes a chip catalogue (Progr.ini) the way the editor does.",
                  "orvane-cli");
     AddGlobalOptions(app, ctx);

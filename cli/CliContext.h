@@ -19,6 +19,8 @@ struct CliContext {
     std::ostream& err;
     std::string strFile = CCatalogFile::DefaultFileName;
     CodePage cp = CodePage::Windows1252;
+    // Why the system's page cannot serve, until --codepage names one that can.
+    std::string strPageRefusal;
     int nExit = exitOk;
     // --force of a changing command: save even where bytes after the catalogue are lost.
     bool bForce = false;

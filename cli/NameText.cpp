@@ -10,8 +10,7 @@ void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp
             out += ch;
             continue;
         }
-        const char32_t c = AnsiToUnicode(b, cp);
-        if (c != 0xFFFD && c >= 0x20 && c != 0x7F) {
+        if (b >= 0x80 && AnsiIsDefined(b, cp)) {
             out += AnsiToUtf8(std::string(1, ch), cp);
             continue;
         }
@@ -96,12 +95,4 @@ bool HexDecode(const std::string& strHex, std::string& bytes)
         }
     }
     return nHigh < 0;
-}
-
-bool CodePageFromNumber(int nNumber, CodePage& cp)
-{
-    if (nNumber != 1252 && nNumber != 1251)
-        return false;
-    cp = static_cast<CodePage>(nNumber);
-    return true;
 }

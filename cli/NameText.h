@@ -21,6 +21,3 @@ std::string MessageText(const std::string& strUtf8);
 // "41 42" style hex; HexDecode accepts upper or lower case, with or without spaces.
 std::string HexEncode(const std::string& bytes, bool bSpaced = false);
 bool HexDecode(const std::string& strHex, std::string& bytes);
-
-// 1252 or 1251; false for any other number.
-bool CodePageFromNumber(int nNumber, CodePage& cp);

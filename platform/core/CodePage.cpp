@@ -1,7 +1,8 @@
 #include "CodePage.h"
 
+#include "CodePageTables.h"
+
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,62 +15,80 @@ namespace {
 
 constexpr char32_t kNone = 0xFFFD;
 
-// Windows-1252 from 0x80 to 0x9F; 0xA0 to 0xFF are the Latin-1 characters of that value.
-const char32_t k1252High[32] = {
-    0x20AC, kNone,  0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, kNone,  0x017D, kNone,
-    kNone,  0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, kNone,  0x017E, 0x0178,
-};
-
-// Windows-1251 from 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F in order.
-const char32_t k1251High[64] = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    kNone,  0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
-};
-
-// Lower case of the letters that occur in the two pages.
-char32_t ToLower(char32_t c)
+const CodePageTable& TableOf(CodePage cp)
 {
-    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return c + 0x20;
-    if (c >= 0x0410 && c <= 0x042F)
-        return c + 0x20;
-    if (c >= 0x0400 && c <= 0x040F)
-        return c + 0x50;
-    if (c == 0x0160 || c == 0x0152 || c == 0x017D || c == 0x0490)
-        return c + 1;
-    if (c == 0x0178)
-        return 0xFF;
-    return c;
+    const int nNumber = static_cast<int>(cp);
+    return kCodePageTables[nNumber == 874 ? 0 : nNumber - 1249];
 }
 
-using FoldTable = std::array<unsigned char, 256>;
+struct DoubleBytePage {
+    int nNumber;
+    const char* pszName;
+};
 
-FoldTable BuildFoldTable(CodePage cp)
+const DoubleBytePage kDoubleBytePages[] = {
+    {932, "Japanese"}, {936, "Simplified Chinese"}, {949, "Korean"}, {950, "Traditional Chinese"}};
+
+// Languages by the ANSI page Windows gives their locales. A language not listed is 1252.
+struct LanguagePages {
+    int nPage;
+    const char* pszLanguages;  // space separated, each with a space after it
+};
+
+const LanguagePages kLanguagePages[] = {
+    {1250, "pl cs sk hu hr sl ro bs sq tk hsb dsb "},
+    {1251, "ru uk be bg sr mk kk ky tt ba sah mn tg "},
+    {1253, "el "},
+    {1254, "tr az uz "},
+    {1255, "he iw yi "},
+    {1256, "ar fa ur ps ug ckb "},
+    {1257, "et lv lt "},
+    {1258, "vi "},
+    {874, "th "},
+    {932, "ja "},
+    {949, "ko "},
+};
+
+// A locale name's parts: language_TERRITORY.codeset@modifier.
+struct LocaleParts {
+    std::string strLanguage;
+    std::string strTerritory;
+    std::string strModifier;
+};
+
+LocaleParts SplitLocale(const std::string& strLocale)
 {
-    FoldTable table;
-    for (int b = 0; b < 256; ++b) {
-        char32_t upper = AnsiToUnicode(static_cast<unsigned char>(b), cp);
-        char32_t lower = ToLower(upper);
-        table[b] = static_cast<unsigned char>(lower == upper ? b : UnicodeToAnsi(lower, cp));
-    }
-    return table;
+    LocaleParts parts;
+    const std::size_t nAt = strLocale.find('@');
+    if (nAt != std::string::npos)
+        parts.strModifier = strLocale.substr(nAt + 1);
+    const std::string strBase = strLocale.substr(0, std::min(nAt, strLocale.find('.')));
+    const std::size_t nUnder = strBase.find('_');
+    parts.strLanguage = strBase.substr(0, nUnder);
+    if (nUnder != std::string::npos)
+        parts.strTerritory = strBase.substr(nUnder + 1);
+    return parts;
 }
 
-bool StartsWithLanguage(const char* psz, const char* pszLang)
+// Serbian and Bosnian are written in either script; Uzbek and Azeri likewise.
+int ScriptPage(const LocaleParts& parts, int nPage)
 {
-    std::size_t n = std::strlen(pszLang);
-    if (std::strncmp(psz, pszLang, n) != 0)
-        return false;
-    char next = psz[n];
-    return next == '\0' || next == '_' || next == '.' || next == '@';
+    if (parts.strModifier == "latin" && nPage == 1251)
+        return 1250;
+    if (parts.strModifier == "cyrillic" && (nPage == 1250 || nPage == 1254))
+        return 1251;
+    return nPage;
+}
+
+int ChinesePage(const std::string& strTerritory)
+{
+    return strTerritory == "TW" || strTerritory == "HK" || strTerritory == "MO" ? 950 : 936;
+}
+
+// A code point UTF-8 and UTF-16 can carry, or U+FFFD for one they cannot.
+char32_t Scalar(char32_t c)
+{
+    return c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? kNone : c;
 }
 
 void AppendUtf8(char32_t c, std::string& out)
@@ -93,56 +112,97 @@ void AppendUtf8(char32_t c, std::string& out)
 
 }  // namespace
 
-CodePage AnsiCodePageFromLocale(const char* pszLocale)
+bool CodePageFromNumber(int nNumber, CodePage& cp)
 {
-    static const char* const kCyrillic[] = {"ru", "uk", "be", "bg", "sr"};
-    if (!pszLocale)
-        return CodePage::Windows1252;
-    for (const char* pszLang : kCyrillic) {
-        if (StartsWithLanguage(pszLocale, pszLang))
-            return CodePage::Windows1251;
+    for (const CodePageTable& table : kCodePageTables) {
+        if (table.nNumber == nNumber) {
+            cp = static_cast<CodePage>(nNumber);
+            return true;
+        }
     }
-    return CodePage::Windows1252;
+    return false;
 }
 
-CodePage SystemAnsiCodePage()
+const char* CodePageName(CodePage cp)
+{
+    return TableOf(cp).pszName;
+}
+
+std::string CodePageRefusal(int nNumber)
+{
+    CodePage cp;
+    if (CodePageFromNumber(nNumber, cp))
+        return std::string();
+    const std::string strPage = "code page " + std::to_string(nNumber);
+    for (const DoubleBytePage& page : kDoubleBytePages) {
+        if (page.nNumber == nNumber)
+            return strPage + " (" + page.pszName + ") is a double-byte page, which is not supported yet, since " +
+                   "names would be sorted and matched byte by byte and their characters split";
+    }
+    return strPage + " is not supported; the supported pages are 874 and 1250 to 1258";
+}
+
+int AnsiCodePageFromLocale(const char* pszLocale)
+{
+    if (!pszLocale)
+        return 1252;
+    const LocaleParts parts = SplitLocale(pszLocale);
+    if (parts.strLanguage.empty())
+        return 1252;
+    if (parts.strLanguage == "zh")
+        return ChinesePage(parts.strTerritory);
+    const std::string strKey = parts.strLanguage + " ";
+    for (const LanguagePages& entry : kLanguagePages) {
+        const char* pszFound = std::strstr(entry.pszLanguages, strKey.c_str());
+        if (pszFound && (pszFound == entry.pszLanguages || pszFound[-1] == ' '))
+            return ScriptPage(parts, entry.nPage);
+    }
+    return 1252;
+}
+
+int SystemAnsiCodePageNumber()
 {
 #ifdef _WIN32
     // Windows says which page its 8-bit texts are in; the locale variables are not set there.
-    static const CodePage cp = ::GetACP() == 1251 ? CodePage::Windows1251 : CodePage::Windows1252;
+    static const int nPage = static_cast<int>(::GetACP());
 #else
-    static const CodePage cp = [] {
+    static const int nPage = [] {
         for (const char* pszVar : {"LC_ALL", "LC_CTYPE", "LANG"}) {
             const char* pszValue = std::getenv(pszVar);
             if (pszValue && *pszValue)
                 return AnsiCodePageFromLocale(pszValue);
         }
-        return CodePage::Windows1252;
+        return 1252;
     }();
 #endif
+    return nPage;
+}
+
+CodePage SystemAnsiCodePage()
+{
+    CodePage cp = CodePage::Windows1252;
+    CodePageFromNumber(SystemAnsiCodePageNumber(), cp);
     return cp;
 }
 
 char32_t AnsiToUnicode(unsigned char ch, CodePage cp)
 {
-    if (ch < 0x80)
-        return ch;
-    if (cp == CodePage::Windows1251)
-        return ch >= 0xC0 ? char32_t(0x0410 + (ch - 0xC0)) : k1251High[ch - 0x80];
-    return ch >= 0xA0 ? char32_t(ch) : k1252High[ch - 0x80];
+    return ch < 0x80 ? ch : TableOf(cp).aUnicode[ch - 0x80];
 }
 
-char UnicodeToAnsi(char32_t cp32, CodePage cp)
+bool AnsiIsDefined(unsigned char ch, CodePage cp)
 {
-    if (cp32 < 0x80)
-        return static_cast<char>(cp32);
-    if (cp32 != kNone) {
-        for (int b = 0x80; b < 0x100; ++b) {
-            if (AnsiToUnicode(static_cast<unsigned char>(b), cp) == cp32)
-                return static_cast<char>(b);
-        }
-    }
-    return '?';
+    const char32_t c = AnsiToUnicode(ch, cp);
+    return !(c >= 0x80 && c < 0xA0) && !(c >= 0xE000 && c <= 0xF8FF);
+}
+
+char UnicodeToAnsi(char32_t c, CodePage cp)
+{
+    if (c < 0x80)
+        return static_cast<char>(c);
+    const char32_t* pTable = TableOf(cp).aUnicode;
+    const char32_t* pFound = std::find(pTable, pTable + 128, c);
+    return pFound == pTable + 128 ? '?' : static_cast<char>(0x80 + (pFound - pTable));
 }
 
 std::u32string AnsiToUtf32(const std::string& s, CodePage cp)
@@ -163,27 +223,21 @@ std::string Utf32ToAnsi(const std::u32string& s, CodePage cp)
     return out;
 }
 
+std::u16string AnsiToUtf16(const std::string& s, CodePage cp)
+{
+    return Utf32ToUtf16(AnsiToUtf32(s, cp));
+}
+
 std::string Utf16ToAnsi(const std::u16string& s, CodePage cp)
 {
-    std::string out;
-    for (std::size_t i = 0; i < s.size() && s[i] != 0; ++i) {
-        char32_t c = s[i];
-        bool bHigh = c >= 0xD800 && c <= 0xDBFF;
-        bool bPaired = bHigh && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
-        if (bPaired)
-            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
-        else if (c >= 0xD800 && c <= 0xDFFF)
-            c = kNone;
-        out += UnicodeToAnsi(c, cp);
-    }
-    return out;
+    return Utf32ToAnsi(Utf16ToUtf32(s.substr(0, s.find(u'\0'))), cp);
 }
 
 unsigned char AnsiFoldCase(unsigned char ch, CodePage cp)
 {
-    static const FoldTable k1252 = BuildFoldTable(CodePage::Windows1252);
-    static const FoldTable k1251 = BuildFoldTable(CodePage::Windows1251);
-    return (cp == CodePage::Windows1251 ? k1251 : k1252)[ch];
+    if (ch >= 0x80)
+        return TableOf(cp).aLower[ch - 0x80];
+    return ch >= 'A' && ch <= 'Z' ? static_cast<unsigned char>(ch + 0x20) : ch;
 }
 
 int AnsiCompareNoCase(const std::string& a, const std::string& b, CodePage cp)
@@ -202,30 +256,17 @@ std::string AnsiToUtf8(const std::string& strAnsi, CodePage cp)
 {
     std::string out;
     out.reserve(strAnsi.size());
-    for (char ch : strAnsi)
-        AppendUtf8(AnsiToUnicode(static_cast<unsigned char>(ch), cp), out);
+    for (char ch : strAnsi) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        AppendUtf8(AnsiIsDefined(b, cp) ? AnsiToUnicode(b, cp) : kNone, out);
+    }
     return out;
 }
 
 bool AnsiRoundTrips(const std::string& strAnsi, CodePage cp)
 {
     return std::all_of(strAnsi.begin(), strAnsi.end(),
-                       [cp](char ch) { return AnsiToUnicode(static_cast<unsigned char>(ch), cp) != kNone; });
-}
-
-bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out)
-{
-    bool bValid = true;
-    out.clear();
-    for (std::size_t i = 0; i < strUtf8.size();) {
-        char32_t c = 0;
-        if (!NextUtf8CodePoint(strUtf8, i, c)) {
-            c = kNone;
-            bValid = false;
-        }
-        out += c;
-    }
-    return bValid;
+                       [cp](char ch) { return AnsiIsDefined(static_cast<unsigned char>(ch), cp); });
 }
 
 bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, std::string& strWhy)
@@ -239,7 +280,7 @@ bool Utf8ToAnsi(const std::string& strUtf8, CodePage cp, std::string& strAnsi, s
     for (char32_t c : text) {
         const char ch = UnicodeToAnsi(c, cp);
         if (ch == '?' && c != U'?') {
-            char sz[64];
+            char sz[80];
             std::snprintf(sz, sizeof sz, "has U+%04X, which code page %d lacks", static_cast<unsigned>(c),
                           static_cast<int>(cp));
             strWhy = sz;
@@ -264,4 +305,60 @@ bool NextUtf8CodePoint(const std::string& s, std::size_t& i, char32_t& c)
         c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
     return c >= kMin[nMore] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+}
+
+bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out)
+{
+    bool bValid = true;
+    out.clear();
+    for (std::size_t i = 0; i < strUtf8.size();) {
+        char32_t c = 0;
+        if (!NextUtf8CodePoint(strUtf8, i, c)) {
+            c = kNone;
+            bValid = false;
+        }
+        out += c;
+    }
+    return bValid;
+}
+
+std::string Utf32ToUtf8(const std::u32string& s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (char32_t c : s)
+        AppendUtf8(Scalar(c), out);
+    return out;
+}
+
+std::u32string Utf16ToUtf32(const std::u16string& s)
+{
+    std::u32string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        char32_t c = s[i];
+        const bool bHigh = c >= 0xD800 && c <= 0xDBFF;
+        if (bHigh && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = kNone;
+        out += c;
+    }
+    return out;
+}
+
+std::u16string Utf32ToUtf16(const std::u32string& s)
+{
+    std::u16string out;
+    out.reserve(s.size());
+    for (char32_t c : s) {
+        c = Scalar(c);
+        if (c < 0x10000) {
+            out += static_cast<char16_t>(c);
+        } else {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
 }

@@ -28,7 +28,8 @@ struct CliResult {
 // Runs the tool in a fresh working directory, where Progr.ini is the catalogue.
 class CliTest : public WorkDirFixture {
 protected:
-    static CliResult Run(std::vector<std::string> args)
+    // nSystemCodePage stands for the page the system's locale gives.
+    static CliResult Run(std::vector<std::string> args, int nSystemCodePage = SystemAnsiCodePageNumber())
     {
         args.insert(args.begin(), "orvane-cli");
         std::vector<const char*> argv;
@@ -36,7 +37,7 @@ protected:
             argv.push_back(a.c_str());
         std::ostringstream out, err;
         CliResult r;
-        r.nExit = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+        r.nExit = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, nSystemCodePage);
         r.strOut = out.str();
         r.strErr = err.str();
         return r;
