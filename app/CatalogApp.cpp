@@ -2,7 +2,9 @@
 
 #include "Backend.h"
 #include "CatalogPlace.h"
+#include "CatalogFile.h"
 #include "ChipListDlg.h"
+#include "VirtualStore.h"
 
 namespace {
 // The chip list window as the main window: its title names the catalogue when the program
@@ -34,11 +36,23 @@ BOOL CCatalogApp::InitInstance()
     Enable3dControls();
     if (m_bAskForCatalog && !AskForCatalog())
         return FALSE;
+    UseVirtualStoreCopy();
     CMainWindowDlg dlg(m_strShownPath);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;
+}
+
+// Where Windows shows the programmer's own software a VirtualStore copy of the catalogue,
+// that copy is the one edited, and the title says so.
+void CCatalogApp::UseVirtualStoreCopy()
+{
+    const std::string strCopy = CVirtualStore::ExistingCopyOf(CCatalogFile::EditorFile());
+    if (strCopy.empty())
+        return;
+    CCatalogFile::SetEditorFile(strCopy.c_str());
+    m_strShownPath = CString(strCopy + " (the VirtualStore copy the programmer reads)");
 }
 
 // Asks until the user picks a catalogue that can be worked on, or cancels. A choice that

@@ -3,6 +3,7 @@
 #include "CliCommandLine.h"
 #include "CliError.h"
 #include "NameText.h"
+#include "VirtualStore.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,6 +15,19 @@
 
 namespace {
 
+// Works on the VirtualStore copy of the file where Windows shows the programmer's own
+// software that copy, and says so once.
+void UseVirtualStoreCopy(CliContext& ctx)
+{
+    const std::string strCopy = CVirtualStore::ExistingCopyOf(ctx.strFile);
+    if (strCopy.empty())
+        return;
+    ctx.err << MessageText("orvane-cli: " + ctx.strFile + ": note: using its VirtualStore copy " + strCopy +
+                           ", which the programmer's own software reads and writes")
+            << '\n';
+    ctx.strFile = strCopy;
+}
+
 void AddGlobalOptions(CLI::App& app, CliContext& ctx)
 {
     app.set_version_flag("--version", "orvane-cli " ORVANE_VERSION);
@@ -23,6 +37,7 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
            "Code page of the names: 1251 or 1252 (default: from the locale, as the editor)")
         ->check(CLI::IsMember({1251, 1252}));
     app.require_subcommand(1);
+    app.parse_complete_callback([&ctx] { UseVirtualStoreCopy(ctx); });
     // Global options may also follow the subcommand: "orvane-cli list -f x.ini".
     app.fallthrough();
 }
