@@ -64,6 +64,8 @@ private:
     // Creates an empty file of its own in the user's folder for temporary files, named
     // after strName, and closes it. 0 or the error.
     static int CreateCopyFile(const std::string& strName, std::string& strPath);
+    // The atomic replace; bFolderRefused tells that the folder took no temporary file.
+    Result ReplaceWhole(const void* pData, std::size_t nSize, bool& bFolderRefused);
     int FillTemporary(int fd, const void* pData, std::size_t nSize);
     // The in-place write, and its parts: the copy of the old bytes, the new bytes over
     // the old ones, and the old ones back after a failure.

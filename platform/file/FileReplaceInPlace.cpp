@@ -2,8 +2,9 @@
 
 #include <cerrno>
 
-// The write in place, the same on every system: it goes through CFile, and its writes
-// through the same checked loop (and test hook) as those of a replace.
+// The choice between a replace and a write in place, and the write in place, the same on
+// every system: it goes through CFile, and its writes through the same checked loop (and
+// test hook) as those of a replace.
 
 namespace {
 
@@ -26,6 +27,18 @@ bool Closed(CFile& file)
 }
 
 }  // namespace
+
+CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
+{
+    m_bInPlace = false;
+    if (m_bExists && m_nLinks > 1)
+        return WriteInPlace(pData, nSize);
+    bool bFolderRefused = false;
+    const Result result = ReplaceWhole(pData, nSize, bFolderRefused);
+    // A folder that refuses new files, as a read-only one or Program Files does to a
+    // user, may still hold a file that the user may write.
+    return m_bExists && bFolderRefused ? WriteInPlace(pData, nSize) : result;
+}
 
 bool CFileReplace::IsFolderRefusal(int nError)
 {

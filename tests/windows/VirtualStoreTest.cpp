@@ -42,7 +42,7 @@ protected:
         m_strReal = m_strInstalled + "\\Progr.ini";
         m_strCopy = m_strStore + "\\Progr.ini";
         std::filesystem::create_directories(m_strInstalled);
-        SaveNames(m_strReal, {"INSTALLED"});
+        SaveCatalog({"I2C"}, {{"INSTALLED", {}}}, m_strReal.c_str());
         m_realBytes = ReadBytes(m_strReal);
     }
 
@@ -58,17 +58,6 @@ protected:
         CatalogDirFixture::TearDown();
     }
 
-    static void SaveNames(const std::string& strPath, const std::vector<CString>& names)
-    {
-        CChipCatalog catalog;
-        catalog.AddTypeName("I2C");
-        for (const CString& name : names) {
-            catalog.AddEmptyEntry();
-            catalog.SetEntry(catalog.GetEntryCount() - 1, name, ChipSettings{}.data());
-        }
-        ASSERT_TRUE(CCatalogFile::Save(catalog, strPath.c_str()).Ok());
-    }
-
     static std::vector<BYTE> ReadBytes(const std::string& strPath)
     {
         std::ifstream in(strPath, std::ios::binary);
@@ -78,7 +67,7 @@ protected:
     void MakeCopy()
     {
         std::filesystem::create_directories(m_strStore);
-        SaveNames(m_strCopy, {"24C02", "24C01"});
+        SaveCatalog({"I2C"}, {{"24C02", {}}, {"24C01", {}}}, m_strCopy.c_str());
     }
 
     std::string m_strInstalled, m_strStore, m_strReal, m_strCopy;

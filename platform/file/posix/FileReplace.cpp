@@ -153,17 +153,13 @@ int CFileReplace::CreateCopyFile(const std::string& strName, std::string& strPat
     return 0;
 }
 
-CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
+CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t nSize, bool& bFolderRefused)
 {
-    m_bInPlace = false;
-    if (m_bExists && m_nLinks > 1)
-        return WriteInPlace(pData, nSize);
     const std::string dir = GetFolder();
     std::string temp;
     int fd = -1;
     if (int nError = CreateTemporary(dir + "/." + BaseNameOf(m_strTarget) + ".", temp, fd)) {
-        if (m_bExists && IsFolderRefusal(nError))
-            return WriteInPlace(pData, nSize);
+        bFolderRefused = IsFolderRefusal(nError);
         m_nLastError = nError;
         return failed;
     }

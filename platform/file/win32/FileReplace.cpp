@@ -146,20 +146,14 @@ int CFileReplace::CreateCopyFile(const std::string& strName, std::string& strPat
     return 0;
 }
 
-CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
+CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t nSize, bool& bFolderRefused)
 {
-    m_bInPlace = false;
-    if (m_bExists && m_nLinks > 1)
-        return WriteInPlace(pData, nSize);
     const std::string dir = GetFolder();
     std::string temp;
     int fd = -1;
     int nError = CreateTemporary(JoinPath(dir, "." + BaseNameOf(m_strTarget) + "."), temp, fd);
     if (nError != 0) {
-        // A folder that refuses new files, as Program Files does to a user, may still
-        // hold a file that the user may write.
-        if (m_bExists && IsFolderRefusal(nError))
-            return WriteInPlace(pData, nSize);
+        bFolderRefused = IsFolderRefusal(nError);
         m_nLastError = nError;
         return failed;
     }
