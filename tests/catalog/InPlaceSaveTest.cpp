@@ -172,7 +172,9 @@ TEST_P(InPlaceWriteFailureTest, SaysWhatBecameOfTheOldCatalogue)
         // The message ends with the copy, which holds the old catalogue.
         ASSERT_EQ(copies.size(), 1u);
         EXPECT_EQ(copies[0].rfind("orvane-Progr.ini.", 0), 0u) << copies[0];
-        EXPECT_EQ(r.strMessage.Str(), strExpected + (m_tmp / copies[0]) + ".");
+        const std::string strEnd = copies[0] + ".";
+        EXPECT_NE(r.strMessage.Str().find(strExpected + m_tmp.Path()), std::string::npos) << r.strMessage.GetString();
+        EXPECT_EQ(r.strMessage.Str().substr(r.strMessage.GetLength() - strEnd.size()), strEnd);
         EXPECT_EQ(ReadFileBytes(m_tmp / copies[0]), m_oldBytes);
         return;
     }
