@@ -69,7 +69,10 @@ protected:
     {
         EXPECT_EQ(ReadFileBytes(m_strPath), bytes);
         EXPECT_EQ(ReadFileBytes(m_strOther), bytes);
+#ifndef _WIN32
+        // The C runtime of Windows counts one link for every file.
         EXPECT_EQ(std::filesystem::hard_link_count(m_strPath), 2u);
+#endif
     }
 
 #ifdef _WIN32
