@@ -93,7 +93,8 @@ public:
     static std::size_t LoadFromBytes(CChipCatalog& catalog, const void* pData, std::size_t nSize,
                                      const CString& strFileName);
 
-    // Test seam: replaces write(2) for the temporary file. Reset with nullptr.
+    // Test seam: replaces write(2) for the temporary file and for a file written in
+    // place. Reset with nullptr.
     using WriteHook = std::function<long(int fd, const void* pBuf, std::size_t nCount)>;
     static void SetWriteHook(WriteHook hook);
 };

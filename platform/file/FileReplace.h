@@ -39,7 +39,8 @@ public:
 
     // Writes the bytes in place of the resolved target. On failed the target is as it
     // was and no temporary file is left; on notDurable the new file is in place but the
-    // folder could not be synced, so a crash may still bring back the old one.
+    // folder could not be synced, so a crash may still bring back the old one; restored
+    // and damaged come only from a write in place.
     Result Replace(const void* pData, std::size_t nSize);
     int GetLastError() const { return m_nLastError; }
     // The new file's identity after a replace.
@@ -54,7 +55,8 @@ public:
     int GetRestoreError() const { return m_nRestoreError; }
     const std::string& GetCopyPath() const { return m_strCopy; }
 
-    // Test seam: replaces write(2) for the temporary file. Reset with nullptr.
+    // Test seam: replaces write(2) for the temporary file and for a file written in
+    // place. Reset with nullptr.
     using WriteHook = std::function<long(int fd, const void* pBuf, std::size_t nCount)>;
     static void SetWriteHook(WriteHook hook);
 
