@@ -1,7 +1,9 @@
 #include "CatalogApp.h"
 
 #include "CatalogPlace.h"
+#include "CatalogFile.h"
 #include "ChipListDlg.h"
+#include "VirtualStore.h"
 
 namespace {
 // The chip list window as the main window: its title names the catalogue when the program
@@ -52,6 +54,7 @@ BOOL CCatalogApp::InitInstance()
     }
     if (m_bAskForCatalog && !AskForCatalog())
         return FALSE;
+    UseVirtualStoreCopy();
     CMainWindowDlg dlg(m_strShownPath);
     m_pMainWnd = &dlg;
     dlg.DoModal();
@@ -62,6 +65,17 @@ BOOL CCatalogApp::InitInstance()
 int CCatalogApp::ExitInstance()
 {
     return m_bRefused ? 1 : CWinApp::ExitInstance();
+}
+
+// Where Windows shows the programmer's own software a VirtualStore copy of the catalogue,
+// that copy is the one edited, and the title says so.
+void CCatalogApp::UseVirtualStoreCopy()
+{
+    const std::string strCopy = CVirtualStore::ExistingCopyOf(CCatalogFile::EditorFile());
+    if (strCopy.empty())
+        return;
+    CCatalogFile::SetEditorFile(strCopy.c_str());
+    m_strShownPath = CString(strCopy + " (the VirtualStore copy the programmer reads)");
 }
 
 // Asks until the user picks a catalogue that can be worked on, or cancels. A choice that

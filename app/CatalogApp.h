@@ -14,7 +14,8 @@ public:
 
     // Set before the start. With m_bAskForCatalog the window system's file dialog asks
     // which catalogue to edit, and Cancel ends the program. m_strShownPath is the
-    // catalogue the program was started on, named in the main window's title.
+    // catalogue the program was started on, named in the main window's title (or the
+    // VirtualStore copy edited in its place).
     bool m_bAskForCatalog = false;
     CString m_strShownPath;
     // The ANSI code page the names are in. A page the editor cannot use is explained and
@@ -26,6 +27,7 @@ public:
 
 protected:
     bool AskForCatalog();
+    void UseVirtualStoreCopy();
 
     bool m_bRefused = false;
 

@@ -4,6 +4,7 @@
 #include "ChipCatalog.h"
 #include "FileLock.h"
 #include "FileReplace.h"
+#include "VirtualStore.h"
 
 #include <cerrno>
 #include <cstring>
@@ -37,6 +38,40 @@ namespace {
 CString Reason(const char* pszVerb, const char* pszPath, int nError)
 {
     return CString(std::string("Cannot ") + pszVerb + " " + pszPath + ": " + CFile::ErrorText(nError).Str());
+}
+
+// A refused save of a file in a folder Windows protects also says why, and where the
+// programmer's own software keeps its changes instead.
+CString SaveRefusal(const char* pszPath, int nError)
+{
+    CString strMessage = Reason("save", pszPath, nError);
+    const std::string strCopy = nError == EACCES ? CVirtualStore::CopyPathOf(pszPath) : std::string();
+    if (!strCopy.empty())
+        strMessage += CString(". Its folder needs administrator rights to change; the programmer's own software "
+                              "would write its changes to " + strCopy + " instead.");
+    return strMessage;
+}
+
+// What failed in a save in place, and whether the old catalogue survived it.
+CString InPlaceFailure(const CFileReplace& target, CFileReplace::Result result, const char* pszPath)
+{
+    static const char* const kSteps[] = {"opening it to write in place", "reading the old catalogue",
+                                         "writing it in place", "cutting it to its new length",
+                                         "flushing it to disk", "closing it"};
+    CString strMessage;
+    strMessage.Format("Cannot save %s: %s while %s", pszPath, CFile::ErrorText(target.GetLastError()).GetString(),
+                      kSteps[target.GetFailedStep()]);
+    if (result == CFileReplace::failed)
+        return strMessage + "; the old catalogue is intact.";
+    if (result == CFileReplace::restored)
+        return strMessage + "; the old catalogue was written back and is intact.";
+    CString strDamage;
+    strDamage.Format(", and writing the old catalogue back failed too (%s), so the file may be damaged. ",
+                     CFile::ErrorText(target.GetRestoreError()).GetString());
+    const std::string& strCopy = target.GetCopyPath();
+    return strMessage + strDamage +
+           CString(strCopy.empty() ? "No copy of the old catalogue could be made."
+                                   : "A copy of the old catalogue is in " + strCopy + ".");
 }
 
 // Tells whether the bytes of a file changed; not for defence against a forger.
@@ -108,7 +143,7 @@ void ParseCatalogBytes(CChipCatalog& catalog, const std::vector<BYTE>& bytes, co
 CCatalogFile::SaveResult PrepareSave(CFileReplace& target, CFileLock& lock, const char* pszPath)
 {
     if (int nError = target.Resolve())
-        return {CCatalogFile::notSaved, Reason("save", pszPath, nError)};
+        return {CCatalogFile::notSaved, SaveRefusal(pszPath, nError)};
     if (CCatalogFile::SaveResult locked = CCatalogFile::Lock(lock, pszPath); !locked.Ok())
         return locked;
     target.RemoveStaleTemporaries();
@@ -119,8 +154,10 @@ CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vect
                                            const char* pszPath, CCatalogFile::Stamp* pStamp)
 {
     const CFileReplace::Result replaced = target.Replace(bytes.data(), bytes.size());
+    if (target.WroteInPlace() && replaced != CFileReplace::replaced)
+        return {CCatalogFile::notSaved, InPlaceFailure(target, replaced, pszPath)};
     if (replaced == CFileReplace::failed)
-        return {CCatalogFile::notSaved, Reason("save", pszPath, target.GetLastError())};
+        return {CCatalogFile::notSaved, SaveRefusal(pszPath, target.GetLastError())};
     if (pStamp) {
         pStamp->bExists = true;
         pStamp->identity = target.GetNewIdentity();

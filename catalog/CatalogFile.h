@@ -63,8 +63,10 @@ public:
     // state that must never be saved. With pFileBytes the bytes read are handed over.
     static LoadResult Load(CChipCatalog& catalog, const char* pszPath = EditorFile(),
                            std::vector<BYTE>* pFileBytes = nullptr);
-    // Serialises in memory and replaces the file atomically under the writers' lock. On
-    // failure the old file is untouched.
+    // Serialises in memory and replaces the file atomically under the writers' lock, or
+    // writes it in place where a replace cannot be made or would split its hard links.
+    // On failure the old file is untouched, or, in place, written back; the message says
+    // which, and names the copy of the old bytes when even that failed.
     static SaveResult Save(const CChipCatalog& catalog, const char* pszPath = EditorFile());
 
     // Applies a window's own change to a fresh load of the file; false when it does not
@@ -91,7 +93,8 @@ public:
     static std::size_t LoadFromBytes(CChipCatalog& catalog, const void* pData, std::size_t nSize,
                                      const CString& strFileName);
 
-    // Test seam: replaces write(2) for the temporary file. Reset with nullptr.
+    // Test seam: replaces write(2) for the temporary file and for a file written in
+    // place. Reset with nullptr.
     using WriteHook = std::function<long(int fd, const void* pBuf, std::size_t nCount)>;
     static void SetWriteHook(WriteHook hook);
 };

@@ -3,6 +3,7 @@
 #include "CliCommandLine.h"
 #include "CliError.h"
 #include "NameText.h"
+#include "VirtualStore.h"
 
 #include <CLI/CLI.hpp>
 
@@ -13,6 +14,19 @@
 #endif
 
 namespace {
+
+// Works on the VirtualStore copy of the file where Windows shows the programmer's own
+// software that copy, and says so once.
+void UseVirtualStoreCopy(CliContext& ctx)
+{
+    const std::string strCopy = CVirtualStore::ExistingCopyOf(ctx.strFile);
+    if (strCopy.empty())
+        return;
+    ctx.err << MessageText("orvane-cli: " + ctx.strFile + ": note: using its VirtualStore copy " + strCopy +
+                           ", which the programmer's own software reads and writes")
+            << '\n';
+    ctx.strFile = strCopy;
+}
 
 void AddGlobalOptions(CLI::App& app, CliContext& ctx)
 {
@@ -34,6 +48,7 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
                                     "with --codepage", exitUsage);
     });
     app.require_subcommand(1);
+    app.parse_complete_callback([&ctx] { UseVirtualStoreCopy(ctx); });
     // Global options may also follow the subcommand: "orvane-cli list -f x.ini".
     app.fallthrough();
 }

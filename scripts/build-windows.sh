@@ -51,8 +51,9 @@ The setup program puts these in a folder of their own, with a Start menu entry a
   Progr.ini       a starter catalogue of common serial EEPROMs.
 
 From the zip nothing needs to be installed: both programs run from any folder and
-keep no settings of their own. Every save replaces the catalogue as a whole, so a failed
-save leaves the old file as it was.
+keep no settings of their own. Every save replaces the catalogue as a whole, or,
+where that cannot be done, writes it in place and puts the old bytes back on any
+failure, so a failed save leaves the old file as it was.
 TEXT
 zip=$root/dist/$name.zip
 rm -f "$zip"

@@ -46,12 +46,25 @@ public:
     // on a failure (see GetLastError).
     bool ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize = UINT64_MAX);
     BOOL Close();
+    // Moves to the start, for a file written over in place.
+    BOOL SeekToBegin();
+    // Cuts or extends the file to nLength bytes.
+    BOOL SetLength(std::uint64_t nLength);
+    // Puts what was written on the disk (fsync, FlushFileBuffers) before it returns.
+    BOOL Flush();
     // The length of the open file, or -1 when it cannot be told.
     long long GetLength() const;
     FileIdentity GetIdentity() const;
+    // How many names (hard links) the open file has; 0 when it cannot be told.
+    unsigned GetLinkCount() const;
+    // The descriptor, for writing through CFileReplace's checked writes.
+    int GetDescriptor() const { return m_fd; }
     bool IsOpen() const { return m_fd >= 0; }
     const CString& GetFilePath() const { return m_strFileName; }
     int GetLastError() const { return m_nLastError; }
+
+    // Deletes a file. 0 or the error.
+    static int Remove(const char* pszFileName);
 
     // The text for an error of this class: the system's for an errno value ("Permission
     // denied"), or what the path is for a kind error ("Is a FIFO (named pipe), not a

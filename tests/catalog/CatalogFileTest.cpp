@@ -20,9 +20,16 @@ public:
     static constexpr uid_t kNobody = 65534;
     AsOrdinaryUser() : m_bSwitched(::geteuid() == 0)
     {
-        if (m_bSwitched && (::setegid(kNobody) != 0 || ::seteuid(kNobody) != 0))
-            ADD_FAILURE() << "cannot drop privileges";
+        // A failed seteuid leaves the process root, which can take its group back.
+        if (m_bSwitched && (::setegid(kNobody) != 0 || ::seteuid(kNobody) != 0)) {
+            m_bFailed = true;
+            m_bSwitched = false;
+            if (::setegid(0) != 0)
+                std::abort();
+        }
     }
+    // False when the tests run as root and could not become the user nobody.
+    bool IsOrdinary() const { return !m_bFailed; }
     ~AsOrdinaryUser()
     {
         if (m_bSwitched && (::seteuid(0) != 0 || ::setegid(0) != 0))
@@ -36,6 +43,7 @@ public:
 
 private:
     bool m_bSwitched;
+    bool m_bFailed = false;
 };
 #endif
 
@@ -195,28 +203,49 @@ TEST_F(CatalogFileTest, AFileSizeLimitFailsTheSaveCleanly)
     ExpectUntouched(m_strPath);
 }
 
-TEST_F(CatalogFileTest, ReadOnlyDirectoriesAndFilesAreNotReplaced)
+// A folder that refuses new files takes no temporary file, but the user's own writable
+// file in it is saved in place, keeping its owner and mode. A read-only file is refused
+// wherever it lies.
+TEST_F(CatalogFileTest, AWritableFileInAReadOnlyFolderIsSavedInPlaceAndAReadOnlyFileNowhere)
 {
-    WriteFileBytes(m_strPath, m_oldBytes);
-    AsOrdinaryUser::GiveAway(m_dir.Path());
-    AsOrdinaryUser::GiveAway(m_strPath);
+    const struct {
+        mode_t nDir;
+        mode_t nFile;
+        bool bSaved;
+    } cases[] = {{0555, 0444, false}, {0755, 0444, false}, {0555, 0604, true}};
     const CString denied("Cannot save " + m_strPath + ": Permission denied");
-
-    ::chmod(m_dir.Path().c_str(), 0555);
-    {
-        AsOrdinaryUser user;
-        EXPECT_EQ(CCatalogFile::Save(m_catalog, m_strPath.c_str()).strMessage, denied);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nFile);
+        WriteFileBytes(m_strPath, m_oldBytes);
+        AsOrdinaryUser::GiveAway(m_dir.Path());
+        AsOrdinaryUser::GiveAway(m_strPath);
+        ::chmod(m_strPath.c_str(), c.nFile);
+        ::chmod(m_dir.Path().c_str(), c.nDir);
+        CCatalogFile::SaveResult r;
+        {
+            AsOrdinaryUser user;
+            if (!user.IsOrdinary()) {
+                ::chmod(m_dir.Path().c_str(), 0755);
+                GTEST_SKIP() << "cannot act as the user nobody, for whom a read-only folder is read-only";
+            }
+            r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
+        }
+        ::chmod(m_dir.Path().c_str(), 0755);
+        if (!c.bSaved) {
+            EXPECT_EQ(r.strMessage, denied);
+            ExpectUntouched(m_strPath);
+            continue;
+        }
+        EXPECT_TRUE(r.Ok()) << r.strMessage.GetString();
+        EXPECT_EQ(ReadFileBytes(m_strPath), CCatalogFile::StoreToBytes(m_catalog));
+        struct stat st;
+        ASSERT_EQ(::stat(m_strPath.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.nFile);
+        if (::geteuid() == 0) {
+            EXPECT_EQ(st.st_uid, AsOrdinaryUser::kNobody);
+        }
+        EXPECT_EQ(m_dir.List().size(), 1u);
     }
-    ::chmod(m_dir.Path().c_str(), 0755);
-    ExpectUntouched(m_strPath);
-
-    // A writable directory does not make a read-only file fair game.
-    ::chmod(m_strPath.c_str(), 0444);
-    {
-        AsOrdinaryUser user;
-        EXPECT_EQ(CCatalogFile::Save(m_catalog, m_strPath.c_str()).strMessage, denied);
-    }
-    ExpectUntouched(m_strPath);
 }
 #endif
 

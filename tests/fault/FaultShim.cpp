@@ -1,9 +1,12 @@
 // Loaded with LD_PRELOAD into orvane-cli: fails the Nth call of one file-system function.
-//   ORVANE_FAULT_CALL   open, openat, mkostemp, write, fsync, close or rename
+//   ORVANE_FAULT_CALL   open, openat, mkostemp, write, ftruncate, fsync, close or rename
 //   ORVANE_FAULT_NTH    which call fails, counting from 1
 //   ORVANE_FAULT_ERROR  ENOSPC, EIO, EDQUOT, EINTR, or SHORT (a write of half the bytes)
 //   ORVANE_FAULT_REPORT a file that is created when the fault was injected
 // Only that one call fails, so a caller that retries EINTR and short writes succeeds.
+//   ORVANE_FAULT_DENY_DIR  a folder that refuses new files (mkostemp fails with EACCES
+//                          there, always and uncounted), as a read-only folder does to
+//                          a user other than root
 
 #include <cerrno>
 #include <cstdarg>
@@ -69,6 +72,15 @@ int FaultFor(const char* pszCall)
     return 0;
 }
 
+// Whether a new file of this name would be made in the folder that refuses them.
+bool IsDenied(const char* pszTemplate)
+{
+    const char* pszDir = Setting("ORVANE_FAULT_DENY_DIR");
+    const std::size_t nLen = std::strlen(pszDir);
+    return nLen > 0 && std::strncmp(pszTemplate, pszDir, nLen) == 0 && pszTemplate[nLen] == '/' &&
+           std::strchr(pszTemplate + nLen + 1, '/') == nullptr;
+}
+
 int Fail(int nError)
 {
     errno = nError;
@@ -130,6 +142,8 @@ int openat64(int dirfd, const char* pszPath, int flags, ...)
 
 int mkostemp(char* pszTemplate, int flags)
 {
+    if (IsDenied(pszTemplate))
+        return Fail(EACCES);
     if (int nError = FaultFor("mkostemp"); nError > 0)
         return Fail(nError);
     return Real<int (*)(char*, int)>("mkostemp")(pszTemplate, flags);
@@ -137,6 +151,8 @@ int mkostemp(char* pszTemplate, int flags)
 
 int mkostemp64(char* pszTemplate, int flags)
 {
+    if (IsDenied(pszTemplate))
+        return Fail(EACCES);
     if (int nError = FaultFor("mkostemp64"); nError > 0)
         return Fail(nError);
     return Real<int (*)(char*, int)>("mkostemp64")(pszTemplate, flags);
@@ -150,6 +166,20 @@ ssize_t write(int fd, const void* pBuf, size_t nCount)
     if (nError < 0 && nCount > 1)
         nCount /= 2;
     return Real<ssize_t (*)(int, const void*, size_t)>("write")(fd, pBuf, nCount);
+}
+
+int ftruncate(int fd, off_t nLength)
+{
+    if (int nError = FaultFor("ftruncate"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(int, off_t)>("ftruncate")(fd, nLength);
+}
+
+int ftruncate64(int fd, off64_t nLength)
+{
+    if (int nError = FaultFor("ftruncate64"); nError > 0)
+        return Fail(nError);
+    return Real<int (*)(int, off64_t)>("ftruncate64")(fd, nLength);
 }
 
 int fsync(int fd)

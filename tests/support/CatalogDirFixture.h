@@ -59,7 +59,8 @@ protected:
 
     // Saves a catalogue with the given type names and (name, settings) entries.
     static void SaveCatalog(const std::vector<CString>& types,
-                            const std::vector<std::pair<CString, ChipSettings>>& entries)
+                            const std::vector<std::pair<CString, ChipSettings>>& entries,
+                            const char* pszPath = CCatalogFile::EditorFile())
     {
         CChipCatalog catalog;
         for (const CString& t : types)
@@ -68,7 +69,7 @@ protected:
             catalog.AddEmptyEntry();
             catalog.SetEntry(catalog.GetEntryCount() - 1, name, settings.data());
         }
-        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
+        ASSERT_TRUE(CCatalogFile::Save(catalog, pszPath).Ok());
     }
 
     static std::vector<CString> EntryNames()

@@ -102,6 +102,32 @@ BOOL CFile::Close()
     return TRUE;
 }
 
+BOOL CFile::SeekToBegin()
+{
+    m_nLastError = ::lseek(m_fd, 0, SEEK_SET) == 0 ? 0 : errno;
+    return m_nLastError == 0;
+}
+
+BOOL CFile::SetLength(std::uint64_t nLength)
+{
+    int rc;
+    do {
+        rc = ::ftruncate(m_fd, static_cast<off_t>(nLength));
+    } while (rc != 0 && errno == EINTR);
+    m_nLastError = rc == 0 ? 0 : errno;
+    return rc == 0;
+}
+
+BOOL CFile::Flush()
+{
+    int rc;
+    do {
+        rc = ::fsync(m_fd);
+    } while (rc != 0 && errno == EINTR);
+    m_nLastError = rc == 0 ? 0 : errno;
+    return rc == 0;
+}
+
 int CFile::GetPosition(long long& nPos) const
 {
     const off_t nAt = ::lseek(m_fd, 0, SEEK_CUR);
@@ -117,10 +143,21 @@ long long CFile::GetLength() const
     return static_cast<long long>(st.st_size);
 }
 
+unsigned CFile::GetLinkCount() const
+{
+    struct stat st;
+    return m_fd >= 0 && ::fstat(m_fd, &st) == 0 ? static_cast<unsigned>(st.st_nlink) : 0;
+}
+
 FileIdentity CFile::GetIdentity() const
 {
     struct stat st;
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
         return FileIdentity();
     return IdentityOf(st);
+}
+
+int CFile::Remove(const char* pszFileName)
+{
+    return ::unlink(pszFileName) == 0 ? 0 : errno;
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -76,6 +77,7 @@ int CFileReplace::Resolve()
             m_nMode = st.st_mode & 07777;
             m_nUid = st.st_uid;
             m_nGid = st.st_gid;
+            m_nLinks = static_cast<unsigned>(st.st_nlink);
             if (int nError = CFile::KindError(KindOfMode(st.st_mode)))
                 return nError;
             // Renaming over a file needs no permission on the file itself, but a file
@@ -131,17 +133,34 @@ int CFileReplace::FillTemporary(int fd, const void* pData, std::size_t nSize)
     return nError;
 }
 
-CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
+int CFileReplace::CreateTemporary(const std::string& strPrefix, std::string& strPath, int& fd)
+{
+    do {
+        strPath = strPrefix + "XXXXXX";
+        fd = ::mkostemp(&strPath[0], O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd < 0 ? errno : 0;
+}
+
+int CFileReplace::CreateCopyFile(const std::string& strName, std::string& strPath)
+{
+    const char* pszFolder = std::getenv("TMPDIR");
+    const std::string folder = pszFolder && *pszFolder ? pszFolder : "/tmp";
+    int fd = -1;
+    if (int nError = CreateTemporary(folder + "/orvane-" + strName + ".", strPath, fd))
+        return nError;
+    ::close(fd);
+    return 0;
+}
+
+CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t nSize, bool& bFolderRefused)
 {
     const std::string dir = GetFolder();
-    std::string temp = dir + "/." + BaseNameOf(m_strTarget) + ".XXXXXX";
-    int fd;
-    do {
-        temp.replace(temp.size() - 6, 6, "XXXXXX");
-        fd = ::mkostemp(&temp[0], O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        m_nLastError = errno;
+    std::string temp;
+    int fd = -1;
+    if (int nError = CreateTemporary(dir + "/." + BaseNameOf(m_strTarget) + ".", temp, fd)) {
+        bFolderRefused = IsFolderRefusal(nError);
+        m_nLastError = nError;
         return failed;
     }
     int nError = FillTemporary(fd, pData, nSize);

@@ -104,6 +104,24 @@ BOOL CFile::Close()
     return TRUE;
 }
 
+BOOL CFile::SeekToBegin()
+{
+    m_nLastError = CNativeFile::Seek(m_fd, 0);
+    return m_nLastError == 0;
+}
+
+BOOL CFile::SetLength(std::uint64_t nLength)
+{
+    m_nLastError = CNativeFile::SetLength(m_fd, nLength);
+    return m_nLastError == 0;
+}
+
+BOOL CFile::Flush()
+{
+    m_nLastError = CNativeFile::Flush(m_fd);
+    return m_nLastError == 0;
+}
+
 int CFile::GetPosition(long long& nPos) const
 {
     return CNativeFile::Position(m_fd, nPos);
@@ -117,6 +135,12 @@ long long CFile::GetLength() const
     return status.nSize;
 }
 
+unsigned CFile::GetLinkCount() const
+{
+    CNativeFile::Status status;
+    return m_fd >= 0 && CNativeFile::StatusOf(m_fd, status) == 0 ? status.nLinks : 0;
+}
+
 FileIdentity CFile::GetIdentity() const
 {
     CNativeFile::Status status;
@@ -128,4 +152,9 @@ FileIdentity CFile::GetIdentity() const
     id.nSize = status.nSize;
     id.nModifiedNs = status.nModifiedNs;
     return id;
+}
+
+int CFile::Remove(const char* pszFileName)
+{
+    return CNativeFile::Remove(pszFileName);
 }

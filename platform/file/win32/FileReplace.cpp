@@ -91,6 +91,8 @@ int CFileReplace::Resolve()
     if (int nError = CNativeFile::PathStatus(m_strTarget, status))
         return nError == ENOENT ? 0 : nError;
     m_bExists = true;
+    CFile file;
+    m_nLinks = file.Open(m_strTarget.c_str(), CFile::modeRead) ? file.GetLinkCount() : 1;
     if (status.kind == CNativeFile::Kind::directory)
         return EISDIR;
     if (status.kind == CNativeFile::Kind::pipe)
@@ -125,18 +127,33 @@ int CFileReplace::FillTemporary(int fd, const void* pData, std::size_t nSize)
     return CNativeFile::Flush(fd);
 }
 
-CFileReplace::Result CFileReplace::Replace(const void* pData, std::size_t nSize)
+int CFileReplace::CreateTemporary(const std::string& strPrefix, std::string& strPath, int& fd)
 {
-    const std::string dir = GetFolder();
-    const std::string prefix = JoinPath(dir, "." + BaseNameOf(m_strTarget) + ".");
-    std::string temp;
-    int fd = -1;
     int nError = EEXIST;
     for (int nTry = 0; nTry < 100 && nError == EEXIST; ++nTry) {
-        temp = prefix + TemporarySuffix();
-        nError = CNativeFile::CreateNew(temp, fd);
+        strPath = strPrefix + TemporarySuffix();
+        nError = CNativeFile::CreateNew(strPath, fd);
     }
+    return nError;
+}
+
+int CFileReplace::CreateCopyFile(const std::string& strName, std::string& strPath)
+{
+    int fd = -1;
+    if (int nError = CreateTemporary(CNativeFile::TemporaryFolder() + "orvane-" + strName + ".", strPath, fd))
+        return nError;
+    CNativeFile::Close(fd);
+    return 0;
+}
+
+CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t nSize, bool& bFolderRefused)
+{
+    const std::string dir = GetFolder();
+    std::string temp;
+    int fd = -1;
+    int nError = CreateTemporary(JoinPath(dir, "." + BaseNameOf(m_strTarget) + "."), temp, fd);
     if (nError != 0) {
+        bFolderRefused = IsFolderRefusal(nError);
         m_nLastError = nError;
         return failed;
     }

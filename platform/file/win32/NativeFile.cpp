@@ -38,17 +38,6 @@ long long SinceUnixEpochNs(const FILETIME& ft)
     return (nTicks - 116444736000000000LL) * 100;
 }
 
-std::wstring FullPath(const std::wstring& strPath)
-{
-    const DWORD nNeed = ::GetFullPathNameW(strPath.c_str(), 0, nullptr, nullptr);
-    if (nNeed == 0)
-        return strPath;
-    std::wstring strFull(nNeed, L'\0');
-    const DWORD nGot = ::GetFullPathNameW(strPath.c_str(), nNeed, &strFull[0], nullptr);
-    strFull.resize(nGot < nNeed ? nGot : 0);
-    return strFull.empty() ? strPath : strFull;
-}
-
 // Device names such as NUL, CON or COM1 turn into the device namespace, "\\.\", in
 // whatever folder they are written, and pipes live there too. Such a path is told by its
 // name, since opening a device or a pipe would already talk to it.
@@ -101,6 +90,17 @@ std::string CNativeFile::Ansi(const std::wstring& strWide)
     std::string strAnsi(static_cast<std::size_t>(nAnsi), '\0');
     ::WideCharToMultiByte(CP_ACP, 0, strWide.data(), nLength, &strAnsi[0], nAnsi, nullptr, nullptr);
     return strAnsi;
+}
+
+std::wstring CNativeFile::FullPath(const std::wstring& strPath)
+{
+    const DWORD nNeed = ::GetFullPathNameW(strPath.c_str(), 0, nullptr, nullptr);
+    if (nNeed == 0)
+        return strPath;
+    std::wstring strFull(nNeed, L'\0');
+    const DWORD nGot = ::GetFullPathNameW(strPath.c_str(), nNeed, &strFull[0], nullptr);
+    strFull.resize(nGot < nNeed ? nGot : 0);
+    return strFull.empty() ? strPath : strFull;
 }
 
 int CNativeFile::ErrorOf(unsigned long nSystemError)
@@ -215,6 +215,25 @@ int CNativeFile::Position(int fd, long long& nPos)
     return 0;
 }
 
+int CNativeFile::Seek(int fd, long long nPos)
+{
+    LARGE_INTEGER to = {};
+    to.QuadPart = nPos;
+    return ::SetFilePointerEx(HandleOf(fd), to, nullptr, FILE_BEGIN) ? 0 : LastError();
+}
+
+int CNativeFile::SetLength(int fd, std::uint64_t nLength)
+{
+    long long nPos = 0;
+    if (int nError = Position(fd, nPos))
+        return nError;
+    if (int nError = Seek(fd, static_cast<long long>(nLength)))
+        return nError;
+    const int nError = ::SetEndOfFile(HandleOf(fd)) ? 0 : LastError();
+    Seek(fd, nPos);
+    return nError;
+}
+
 int CNativeFile::Flush(int fd)
 {
     return ::FlushFileBuffers(HandleOf(fd)) ? 0 : LastError();
@@ -231,6 +250,7 @@ int CNativeFile::StatusOf(int fd, Status& status)
     status.nModifiedNs = SinceUnixEpochNs(info.ftLastWriteTime);
     status.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Kind::directory : Kind::regular;
     status.bReadOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    status.nLinks = info.nNumberOfLinks;
     return 0;
 }
 
@@ -311,6 +331,13 @@ int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo
 int CNativeFile::Remove(const std::string& strPath)
 {
     return ::DeleteFileW(Wide(strPath).c_str()) ? 0 : LastError();
+}
+
+std::string CNativeFile::TemporaryFolder()
+{
+    wchar_t szFolder[MAX_PATH + 1];
+    const DWORD nLength = ::GetTempPathW(MAX_PATH + 1, szFolder);
+    return nLength > 0 && nLength <= MAX_PATH ? Ansi(std::wstring(szFolder, nLength)) : std::string(".\\");
 }
 
 std::vector<std::string> CNativeFile::FilesMatching(const std::string& strFolder, const std::string& strPattern)

@@ -22,6 +22,7 @@ public:
         long long nModifiedNs = 0;  // since 1970, as on the other systems
         Kind kind = Kind::regular;
         bool bReadOnly = false;
+        unsigned nLinks = 0;  // from a handle only
     };
 
     static constexpr int NativeErrorBase = 0x10000;
@@ -30,6 +31,9 @@ public:
     // UTF-16 of the system's calls; a character the page lacks becomes '?'.
     static std::wstring Wide(const std::string& strAnsi);
     static std::string Ansi(const std::wstring& strWide);
+    // The full path of a path, relative to the working folder; the path itself when the
+    // system cannot tell.
+    static std::wstring FullPath(const std::wstring& strPath);
     // The errno value for a system error code, or NativeErrorBase plus the code.
     static int ErrorOf(unsigned long nSystemError);
     // The system's own text for a NativeErrorBase error; empty for anything else.
@@ -47,6 +51,9 @@ public:
     static int Read(int fd, void* pBuf, std::uint32_t nCount, std::uint32_t& nDone);
     static int Write(int fd, const void* pBuf, std::uint32_t nCount, std::uint32_t& nDone);
     static int Position(int fd, long long& nPos);
+    static int Seek(int fd, long long nPos);
+    // Moves the end of the file to nLength bytes.
+    static int SetLength(int fd, std::uint64_t nLength);
     static int Flush(int fd);
     static int StatusOf(int fd, Status& status);
 
@@ -58,6 +65,8 @@ public:
     // creation time where it exists; with write-through where it is new.
     static int PutInPlace(const std::string& strFrom, const std::string& strTo, bool bToExists);
     static int Remove(const std::string& strPath);
+    // The user's folder for temporary files, with a separator at its end.
+    static std::string TemporaryFolder();
     // The names of the regular files in a folder that match a wildcard pattern.
     static std::vector<std::string> FilesMatching(const std::string& strFolder, const std::string& strPattern);
     // The folder's identity, as Status gives it, for naming a lock.
