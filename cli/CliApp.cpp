@@ -41,14 +41,16 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
             ctx.strPageRefusal.clear();
         },
         "Code page of the names: 874, or 1250 to 1258 (default: the system's, as the editor)");
-    // Before any command runs, so that no name is read or written in a page it is not in.
+    // Before any command runs, so that no name is read or written in a page it is not in,
+    // and every command works on the file the programmer's software reads. CLI11 keeps one
+    // such callback, so both steps stand in it.
     app.parse_complete_callback([&ctx] {
         if (!ctx.strPageRefusal.empty())
             throw CCliError("", "the system's " + ctx.strPageRefusal + "; name the page the names are in " +
                                     "with --codepage", exitUsage);
+        UseVirtualStoreCopy(ctx);
     });
     app.require_subcommand(1);
-    app.parse_complete_callback([&ctx] { UseVirtualStoreCopy(ctx); });
     // Global options may also follow the subcommand: "orvane-cli list -f x.ini".
     app.fallthrough();
 }
