@@ -4,7 +4,6 @@
 #include "Resource.h"
 #include "Templates.h"
 #include "Win32Accessibility.h"
-#include "Win32ProbeDlg.h"
 #include "Win32TestSupport.h"
 
 #include <cstdio>
@@ -35,7 +34,7 @@ std::vector<Win32Annotation> FormAnnotations(bool bI2C)
 }
 }  // namespace
 
-WIN32_TEST(OnlyWhatWindowsDoesNotNameIsAnnotated)
+TEST(Win32AccessibilityTest, OnlyWhatWindowsDoesNotNameIsAnnotated)
 {
     // Windows names the edit boxes whose caption comes just before them; the Name boxes,
     // whose caption follows them, the lists and the string box need a name, and the
@@ -49,18 +48,18 @@ WIN32_TEST(OnlyWhatWindowsDoesNotNameIsAnnotated)
                      {IDD_SETUP_I2C, FormAnnotations(true)},
                      {IDD_SETUP_MICROWIRE, FormAnnotations(false)}};
     for (const auto& e : kExpected)
-        CHECK_EQ(Describe(CWin32Accessibility::Annotations(*FindOrvaneDialog(e.nID))), Describe(e.expected));
+        EXPECT_EQ(Describe(CWin32Accessibility::Annotations(*FindOrvaneDialog(e.nID))), Describe(e.expected));
 }
 
 // Windows names what is not annotated by its own rules; this checks that they give the
 // framework's names. Annotated names are checked where the system takes annotations
 // (Wine 8 refuses them).
-WIN32_TEST(ScreenReadersReadTheNamesWhereTheSystemLets)
+TEST(Win32AccessibilityTest, ScreenReadersReadTheNamesWhereTheSystemLets)
 {
-    CWin32ProbeDlg::InstallResources();
+    InstallProbeAndAppResources();
     for (UINT nTemplate : kTemplates) {
         const DialogTemplate& tmpl = *FindOrvaneDialog(nTemplate);
-        CScriptedDialog dlg(nTemplate);
+        CDialog dlg(nTemplate);
         RunScript(dlg, [&] {
             HWND__* hDialog = NativeProbe::TopDialog();
             const bool bAnnotated = CWin32Accessibility::Annotate(tmpl, hDialog);
@@ -72,19 +71,21 @@ WIN32_TEST(ScreenReadersReadTheNamesWhereTheSystemLets)
                 if (nID == -1)
                     continue;
                 const NativeAccessibility::Reading reading = NativeAccessibility::Read(hDialog, nID);
-                CHECK(reading.bFound);
+                EXPECT_TRUE(reading.bFound) << "control " << nID;
                 bool bNameAnnotated = false;
                 for (const Win32Annotation& a : annotations) {
                     const std::string strText = CNativeFile::Ansi(a.strText);
-                    if (a.nID == nID && bAnnotated)
-                        CHECK_EQ(a.bDescription ? reading.strDescription : reading.strName, strText);
+                    if (a.nID == nID && bAnnotated) {
+                        EXPECT_EQ(a.bDescription ? reading.strDescription : reading.strName, strText);
+                    }
                     bNameAnnotated = bNameAnnotated || (a.nID == nID && !a.bDescription);
                 }
-                if (!bNameAnnotated)
-                    CHECK_EQ(reading.strName, names[i].strName.Str());
-                else if (!bAnnotated)
+                if (!bNameAnnotated) {
+                    EXPECT_EQ(reading.strName, names[i].strName.Str()) << "control " << nID;
+                } else if (!bAnnotated) {
                     std::printf("  %d: the system names it \"%s\", not \"%s\"\n", nID, reading.strName.c_str(),
                                 names[i].strName.GetString());
+                }
             }
             NativeProbe::PressKey(NativeProbe::kEscape);
         });

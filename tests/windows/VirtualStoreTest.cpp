@@ -108,13 +108,13 @@ TEST_F(VirtualStoreTest, TheCommandLineToolReadsAndWritesTheCopyAndSaysSoOnce)
     MakeCopy();
     const std::string strNote = "orvane-cli: " + m_strReal + ": note: using its VirtualStore copy " + m_strCopy +
                                 ", which the programmer's own software reads and writes\n";
-    CliResult r = CliRunner::Run({"-f", m_strReal, "add", "93C46", "--type", "0"});
+    CliResult r = CliRunner::Run({"-f", m_strReal, "add", "Socket test", "--type", "0"});
     EXPECT_EQ(r.nExit, 0) << r.strErr;
     EXPECT_EQ(r.strErr, strNote);
     r = CliRunner::Run({"list", "-f", m_strReal});
     EXPECT_EQ(r.nExit, 0) << r.strErr;
     EXPECT_EQ(r.strErr, strNote);
-    EXPECT_NE(r.strOut.find("93C46"), std::string::npos) << r.strOut;
+    EXPECT_NE(r.strOut.find("Socket test"), std::string::npos) << r.strOut;
     EXPECT_EQ(r.strOut.find("INSTALLED"), std::string::npos) << r.strOut;
     EXPECT_EQ(ReadBytes(m_strReal), m_realBytes);
 }
@@ -129,7 +129,7 @@ TEST_F(VirtualStoreTest, WithoutACopyARefusedSaveSaysWhatTheFolderNeedsAndWhereT
     CChipCatalog catalog;
     catalog.AddTypeName("I2C");
     EXPECT_EQ(CCatalogFile::Save(catalog, m_strReal.c_str()).strMessage.Str(), strMessage);
-    const CliResult r = CliRunner::Run({"-f", m_strReal, "add", "93C46", "--type", "0"});
+    const CliResult r = CliRunner::Run({"-f", m_strReal, "add", "Socket test", "--type", "0"});
     EXPECT_EQ(r.nExit, 1);
     EXPECT_EQ(r.strErr, "orvane-cli: " + strMessage + "\n");
     EXPECT_EQ(ReadBytes(m_strReal), m_realBytes);
