@@ -42,13 +42,14 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
         },
         "Code page of the names: 874, or 1250 to 1258 (default: the system's, as the editor)");
     // Before any command runs, so that no name is read or written in a page it is not in.
+    // An app keeps one such callback, so both checks share it.
     app.parse_complete_callback([&ctx] {
         if (!ctx.strPageRefusal.empty())
             throw CCliError("", "the system's " + ctx.strPageRefusal + "; name the page the names are in " +
                                     "with --codepage", exitUsage);
+        UseVirtualStoreCopy(ctx);
     });
     app.require_subcommand(1);
-    app.parse_complete_callback([&ctx] { UseVirtualStoreCopy(ctx); });
     // Global options may also follow the subcommand: "orvane-cli list -f x.ini".
     app.fallthrough();
 }
