@@ -24,7 +24,7 @@ LAYERS = [
     ("platform/win32", "win32", {"core", "file", "file/win32", "wnd"}),
     ("platform/headless", "headless", {"core", "wnd"}),
     ("catalog", "catalog", {"core", "file"}),
-    ("parts", "parts", {"core"}),
+    ("parts", "parts", {"core", "catalog"}),
     ("res", "res", {"core", "wnd"}),
     ("types", "types", {"core", "file", "wnd", "catalog", "res"}),
     ("setup", "setup", {"core", "file", "wnd", "catalog", "parts", "res"}),
@@ -32,8 +32,8 @@ LAYERS = [
     ("cli", "cli", {"core", "file", "catalog", "parts"}),
     ("tools", "tools", {"core", "file", "wnd", "catalog", "parts", "res"}),
 ]
-# The programs' entry points choose a backend; nothing else may.
-ENTRY_POINTS = {"app/main.cpp": {"qt", "win32"}}
+# The programs' entry points choose a backend or the system's console; nothing else may.
+ENTRY_POINTS = {"app/main.cpp": {"qt", "win32"}, "cli/main.cpp": {"file/win32"}}
 SOURCE = re.compile(r"\.(h|cpp)$")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 

@@ -68,10 +68,10 @@ def main():
         table = upper_half(number, extra)
         print('    {%d, "%s",' % (number, name))
         print("     {")
-        print("\n".join(rows(table, 4, 8)))
+        print("\n".join(rows(table, 4, 32)))
         print("     },")
         print("     {")
-        print("\n".join(rows(fold(table), 2, 16)))
+        print("\n".join(rows(fold(table), 2, 32)))
         print("     }},")
     print("};")
 

@@ -76,6 +76,8 @@ public:
 private:
     // The offset of the next read: 0 or an errno value.
     int GetPosition(long long& nPos) const;
+    // The system's words for an errno value, or for a system error that has none.
+    static CString SystemErrorText(int nError);
 
     int m_fd = -1;
     int m_nLastError = 0;

@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
-
-#ifdef _WIN32
-#include "NativeFile.h"
-#endif
 
 // What every system shares: reading a whole file, and the words for its errors.
 
@@ -59,12 +54,7 @@ CString CFile::ErrorText(int nError)
     default:
         break;
     }
-#ifdef _WIN32
-    // The system's own words for an error the C library has no number for.
-    if (nError >= CNativeFile::NativeErrorBase)
-        return CString(CNativeFile::ErrorText(nError));
-#endif
-    return std::strerror(nError);
+    return SystemErrorText(nError);
 }
 
 int CFile::KindError(FileKind kind)

@@ -51,7 +51,7 @@ bool CHeadlessBackend::TakeScript(UINT nTemplateID, Script& script)
 std::unique_ptr<IDialogWindow> CHeadlessBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                                     IDialogWindow*)
 {
-    return std::make_unique<CHeadlessDialog>(*this, tmpl, site);
+    return std::make_unique<CHeadlessDialog>(static_cast<IHeadlessScripts&>(*this), tmpl, site);
 }
 
 int CHeadlessBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)

@@ -10,9 +10,9 @@
 // An in-memory backend for tests. Each modal dialog runs the next script queued for its
 // template: the script acts as the user and must end the dialog. Nothing ever waits, so
 // no test can block in a modal loop; anything unexpected is recorded in Failures().
-class CHeadlessBackend : public IWindowBackend {
+class CHeadlessBackend : public IWindowBackend, private IHeadlessScripts {
 public:
-    using Script = std::function<void(CHeadlessDialog&)>;
+    using Script = HeadlessScript;
 
     struct MessageRecord {
         CString strText;
@@ -54,9 +54,9 @@ public:
     bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 
 private:
-    friend class CHeadlessDialog;
-    void Fail(const CString& strWhat) { m_failures.push_back(strWhat); }
-    bool TakeScript(UINT nTemplateID, Script& script);
+    void DialogOpened(UINT nTemplateID) override { m_opened.push_back(nTemplateID); }
+    bool TakeScript(UINT nTemplateID, Script& script) override;
+    void Fail(const CString& strWhat) override { m_failures.push_back(strWhat); }
 
     IWindowBackend* m_pPrevious;
     std::deque<std::pair<UINT, Script>> m_scripts;

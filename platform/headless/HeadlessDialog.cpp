@@ -1,9 +1,8 @@
 #include "HeadlessDialog.h"
 
 #include "DialogManager.h"
-#include "HeadlessBackend.h"
 
-CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site)
+CHeadlessDialog::CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate& tmpl, IDialogSite& site)
     : CDialogWindowBase(tmpl, site), m_backend(backend), m_controls(tmpl.controls.size()), m_strCaption(tmpl.pszCaption)
 {
     for (std::size_t n = 0; n < m_controls.size(); ++n) {
@@ -17,13 +16,13 @@ CHeadlessDialog::CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate
 
 int CHeadlessDialog::RunModal()
 {
-    m_backend.m_opened.push_back(m_tmpl.nID);
+    m_backend.DialogOpened(m_tmpl.nID);
     m_site.SiteInitDialog();
     if (!m_bEnded)
         m_site.SiteShown();
     if (m_bEnded)
         return m_nResult;
-    CHeadlessBackend::Script script;
+    HeadlessScript script;
     if (!m_backend.TakeScript(m_tmpl.nID, script)) {
         EndModal(IDCANCEL);
         return m_nResult;

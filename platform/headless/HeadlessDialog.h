@@ -2,15 +2,29 @@
 
 #include "DialogWindowBase.h"
 
+#include <functional>
 #include <vector>
 
-class CHeadlessBackend;
+class CHeadlessDialog;
+using HeadlessScript = std::function<void(CHeadlessDialog&)>;
+
+// What a dialog asks of the backend that runs it: the script that acts as the user for
+// its template, and a record of what went wrong.
+class IHeadlessScripts {
+public:
+    virtual void DialogOpened(UINT nTemplateID) = 0;
+    virtual bool TakeScript(UINT nTemplateID, HeadlessScript& script) = 0;
+    virtual void Fail(const CString& strWhat) = 0;
+
+protected:
+    ~IHeadlessScripts() = default;
+};
 
 // A dialog window held in memory. Tests drive it as a user would (type, click, pick a
 // row, press Enter or Esc) and read back what its controls show.
 class CHeadlessDialog : public CDialogWindowBase {
 public:
-    CHeadlessDialog(CHeadlessBackend& backend, const DialogTemplate& tmpl, IDialogSite& site);
+    CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate& tmpl, IDialogSite& site);
 
     // What the user does. Actions on a disabled or missing control do nothing (a missing
     // one is recorded as a script failure).
@@ -75,7 +89,7 @@ private:
     void ShowSelectedRow(std::size_t nControl, int nIndex) override;
     int SelectedRow(std::size_t nControl) const override;
 
-    CHeadlessBackend& m_backend;
+    IHeadlessScripts& m_backend;
     std::vector<Control> m_controls;  // in template order
     int m_nFocus = 0;
     HICON m_hBigIcon = nullptr;

@@ -57,25 +57,27 @@ protected:
     int RunI2C(bool bNew, int nIndex, CHeadlessBackend::Script script, const CString& strName = "")
     {
         CI2CSetupDlg dlg;
-        dlg.m_bNew = bNew;
-        dlg.m_nIndex = nIndex;
-        dlg.m_strName = strName;
-        if (script)
-            m_backend.ExpectDialog(IDD_SETUP_I2C, std::move(script));
-        return dlg.DoModal();
+        return RunForm(dlg, IDD_SETUP_I2C, bNew, nIndex, strName, std::move(script));
     }
 
     int RunMicrowire(bool bNew, int nIndex, int nVariant, CHeadlessBackend::Script script,
                      const CString& strName = "", int b16Bits = 0)
     {
         CMicrowireSetupDlg dlg;
+        dlg.m_nVariant = nVariant;
+        dlg.m_b16Bits = b16Bits;
+        return RunForm(dlg, IDD_SETUP_MICROWIRE, bNew, nIndex, strName, std::move(script));
+    }
+
+    template <class Form>
+    int RunForm(Form& dlg, UINT nTemplateID, bool bNew, int nIndex, const CString& strName,
+                CHeadlessBackend::Script script)
+    {
         dlg.m_bNew = bNew;
         dlg.m_nIndex = nIndex;
-        dlg.m_nVariant = nVariant;
         dlg.m_strName = strName;
-        dlg.m_b16Bits = b16Bits;
         if (script)
-            m_backend.ExpectDialog(IDD_SETUP_MICROWIRE, std::move(script));
+            m_backend.ExpectDialog(nTemplateID, std::move(script));
         return dlg.DoModal();
     }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,4 +161,9 @@ FileIdentity CFile::GetIdentity() const
 int CFile::Remove(const char* pszFileName)
 {
     return ::unlink(pszFileName) == 0 ? 0 : errno;
+}
+
+CString CFile::SystemErrorText(int nError)
+{
+    return std::strerror(nError);
 }

@@ -9,18 +9,16 @@
 
 inline FileKind KindOfMode(mode_t mode)
 {
-    if (S_ISREG(mode))
-        return FileKind::regular;
-    if (S_ISDIR(mode))
-        return FileKind::directory;
-    if (S_ISFIFO(mode))
-        return FileKind::fifo;
-    if (S_ISCHR(mode))
-        return FileKind::characterDevice;
-    if (S_ISBLK(mode))
-        return FileKind::blockDevice;
-    if (S_ISSOCK(mode))
-        return FileKind::socket;
+    const struct {
+        mode_t nType;
+        FileKind kind;
+    } kinds[] = {{S_IFREG, FileKind::regular},          {S_IFDIR, FileKind::directory},
+                 {S_IFIFO, FileKind::fifo},             {S_IFCHR, FileKind::characterDevice},
+                 {S_IFBLK, FileKind::blockDevice},      {S_IFSOCK, FileKind::socket}};
+    for (const auto& k : kinds) {
+        if ((mode & S_IFMT) == k.nType)
+            return k.kind;
+    }
     return FileKind::other;
 }
 

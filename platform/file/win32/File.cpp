@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 // CFile on Windows: the descriptor owns a native handle that was opened without
 // waiting and shared with other writers, and bytes move in binary through ReadFile and
@@ -157,4 +158,12 @@ FileIdentity CFile::GetIdentity() const
 int CFile::Remove(const char* pszFileName)
 {
     return CNativeFile::Remove(pszFileName);
+}
+
+CString CFile::SystemErrorText(int nError)
+{
+    // The system's own words for an error the C library has no number for.
+    if (nError >= CNativeFile::NativeErrorBase)
+        return CString(CNativeFile::ErrorText(nError));
+    return std::strerror(nError);
 }

@@ -1,4 +1,6 @@
-#include "CatalogTestSupport.h"
+#include "support/ArchiveBytes.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 
