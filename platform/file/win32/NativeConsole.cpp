@@ -1,5 +1,7 @@
 #include "NativeConsole.h"
 
+#include "NativeFile.h"
+
 #include <windows.h>
 
 namespace {
@@ -19,29 +21,9 @@ std::size_t WholeCharacters(const std::string& strText)
     }
     return nSize;
 }
-
-std::wstring WideFromUtf8(const char* pText, std::size_t nSize)
-{
-    if (nSize == 0)
-        return std::wstring();
-    const int nLength = static_cast<int>(nSize);
-    const int nWide = ::MultiByteToWideChar(CP_UTF8, 0, pText, nLength, nullptr, 0);
-    std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, pText, nLength, &strWide[0], nWide);
-    return strWide;
-}
 }  // namespace
 
-std::string Utf8FromWide(const std::wstring& strWide)
-{
-    if (strWide.empty())
-        return std::string();
-    const int nLength = static_cast<int>(strWide.size());
-    const int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, strWide.data(), nLength, nullptr, 0, nullptr, nullptr);
-    std::string strText(static_cast<std::size_t>(nBytes), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, strWide.data(), nLength, &strText[0], nBytes, nullptr, nullptr);
-    return strText;
-}
+std::string Utf8FromWide(const std::wstring& strWide) { return CNativeFile::Ansi(strWide, CP_UTF8); }
 
 std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv)
 {
@@ -85,7 +67,7 @@ bool CNativeConsoleBuf::Drain(bool bAll)
         return !m_bFailed;
     DWORD nDone = 0;
     if (m_bConsole) {
-        const std::wstring strWide = WideFromUtf8(m_strPending.data(), nReady);
+        const std::wstring strWide = CNativeFile::Wide(m_strPending.substr(0, nReady), CP_UTF8);
         m_bFailed = !::WriteConsoleW(m_hOutput, strWide.data(), static_cast<DWORD>(strWide.size()), &nDone, nullptr);
     } else {
         m_bFailed = !::WriteFile(m_hOutput, m_strPending.data(), static_cast<DWORD>(nReady), &nDone, nullptr) ||

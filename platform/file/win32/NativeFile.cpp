@@ -70,25 +70,25 @@ CNativeFile::Kind KindOfHandle(HANDLE h, DWORD nAttributes)
 
 }  // namespace
 
-std::wstring CNativeFile::Wide(const std::string& strAnsi)
+std::wstring CNativeFile::Wide(const std::string& strAnsi, unsigned nCodePage)
 {
     if (strAnsi.empty())
         return std::wstring();
     const int nLength = static_cast<int>(strAnsi.size());
-    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, strAnsi.data(), nLength, nullptr, 0);
+    const int nWide = ::MultiByteToWideChar(nCodePage, 0, strAnsi.data(), nLength, nullptr, 0);
     std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, strAnsi.data(), nLength, &strWide[0], nWide);
+    ::MultiByteToWideChar(nCodePage, 0, strAnsi.data(), nLength, &strWide[0], nWide);
     return strWide;
 }
 
-std::string CNativeFile::Ansi(const std::wstring& strWide)
+std::string CNativeFile::Ansi(const std::wstring& strWide, unsigned nCodePage)
 {
     if (strWide.empty())
         return std::string();
     const int nLength = static_cast<int>(strWide.size());
-    const int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, strWide.data(), nLength, nullptr, 0, nullptr, nullptr);
+    const int nAnsi = ::WideCharToMultiByte(nCodePage, 0, strWide.data(), nLength, nullptr, 0, nullptr, nullptr);
     std::string strAnsi(static_cast<std::size_t>(nAnsi), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, strWide.data(), nLength, &strAnsi[0], nAnsi, nullptr, nullptr);
+    ::WideCharToMultiByte(nCodePage, 0, strWide.data(), nLength, &strAnsi[0], nAnsi, nullptr, nullptr);
     return strAnsi;
 }
 

@@ -27,10 +27,11 @@ public:
 
     static constexpr int NativeErrorBase = 0x10000;
 
-    // Between the framework's 8-bit strings in the system's ANSI code page and the
-    // UTF-16 of the system's calls; a character the page lacks becomes '?'.
-    static std::wstring Wide(const std::string& strAnsi);
-    static std::string Ansi(const std::wstring& strWide);
+    // Between the framework's 8-bit strings in the system's ANSI code page (0, CP_ACP), or
+    // another page the system converts, and the UTF-16 of the system's calls; a character
+    // the page lacks becomes '?'.
+    static std::wstring Wide(const std::string& strAnsi, unsigned nCodePage = 0);
+    static std::string Ansi(const std::wstring& strWide, unsigned nCodePage = 0);
     // The full path of a path, relative to the working folder; the path itself when the
     // system cannot tell.
     static std::wstring FullPath(const std::wstring& strPath);
