@@ -29,9 +29,34 @@ BEGIN_MESSAGE_MAP(CSetupFormDlg, CDialog)
     ON_BN_CLICKED(IDC_POWER_PIN8, OnPowerPinClicked)
 END_MESSAGE_MAP()
 
-CSetupFormDlg::CSetupFormDlg(UINT nIDTemplate, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent), m_edit(AfxMessageBox)
+CSetupFormDlg::CSetupFormDlg(UINT nIDTemplate, CWnd* pParent, BYTE& nPowerPins)
+    : CDialog(nIDTemplate, pParent), m_nPowerPins(nPowerPins), m_edit(AfxMessageBox)
 {
+}
+
+BOOL CSetupFormDlg::OnInitDialog()
+{
+    BOOL bFocus = CDialog::OnInitDialog();
+    m_strNameEdit = m_strName;
+    if (!OpenEntry())
+        return FALSE;
+    LoadValues();
+    UpdateData(FALSE);
+    ShowPowerPins();
+    UpdatePatterns();
+    return bFocus;
+}
+
+void CSetupFormDlg::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    // The settings are built from the same fields the last pattern refresh used, so the
+    // stored bytes match what the form showed.
+    const ChipSettings settings = BuildSettings();
+    if (!ConfirmPartNumber(settings) || !SaveEntry(settings))
+        return;
+    CDialog::OnOK();
 }
 
 void CSetupFormDlg::DDX_PowerPins(CDataExchange* pDX)
@@ -42,7 +67,7 @@ void CSetupFormDlg::DDX_PowerPins(CDataExchange* pDX)
 
 void CSetupFormDlg::ShowPowerPins()
 {
-    PowerPinsToChecks(PowerPins(), m_bPowerPin);
+    PowerPinsToChecks(m_nPowerPins, m_bPowerPin);
     UpdateData(FALSE);
 }
 
@@ -51,14 +76,39 @@ void CSetupFormDlg::OnPowerPinClicked()
     // The boxes are exchanged first, so they are current even when a later box is
     // rejected; the platform has then already shown its prompt.
     UpdateData(TRUE);
-    PowerPins() = ChecksToPowerPins(m_bPowerPin);
+    m_nPowerPins = ChecksToPowerPins(m_bPowerPin);
     UpdatePatterns();
+}
+
+void CSetupFormDlg::OnPatternSourceChanged()
+{
+    UpdatePatterns();
+}
+
+void CSetupFormDlg::UpdatePatterns()
+{
+    // A rejected box has been reported; the patterns follow the fields as they stand,
+    // and the write-back shows the field's value in that box again.
+    UpdateData(TRUE);
+    const ChipSettings settings = BuildSettings();
+    m_nDeviceAddress = settings[ChipSettings::DeviceAddress];
+    m_nPortRead = settings[ChipSettings::PortRead];
+    m_nPortWrite = settings[ChipSettings::PortWrite];
+    m_strAddrI2C = FormatBinary8(m_nDeviceAddress);
+    m_strPortRead = FormatBinary8(m_nPortRead);
+    m_strPortWrite = FormatBinary8(m_nPortWrite);
+    UpdateData(FALSE);
+}
+
+void CSetupFormDlg::DDX_Byte(CDataExchange* pDX, int nIDC, BYTE& nValue, BYTE nMin, BYTE nMax)
+{
+    DDX_Text(pDX, nIDC, nValue);
+    DDV_MinMaxByte(pDX, nValue, nMin, nMax);
 }
 
 void CSetupFormDlg::DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin)
 {
-    DDX_Text(pDX, nIDC, nPin);
-    DDV_MinMaxByte(pDX, nPin, 0, kMaxPin);
+    DDX_Byte(pDX, nIDC, nPin, 0, kMaxPin);
 }
 
 void CSetupFormDlg::DDX_Length(CDataExchange* pDX, int nIDC, int& nLength)
@@ -71,6 +121,12 @@ void CSetupFormDlg::DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPatter
 {
     DDX_Text(pDX, nIDC, strPattern);
     DDV_MaxChars(pDX, strPattern, 8);
+}
+
+void CSetupFormDlg::DDX_PortPatterns(CDataExchange* pDX)
+{
+    DDX_Pattern(pDX, IDC_PORT_READ, m_strPortRead);
+    DDX_Pattern(pDX, IDC_PORT_WRITE, m_strPortWrite);
 }
 
 BOOL CSetupFormDlg::OpenEntry()
@@ -120,11 +176,13 @@ BOOL CSetupFormDlg::SaveEntry(const ChipSettings& settings)
     });
 }
 
-BOOL CSetupFormDlg::ConfirmPartNumber(PartBus bus, const ChipSettings& settings, int nType)
+BOOL CSetupFormDlg::ConfirmPartNumber(const ChipSettings& settings)
 {
     PartMatch m;
     if (!MatchPartName(m_strNameEdit.Str(), m))
         return TRUE;
+    const int nType = settings[ChipSettings::Kind];
+    const PartBus bus = FamilyOfKind(nType) == ChipFamily::microwire ? PartBus::microwire : PartBus::i2c;
     const PartOrg org = bus == PartBus::microwire ? TypeOrganisation(m_catalog, nType) : PartOrg::unknown;
     const PartChip before = PartChipOf(bus, m_loadedSettings, org);
     const bool bSameChip = !m_bNew && m_strNameEdit == m_strLoadedName;

@@ -8,10 +8,11 @@
 class CDataExchange;
 
 // What both setup forms share: the caller's inputs, the private catalogue copy with its
-// load on open and save on OK, and the eight "Power Pins" boxes.
+// load on open and save on OK, the eight "Power Pins" boxes and the pattern boxes.
 class CSetupFormDlg : public CDialog {
 public:
-    CSetupFormDlg(UINT nIDTemplate, CWnd* pParent);
+    // nPowerPins is the PowerPins byte of the form's values, which the boxes set.
+    CSetupFormDlg(UINT nIDTemplate, CWnd* pParent, BYTE& nPowerPins);
 
     int m_nIndex = 0;     // input in edit mode; set by the form in new mode
     int m_bNew = 0;       // input: non-zero creates a new entry
@@ -19,20 +20,40 @@ public:
     CString m_strNameEdit;
     int m_bPowerPin[8] = {};
     CChipCatalog m_catalog;
+    // The patterns as the form shows them, each the settings byte OK would store. The
+    // device address has a box on the I2C form only.
+    BYTE m_nDeviceAddress = 0;
+    BYTE m_nPortRead = 0;
+    BYTE m_nPortWrite = 0;
+    CString m_strAddrI2C;
+    CString m_strPortRead;
+    CString m_strPortWrite;
 
 protected:
+    // Loads the entry, fills the form's values from it (defaults in new mode) and shows
+    // them; on OK, checks the boxes, asks about the part number and saves.
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    // The form's own steps. DoDataExchange runs the boxes in an order that decides where
+    // a read stops when a value is rejected.
+    virtual void LoadValues() = 0;
+    virtual ChipSettings BuildSettings() const = 0;
+
     // The power-pin steps, the same on both forms.
     void ShowPowerPins();
     void OnPowerPinClicked();
     void DDX_PowerPins(CDataExchange* pDX);
-    virtual void UpdatePatterns() = 0;
-    // The PowerPins byte of the form's values.
-    virtual BYTE& PowerPins() = 0;
+    // A box whose value the patterns follow changed.
+    void OnPatternSourceChanged();
+    void UpdatePatterns();
 
-    // Exchanges shared by both forms: a pin number 0..8, the length, a pattern text.
+    // Exchanges shared by both forms: a byte in a range, a pin number 0..8, the length,
+    // a pattern text, and the two port patterns.
+    static void DDX_Byte(CDataExchange* pDX, int nIDC, BYTE& nValue, BYTE nMin, BYTE nMax);
     static void DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin);
     static void DDX_Length(CDataExchange* pDX, int nIDC, int& nLength);
     static void DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPattern);
+    void DDX_PortPatterns(CDataExchange* pDX);
 
     // Loads the catalogue and settles m_nIndex: appends an empty entry in new mode,
     // checks the index in edit mode. A failure is reported and ends the form as Cancel;
@@ -46,8 +67,9 @@ protected:
     // asks whether to save anyway, No being the default. On No the focus goes to the
     // first field the question names and FALSE is returned. An edit that kept the name
     // is asked only about the figures it changed.
-    BOOL ConfirmPartNumber(PartBus bus, const ChipSettings& settings, int nType);
+    BOOL ConfirmPartNumber(const ChipSettings& settings);
 
+    BYTE& m_nPowerPins;
     CCatalogEdit m_edit;
     // In edit mode, the entry as the form loaded it: a save over a file that another
     // program changed goes ahead only where that entry is still the same.
