@@ -62,6 +62,15 @@ void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog)
         throw CCliError("", result.strMessage.Str());
 }
 
+void ChangeCatalog(const CliContext& ctx, MissingFile missing, const std::function<void(CChipCatalog&)>& change)
+{
+    CCatalogWriteLock lock(ctx);
+    CChipCatalog catalog;
+    LoadCatalogForChange(ctx, catalog, missing);
+    change(catalog);
+    SaveCatalog(ctx, catalog);
+}
+
 std::string NameFromArgument(const std::string& strText, bool bHex, CodePage cp, const char* pszWhat)
 {
     std::string strName;

@@ -4,6 +4,7 @@
 #include "CliContext.h"
 #include "FileLock.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ void LoadCatalogForChange(const CliContext& ctx, CChipCatalog& catalog, MissingF
 // Replaces the file atomically; a failed save, or one whose folder could not be synced,
 // throws CCliError.
 void SaveCatalog(const CliContext& ctx, const CChipCatalog& catalog);
+// A whole change under the write lock: loads for change, runs change on the catalogue
+// and saves it. Nothing is saved when change throws.
+void ChangeCatalog(const CliContext& ctx, MissingFile missing, const std::function<void(CChipCatalog&)>& change);
 
 // How a command names one chip: "#N" is an index in file order; any other text is a
 // name, matched to the first entry that carries it exactly as the editor finds an

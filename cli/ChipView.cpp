@@ -54,24 +54,7 @@ namespace {
 
 using F = FieldFormat;
 
-const std::vector<SettingsField> kI2CFields = {
-    {"power_pins", "PowerPins", 0, 1, F::powerPins},      {"length", "Length", 1, 2, F::length},
-    {"address_format", "AddressFormat", 3, 1, F::number}, {"clk_mask", "ClkMask", 4, 1, F::pinMask},
-    {"data_out_mask", "DataOutMask", 5, 1, F::pinMask},   {"data_in_mask", "DataInMask", 6, 1, F::pinMask},
-    {"write_buffer", "WriteBuffer", 7, 1, F::number},     {"device_address", "DeviceAddress", 8, 1, F::pattern},
-    {"port_write", "PortWrite", 9, 1, F::pattern},        {"port_read", "PortRead", 10, 1, F::pattern},
-    {"kind", "Kind", 11, 1, F::kind},
-};
-
-const std::vector<SettingsField> kMicrowireFields = {
-    {"power_pins", "PowerPins", 0, 1, F::powerPins},     {"length", "Length", 1, 2, F::length},
-    {"bits_address", "BitsAddress", 3, 1, F::number},    {"clk_mask", "ClkMask", 4, 1, F::pinMask},
-    {"data_out_mask", "DataOutMask", 5, 1, F::pinMask},  {"data_in_mask", "DataInMask", 6, 1, F::pinMask},
-    {"cs_mask", "CsMask", 7, 1, F::pinMask},             {"byte8", "Byte8", 8, 1, F::number},
-    {"port_write", "PortWrite", 9, 1, F::pattern},       {"port_read", "PortRead", 10, 1, F::pattern},
-    {"kind", "Kind", 11, 1, F::kind},
-};
-
+// Kinds no form opens show every byte as a number.
 const std::vector<SettingsField> kOtherFields = {
     {"power_pins", "PowerPins", 0, 1, F::powerPins},     {"length", "Length", 1, 2, F::length},
     {"address_format", "AddressFormat", 3, 1, F::number}, {"clk_mask", "ClkMask", 4, 1, F::number},
@@ -80,6 +63,38 @@ const std::vector<SettingsField> kOtherFields = {
     {"port_write", "PortWrite", 9, 1, F::number},        {"port_read", "PortRead", 10, 1, F::number},
     {"kind", "Kind", 11, 1, F::kind},
 };
+
+// fields with the ones of the same byte replaced by changes.
+std::vector<SettingsField> FieldsWith(std::vector<SettingsField> fields, std::initializer_list<SettingsField> changes)
+{
+    for (const SettingsField& change : changes) {
+        for (SettingsField& field : fields) {
+            if (field.nByte == change.nByte)
+                field = change;
+        }
+    }
+    return fields;
+}
+
+// Both forms set the clock and data pins and show the port patterns.
+const std::vector<SettingsField> kFormFields = FieldsWith(kOtherFields, {
+    {"clk_mask", "ClkMask", 4, 1, F::pinMask},
+    {"data_out_mask", "DataOutMask", 5, 1, F::pinMask},
+    {"data_in_mask", "DataInMask", 6, 1, F::pinMask},
+    {"port_write", "PortWrite", 9, 1, F::pattern},
+    {"port_read", "PortRead", 10, 1, F::pattern},
+});
+
+const std::vector<SettingsField> kI2CFields = FieldsWith(kFormFields, {
+    {"write_buffer", "WriteBuffer", 7, 1, F::number},
+    {"device_address", "DeviceAddress", 8, 1, F::pattern},
+});
+
+const std::vector<SettingsField> kMicrowireFields = FieldsWith(kFormFields, {
+    {"bits_address", "BitsAddress", 3, 1, F::number},
+    {"cs_mask", "CsMask", 7, 1, F::pinMask},
+    {"byte8", "Byte8", 8, 1, F::number},
+});
 
 std::string Hex2(int n)
 {

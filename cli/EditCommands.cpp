@@ -140,75 +140,67 @@ void WarnIfTaken(const CliContext& ctx, const CChipCatalog& catalog, const std::
 
 void RunAdd(CliContext& ctx, const AddOptions& given)
 {
-    CCatalogWriteLock lock(ctx);
-    CChipCatalog catalog;
-    LoadCatalogForChange(ctx, catalog, MissingFile::isEmpty);
-    AddOptions options = given;
-    std::optional<int> nGivenType;
-    if (!options.strType.empty())
-        nGivenType = FindType(ctx, catalog, options.strType);
-    PartMatch m;
-    const std::optional<int> nPartType =
-        options.strPart ? ApplyPart(ctx, catalog, nGivenType, options, m) : nGivenType;
-    if (!nPartType || !options.strName)
-        throw CCliError("add", nPartType ? "give the chip name, or --part" : "give --type, or --part", exitUsage);
-    const int nType = *nPartType;
-    if (nType > 3)
-        throw CCliError(ctx.strFile, "the type at position " + std::to_string(nType) + " opens no form");
-    const std::string strName = NameFromArgument(*options.strName, options.bHex, ctx.cp, "chip name");
-    const ChipSettings s = BuildSettings(ChipSettings(), true, nType, options.values);
-    WarnIfTaken(ctx, catalog, strName, -1);
-    catalog.AddEmptyEntry();
-    catalog.SetEntry(catalog.GetEntryCount() - 1, strName, s.data());
-    // A chip added by --part is checked against that part, whatever its name.
-    if (options.strPart || MatchPartName(strName, m))
-        WarnPartContradictions(ctx, catalog, catalog.GetEntryCount() - 1, m, nullptr, options.nOrg);
-    SaveCatalog(ctx, catalog);
+    ChangeCatalog(ctx, MissingFile::isEmpty, [&](CChipCatalog& catalog) {
+        AddOptions options = given;
+        std::optional<int> nGivenType;
+        if (!options.strType.empty())
+            nGivenType = FindType(ctx, catalog, options.strType);
+        PartMatch m;
+        const std::optional<int> nPartType =
+            options.strPart ? ApplyPart(ctx, catalog, nGivenType, options, m) : nGivenType;
+        if (!nPartType || !options.strName)
+            throw CCliError("add", nPartType ? "give the chip name, or --part" : "give --type, or --part", exitUsage);
+        const int nType = *nPartType;
+        if (nType > 3)
+            throw CCliError(ctx.strFile, "the type at position " + std::to_string(nType) + " opens no form");
+        const std::string strName = NameFromArgument(*options.strName, options.bHex, ctx.cp, "chip name");
+        const ChipSettings s = BuildSettings(ChipSettings(), true, nType, options.values);
+        WarnIfTaken(ctx, catalog, strName, -1);
+        catalog.AddEmptyEntry();
+        catalog.SetEntry(catalog.GetEntryCount() - 1, strName, s.data());
+        // A chip added by --part is checked against that part, whatever its name.
+        if (options.strPart || MatchPartName(strName, m))
+            WarnPartContradictions(ctx, catalog, catalog.GetEntryCount() - 1, m, nullptr, options.nOrg);
+    });
 }
 
 void RunEdit(CliContext& ctx, const EditOptions& options)
 {
-    CCatalogWriteLock lock(ctx);
-    CChipCatalog catalog;
-    LoadCatalogForChange(ctx, catalog, MissingFile::isError);
-    const int nIndex = FindEntry(ctx, catalog, options.chip);
-    const ChipSettings current = catalog.GetSettings(nIndex);
-    const BYTE nKind = current[ChipSettings::Kind];
-    if (FamilyOfKind(nKind) == ChipFamily::other)
-        throw CCliError(ctx.strFile, EntryLabel(catalog, nIndex, ctx.cp) + " is of kind " + std::to_string(nKind) +
-                                         ", which no form opens");
-    std::string strName = catalog.GetEntryName(nIndex).Str();
-    if (options.strNewName)
-        strName = NameFromArgument(*options.strNewName, options.bNewNameHex, ctx.cp, "--name");
-    const ChipSettings s = BuildSettings(current, false, nKind, options.values);
-    WarnIfTaken(ctx, catalog, strName, nIndex);
-    const std::optional<PartChip> before = PartChipOfSettings(catalog, current);
-    const bool bRenamed = strName != catalog.GetEntryName(nIndex).Str();
-    catalog.SetEntry(nIndex, strName, s.data());
-    PartMatch m;
-    if (MatchPartName(strName, m))
-        WarnPartContradictions(ctx, catalog, nIndex, m, bRenamed ? nullptr : &*before);
-    SaveCatalog(ctx, catalog);
+    ChangeCatalog(ctx, MissingFile::isError, [&](CChipCatalog& catalog) {
+        const int nIndex = FindEntry(ctx, catalog, options.chip);
+        const ChipSettings current = catalog.GetSettings(nIndex);
+        const BYTE nKind = current[ChipSettings::Kind];
+        if (FamilyOfKind(nKind) == ChipFamily::other)
+            throw CCliError(ctx.strFile, EntryLabel(catalog, nIndex, ctx.cp) + " is of kind " + std::to_string(nKind) +
+                                             ", which no form opens");
+        std::string strName = catalog.GetEntryName(nIndex).Str();
+        if (options.strNewName)
+            strName = NameFromArgument(*options.strNewName, options.bNewNameHex, ctx.cp, "--name");
+        const ChipSettings s = BuildSettings(current, false, nKind, options.values);
+        WarnIfTaken(ctx, catalog, strName, nIndex);
+        const std::optional<PartChip> before = PartChipOfSettings(catalog, current);
+        const bool bRenamed = strName != catalog.GetEntryName(nIndex).Str();
+        catalog.SetEntry(nIndex, strName, s.data());
+        PartMatch m;
+        if (MatchPartName(strName, m))
+            WarnPartContradictions(ctx, catalog, nIndex, m, bRenamed ? nullptr : &*before);
+    });
 }
 
 void RunRemove(CliContext& ctx, const ChipSelector& chip)
 {
-    CCatalogWriteLock lock(ctx);
-    CChipCatalog catalog;
-    LoadCatalogForChange(ctx, catalog, MissingFile::isError);
-    catalog.RemoveEntry(FindEntry(ctx, catalog, chip));
-    SaveCatalog(ctx, catalog);
+    ChangeCatalog(ctx, MissingFile::isError, [&](CChipCatalog& catalog) {
+        catalog.RemoveEntry(FindEntry(ctx, catalog, chip));
+    });
 }
 
 void RunRenameType(CliContext& ctx, const RenameTypeOptions& options)
 {
-    CCatalogWriteLock lock(ctx);
-    CChipCatalog catalog;
-    LoadCatalogForChange(ctx, catalog, MissingFile::isError);
-    const int nType = FindType(ctx, catalog, options.strType);
-    if (nType >= catalog.GetTypeCount())
-        throw CCliError(ctx.strFile, "no type at position " + std::to_string(nType) + " (the file has " +
-                                         std::to_string(catalog.GetTypeCount()) + ")");
-    catalog.SetTypeName(nType, NameFromArgument(options.strNewName, options.bHex, ctx.cp, "type name"));
-    SaveCatalog(ctx, catalog);
+    ChangeCatalog(ctx, MissingFile::isError, [&](CChipCatalog& catalog) {
+        const int nType = FindType(ctx, catalog, options.strType);
+        if (nType >= catalog.GetTypeCount())
+            throw CCliError(ctx.strFile, "no type at position " + std::to_string(nType) + " (the file has " +
+                                             std::to_string(catalog.GetTypeCount()) + ")");
+        catalog.SetTypeName(nType, NameFromArgument(options.strNewName, options.bHex, ctx.cp, "type name"));
+    });
 }

@@ -110,6 +110,27 @@ void AppendUtf8(char32_t c, std::string& out)
     }
 }
 
+void AppendUtf16(char32_t c, std::u16string& out)
+{
+    if (c < 0x10000) {
+        out += static_cast<char16_t>(c);
+    } else {
+        out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    }
+}
+
+// Each code point of s, made a scalar value first, appended by append.
+template <class String, class Append>
+String EncodeUtf32(const std::u32string& s, Append append)
+{
+    String out;
+    out.reserve(s.size());
+    for (char32_t c : s)
+        append(Scalar(c), out);
+    return out;
+}
+
 }  // namespace
 
 bool CodePageFromNumber(int nNumber, CodePage& cp)
@@ -324,11 +345,7 @@ bool Utf8ToUtf32(const std::string& strUtf8, std::u32string& out)
 
 std::string Utf32ToUtf8(const std::u32string& s)
 {
-    std::string out;
-    out.reserve(s.size());
-    for (char32_t c : s)
-        AppendUtf8(Scalar(c), out);
-    return out;
+    return EncodeUtf32<std::string>(s, AppendUtf8);
 }
 
 std::u32string Utf16ToUtf32(const std::u16string& s)
@@ -349,16 +366,5 @@ std::u32string Utf16ToUtf32(const std::u16string& s)
 
 std::u16string Utf32ToUtf16(const std::u32string& s)
 {
-    std::u16string out;
-    out.reserve(s.size());
-    for (char32_t c : s) {
-        c = Scalar(c);
-        if (c < 0x10000) {
-            out += static_cast<char16_t>(c);
-        } else {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        }
-    }
-    return out;
+    return EncodeUtf32<std::u16string>(s, AppendUtf16);
 }
