@@ -44,6 +44,18 @@ CLI::App* Subcommand(CLI::App& app, const char* pszName, const char* pszHelp)
     return sub;
 }
 
+// A subcommand whose options fill an Options value that run is called with; sub is set
+// to the subcommand, for its options.
+template <class Options>
+Options& Command(CLI::App& app, CliContext& ctx, CLI::App*& sub, const char* pszName, const char* pszHelp,
+                 void (*run)(CliContext&, const Options&))
+{
+    auto options = std::make_shared<Options>();
+    sub = Subcommand(app, pszName, pszHelp);
+    sub->callback([&ctx, options, run] { run(ctx, *options); });
+    return *options;
+}
+
 void AddChipSelector(CLI::App* sub, ChipSelector& chip)
 {
     sub->add_option("chip", chip.strText, kChipHelp)->required();
@@ -66,19 +78,18 @@ void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
 
 void AddReadCommands(CLI::App& app, CliContext& ctx)
 {
-    auto list = std::make_shared<ListOptions>();
-    CLI::App* sub = Subcommand(app, "list", "List the chips in the editor's order, with index, kind and length");
-    sub->add_flag("--file-order", list->bFileOrder, "In file order instead");
-    sub->add_flag("--json", list->bJson, "As JSON");
-    sub->add_option("--name", list->strPattern, "Only names matching this pattern (* and ?, letters without case)");
-    sub->add_option("--family", list->strFamily, "Only this family")->check(CLI::IsMember({"i2c", "microwire", "other"}));
-    sub->callback([&ctx, list] { RunList(ctx, *list); });
+    CLI::App* sub = nullptr;
+    ListOptions& list = Command(app, ctx, sub, "list",
+                                "List the chips in the editor's order, with index, kind and length", RunList);
+    sub->add_flag("--file-order", list.bFileOrder, "In file order instead");
+    sub->add_flag("--json", list.bJson, "As JSON");
+    sub->add_option("--name", list.strPattern, "Only names matching this pattern (* and ?, letters without case)");
+    sub->add_option("--family", list.strFamily, "Only this family")->check(CLI::IsMember({"i2c", "microwire", "other"}));
 
-    auto show = std::make_shared<ShowOptions>();
-    sub = Subcommand(app, "show", "Show one chip as its form shows it, with its raw bytes");
-    AddChipSelector(sub, show->chip);
-    sub->add_flag("--json", show->bJson, "As JSON");
-    sub->callback([&ctx, show] { RunShow(ctx, *show); });
+    ShowOptions& show = Command(app, ctx, sub, "show",
+                                "Show one chip as its form shows it, with its raw bytes", RunShow);
+    AddChipSelector(sub, show.chip);
+    sub->add_flag("--json", show.bJson, "As JSON");
 
     auto bTypesJson = std::make_shared<bool>(false);
     sub = Subcommand(app, "types", "List the type names with their positions and the form each opens");
@@ -88,75 +99,69 @@ void AddReadCommands(CLI::App& app, CliContext& ctx)
     sub = Subcommand(app, "check", "Check the file and every chip; exit 0 clean, 1 warnings, 2 errors");
     sub->callback([&ctx] { RunCheck(ctx); });
 
-    auto parts = std::make_shared<PartsOptions>();
-    sub = Subcommand(app, "parts", "The serial EEPROM families Orvane knows, or how it reads a part number");
-    sub->add_option("pattern", parts->strPattern, "Only families matching this pattern (* and ?), or a part number");
-    sub->add_flag("--json", parts->bJson, "As JSON");
-    sub->callback([&ctx, parts] { RunParts(ctx, *parts); });
+    PartsOptions& parts = Command(app, ctx, sub, "parts",
+                                  "The serial EEPROM families Orvane knows, or how it reads a part number", RunParts);
+    sub->add_option("pattern", parts.strPattern, "Only families matching this pattern (* and ?), or a part number");
+    sub->add_flag("--json", parts.bJson, "As JSON");
 
     sub = Subcommand(app, "dump", "Annotated hex dump of the file, every field with its offset");
     sub->callback([&ctx] { RunDump(ctx); });
 
-    auto diff = std::make_shared<DiffOptions>();
-    sub = Subcommand(app, "diff", "Chips added, removed or changed from OLD to NEW; exit 0 same, 1 different");
-    sub->add_option("old", diff->strOld, "The older catalogue file")->transform(NativePath())->required();
-    sub->add_option("new", diff->strNew, "The newer catalogue file")->transform(NativePath())->required();
-    sub->add_flag("--json", diff->bJson, "As JSON");
-    sub->callback([&ctx, diff] { RunDiff(ctx, *diff); });
+    DiffOptions& diff = Command(app, ctx, sub, "diff",
+                                "Chips added, removed or changed from OLD to NEW; exit 0 same, 1 different", RunDiff);
+    sub->add_option("old", diff.strOld, "The older catalogue file")->transform(NativePath())->required();
+    sub->add_option("new", diff.strNew, "The newer catalogue file")->transform(NativePath())->required();
+    sub->add_flag("--json", diff.bJson, "As JSON");
 }
 
 void AddTransferCommands(CLI::App& app, CliContext& ctx)
 {
-    auto exp = std::make_shared<ExportOptions>();
-    CLI::App* sub = Subcommand(app, "export", "Write the catalogue as JSON (which import reads back) or CSV");
-    sub->add_option("--format", exp->strFormat, "json or csv")->check(CLI::IsMember({"json", "csv"}));
-    sub->add_option("-o,--output", exp->strOutput, "Write to this file instead of standard output")->transform(NativePath());
-    sub->callback([&ctx, exp] { RunExport(ctx, *exp); });
+    CLI::App* sub = nullptr;
+    ExportOptions& exp = Command(app, ctx, sub, "export",
+                                 "Write the catalogue as JSON (which import reads back) or CSV", RunExport);
+    sub->add_option("--format", exp.strFormat, "json or csv")->check(CLI::IsMember({"json", "csv"}));
+    sub->add_option("-o,--output", exp.strOutput, "Write to this file instead of standard output")->transform(NativePath());
 
-    auto imp = std::make_shared<ImportOptions>();
-    sub = Subcommand(app, "import", "Make the catalogue file from exported JSON, byte for byte");
-    sub->add_option("json", imp->strInput, "The JSON file, or - for standard input")->transform(NativePath())->required();
-    sub->add_flag("--force", imp->bForce, "Replace the catalogue file if it exists");
-    sub->callback([&ctx, imp] { RunImport(ctx, *imp); });
+    ImportOptions& imp = Command(app, ctx, sub, "import",
+                                 "Make the catalogue file from exported JSON, byte for byte", RunImport);
+    sub->add_option("json", imp.strInput, "The JSON file, or - for standard input")->transform(NativePath())->required();
+    sub->add_flag("--force", imp.bForce, "Replace the catalogue file if it exists");
 }
 
 void AddChangeCommands(CLI::App& app, CliContext& ctx)
 {
-    auto add = std::make_shared<AddOptions>();
-    CLI::App* sub = Subcommand(app, "add", "Add a chip as Add New does, with the form's defaults for what is not given");
-    sub->add_option("name", add->strName, "The chip name (default: the --part text)");
-    sub->add_flag("--hex", add->bHex, "The name is given as hex bytes");
-    sub->add_option("--type", add->strType,
+    CLI::App* sub = nullptr;
+    AddOptions& add = Command(app, ctx, sub, "add",
+                              "Add a chip as Add New does, with the form's defaults for what is not given", RunAdd);
+    sub->add_option("name", add.strName, "The chip name (default: the --part text)");
+    sub->add_flag("--hex", add.bHex, "The name is given as hex bytes");
+    sub->add_option("--type", add.strType,
                     "The type: position 0..3 or a type name (0 I2C, 1..3 Microwire); --part can choose it");
-    AddValueOptions(sub, add->values);
-    sub->add_option("--part", add->strPart, "A part number such as 24LC256 or 93C66: its length, page and address "
+    AddValueOptions(sub, add.values);
+    sub->add_option("--part", add.strPart, "A part number such as 24LC256 or 93C66: its length, page and address "
                                             "bits fill the values not given (orvane-cli parts lists them)");
-    sub->add_option("--org", add->nOrg, "Organisation of a Microwire --part: 8 or 16")->check(CLI::IsMember({8, 16}));
+    sub->add_option("--org", add.nOrg, "Organisation of a Microwire --part: 8 or 16")->check(CLI::IsMember({8, 16}));
     AddForceOption(sub, ctx);
-    sub->callback([&ctx, add] { RunAdd(ctx, *add); });
 
-    auto edit = std::make_shared<EditOptions>();
-    sub = Subcommand(app, "edit", "Change a chip as its form does on OK, which also recomputes the derived bytes");
-    AddChipSelector(sub, edit->chip);
-    sub->add_option("--name", edit->strNewName, "New name");
-    sub->add_flag("--name-hex", edit->bNewNameHex, "The new name is given as hex bytes");
-    AddValueOptions(sub, edit->values);
+    EditOptions& edit = Command(app, ctx, sub, "edit",
+                                "Change a chip as its form does on OK, which also recomputes the derived bytes", RunEdit);
+    AddChipSelector(sub, edit.chip);
+    sub->add_option("--name", edit.strNewName, "New name");
+    sub->add_flag("--name-hex", edit.bNewNameHex, "The new name is given as hex bytes");
+    AddValueOptions(sub, edit.values);
     AddForceOption(sub, ctx);
-    sub->callback([&ctx, edit] { RunEdit(ctx, *edit); });
 
-    auto rm = std::make_shared<ChipSelector>();
-    sub = Subcommand(app, "rm", "Remove a chip; a name removes the first chip of that name, as Delete Chip does");
-    AddChipSelector(sub, *rm);
+    ChipSelector& rm = Command(app, ctx, sub, "rm",
+                               "Remove a chip; a name removes the first chip of that name, as Delete Chip does", RunRemove);
+    AddChipSelector(sub, rm);
     AddForceOption(sub, ctx);
-    sub->callback([&ctx, rm] { RunRemove(ctx, *rm); });
 
-    auto rename = std::make_shared<RenameTypeOptions>();
-    sub = Subcommand(app, "rename-type", "Rename a type name, as Edit Type does");
-    sub->add_option("type", rename->strType, "Its position, or its current name")->required();
-    sub->add_option("new-name", rename->strNewName, "The new name")->required();
-    sub->add_flag("--hex", rename->bHex, "The new name is given as hex bytes");
+    RenameTypeOptions& rename = Command(app, ctx, sub, "rename-type",
+                                        "Rename a type name, as Edit Type does", RunRenameType);
+    sub->add_option("type", rename.strType, "Its position, or its current name")->required();
+    sub->add_option("new-name", rename.strNewName, "The new name")->required();
+    sub->add_flag("--hex", rename.bHex, "The new name is given as hex bytes");
     AddForceOption(sub, ctx);
-    sub->callback([&ctx, rename] { RunRenameType(ctx, *rename); });
 }
 
 }  // namespace
