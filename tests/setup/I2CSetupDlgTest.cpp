@@ -80,12 +80,8 @@ TEST_F(I2CSetupDlgTest, StoredAddressAndPortReadAreWhatThePatternsShowed)
 TEST_F(I2CSetupDlgTest, DataPinDrivesPortReadAndClockPinDrivesNoPattern)
 {
     RunI2C(true, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_CLK, "1");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
-        EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100000");
-        d.Type(IDC_PIN_DATA, "0");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00000000");
-        EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00000000");
+        TypeSteps(d, {{IDC_PIN_CLK, "1", {{IDC_PORT_READ, "00010000"}, {IDC_ADDR_I2C, "10100000"}}},
+                      {IDC_PIN_DATA, "0", {{IDC_PORT_READ, "00000000"}, {IDC_PORT_WRITE, "00000000"}}}});
         d.Click(IDOK);
     });
     EXPECT_EQ(HexOf(SavedSettings(0)), "80 80 00 01 01 00 00 08 A0 00 00 00");
@@ -136,14 +132,10 @@ TEST_F(I2CSetupDlgTest, OutOfRangeValuesKeepTheFormOpenUntilCorrected)
 TEST_F(I2CSetupDlgTest, RejectedDataPinIsReportedAtOnce)
 {
     RunI2C(true, 0, [](CHeadlessDialog& d) {
-        // An empty box keeps its field, and the refresh writes the old pin back.
-        d.Type(IDC_PIN_DATA, "");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "5");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
-        // A number out of range is stored before it is reported, so the box keeps it.
-        d.Type(IDC_PIN_DATA, "9");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "9");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00000000");
+        // An empty box keeps its field, and the refresh writes the old pin back. A number
+        // out of range is stored before it is reported, so the box keeps it.
+        TypeSteps(d, {{IDC_PIN_DATA, "", {{IDC_PIN_DATA, "5"}, {IDC_PORT_READ, "00010000"}}},
+                      {IDC_PIN_DATA, "9", {{IDC_PIN_DATA, "9"}, {IDC_PORT_READ, "00000000"}}}});
         d.Click(IDCANCEL);
     });
     EXPECT_EQ(Messages(), (std::vector<CString>{kNotInteger, kRangePin}));

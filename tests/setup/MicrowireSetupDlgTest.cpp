@@ -37,15 +37,10 @@ TEST_F(MicrowireSetupDlgTest, NewChipOfEachVariantStoresTheDefaultsAndItsKind)
 TEST_F(MicrowireSetupDlgTest, PatternsFollowTheDataOutPinAtOnce)
 {
     RunMicrowire(true, 0, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_DATA_OUT, "6");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00100000");
-        EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00100000");
-        d.Type(IDC_PIN_DATA_IN, "7");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00100000");
-        d.Type(IDC_PIN_CS, "8");
-        d.Type(IDC_PIN_CLK, "5");
-        d.Type(IDC_BITS_ADDRESS, "16");
-        d.Type(IDC_NAME, "Serial ROM");
+        TypeSteps(d, {{IDC_PIN_DATA_OUT, "6", {{IDC_PORT_READ, "00100000"}, {IDC_PORT_WRITE, "00100000"}}},
+                      {IDC_PIN_DATA_IN, "7", {{IDC_PORT_READ, "00100000"}}},
+                      {IDC_PIN_CS, "8", {}}, {IDC_PIN_CLK, "5", {}}, {IDC_BITS_ADDRESS, "16", {}},
+                      {IDC_NAME, "Serial ROM", {}}});
         d.Click(IDOK);
     });
     // Bytes 9 and 10 always agree with the data-out mask in byte 5.
@@ -58,11 +53,8 @@ TEST_F(MicrowireSetupDlgTest, PatternsFollowTheDataOutPinAtOnce)
 TEST_F(MicrowireSetupDlgTest, EmptiedDataPinsGetTheirOldValueBack)
 {
     RunMicrowire(true, 0, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_DATA_IN, "");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_IN), "3");
-        d.Type(IDC_PIN_DATA_OUT, "");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_OUT), "4");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00001000");
+        TypeSteps(d, {{IDC_PIN_DATA_IN, "", {{IDC_PIN_DATA_IN, "3"}}},
+                      {IDC_PIN_DATA_OUT, "", {{IDC_PIN_DATA_OUT, "4"}, {IDC_PORT_READ, "00001000"}}}});
         d.Click(IDOK);
     });
     EXPECT_EQ(Messages(), (std::vector<CString>{kNotInteger, kNotInteger}));
@@ -72,9 +64,7 @@ TEST_F(MicrowireSetupDlgTest, EmptiedDataPinsGetTheirOldValueBack)
 TEST_F(MicrowireSetupDlgTest, RejectedDataOutPinStoresNothing)
 {
     RunMicrowire(true, 0, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_DATA_OUT, "9");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_OUT), "9");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00000000");
+        TypeSteps(d, {{IDC_PIN_DATA_OUT, "9", {{IDC_PIN_DATA_OUT, "9"}, {IDC_PORT_READ, "00000000"}}}});
         d.Click(IDOK);
         EXPECT_FALSE(d.IsEnded());
         EXPECT_EQ(d.Focus(), IDC_PIN_DATA_OUT);

@@ -15,16 +15,8 @@
 
 namespace {
 
-class WindowsFileTest : public testing::Test {
+class WindowsFileTest : public CatalogInFolderTest {
 protected:
-    void SetUp() override
-    {
-        m_catalog.AddTypeName("I2C");
-        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
-        m_strPath = m_dir / "Progr.ini";
-    }
-    void TearDown() override { CFileLock::SetWaitLimit(CFileLock::DefaultWaitLimitMs); }
-
     void WriteOld() { WriteFileBytes(m_strPath, m_oldBytes); }
     void ExpectOldAndAlone()
     {
@@ -32,9 +24,6 @@ protected:
         EXPECT_EQ(m_dir.List(), std::vector<std::string>{"Progr.ini"});
     }
 
-    TempDir m_dir;
-    CChipCatalog m_catalog;
-    std::string m_strPath;
     const Bytes m_oldBytes = Hex("00 00 00 00 00 00");
 };
 
