@@ -11,14 +11,9 @@ const char* const kI2CDefaults = "80 80 00 01 20 10 10 08 A0 00 10 00";
 TEST_F(I2CSetupDlgTest, NewChipOpensWithDefaultsAndStoresThem)
 {
     int nResult = RunI2C(true, 0, [](CHeadlessDialog& d) {
-        EXPECT_EQ(d.Text(IDC_PIN_CLK), "6");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "5");
-        EXPECT_EQ(d.Text(IDC_WRITE_BUFFER), "8");
-        EXPECT_EQ(d.Text(IDC_LENGTH), "128");
-        EXPECT_EQ(d.Text(IDC_NAME), "");
-        EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100000");
-        EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00000000");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
+        ExpectShown(d, {{IDC_PIN_CLK, "6"}, {IDC_PIN_DATA, "5"}, {IDC_WRITE_BUFFER, "8"}, {IDC_LENGTH, "128"},
+                        {IDC_NAME, ""}, {IDC_ADDR_I2C, "10100000"}, {IDC_PORT_WRITE, "00000000"},
+                        {IDC_PORT_READ, "00010000"}});
         d.Type(IDC_NAME, "Serial ROM");
         d.Click(IDOK);
     });
@@ -148,15 +143,10 @@ TEST_F(I2CSetupDlgTest, EditShowsTheEntryAndDerivesEveryOtherByteAgain)
     WriteCatalog({{"first", SettingsFromHex("01 02 03 04 05 06 07 08 09 0A 0B 0C")},
                   {"24C16", SettingsFromHex("05 00 08 09 03 10 55 10 77 66 55 07")}});
     int nResult = RunI2C(false, 1, [](CHeadlessDialog& d) {
-        EXPECT_EQ(d.Text(IDC_NAME), "24C16");
-        EXPECT_EQ(d.Text(IDC_PIN_CLK), "0");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "5");
-        EXPECT_EQ(d.Text(IDC_WRITE_BUFFER), "16");
-        EXPECT_EQ(d.Text(IDC_LENGTH), "2048");
+        ExpectShown(d, {{IDC_NAME, "24C16"}, {IDC_PIN_CLK, "0"}, {IDC_PIN_DATA, "5"}, {IDC_WRITE_BUFFER, "16"},
+                        {IDC_LENGTH, "2048"}, {IDC_ADDR_I2C, "10100101"}, {IDC_PORT_READ, "00010000"}});
         EXPECT_TRUE(d.Checked(IDC_POWER_PIN1));
         EXPECT_TRUE(d.Checked(IDC_POWER_PIN3));
-        EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100101");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
         d.Type(IDC_NAME, "24C16 renamed");
         d.Click(IDOK);
     }, "24C16");

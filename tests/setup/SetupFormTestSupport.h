@@ -38,19 +38,28 @@ inline const char* const kRangeByte = "Please enter an integer between 0 and 255
 inline const char* const kRangeLength = "Please enter an integer between 0 and 65535.";
 inline const char* const kNotInteger = "Please enter an integer.";
 
+// Boxes of a form and the texts they show.
+using Shown = std::vector<std::pair<int, const char*>>;
+
+inline void ExpectShown(const CHeadlessDialog& d, const Shown& shown)
+{
+    for (const auto& [nID, pszText] : shown)
+        EXPECT_EQ(d.Text(nID), pszText) << "box " << nID;
+}
+
 // Something the user types in a box of a form, and what boxes show right after it.
 struct TypedStep {
     int nID;
     const char* pszTyped;
-    std::vector<std::pair<int, const char*>> shown;
+    Shown shown;
 };
 
 inline void TypeSteps(CHeadlessDialog& d, const std::vector<TypedStep>& steps)
 {
     for (const TypedStep& step : steps) {
+        SCOPED_TRACE(std::string("after typing '") + step.pszTyped + "' in box " + std::to_string(step.nID));
         d.Type(step.nID, step.pszTyped);
-        for (const auto& [nID, pszText] : step.shown)
-            EXPECT_EQ(d.Text(nID), pszText) << "box " << nID << " after typing '" << step.pszTyped << "' in " << step.nID;
+        ExpectShown(d, step.shown);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "catalog/CatalogTestSupport.h"
 #include "cli/CliTestSupport.h"
 #include "support/LockHolder.h"
+#include "support/PlaceCases.h"
 
 #include <algorithm>
 #include <cctype>
@@ -85,8 +86,8 @@ TEST_F(WindowsFileTest, AFileAnotherProgramHoldsKeepsItsBytesAndNoTemporaryStays
 {
     WriteOld();
     {
-        CExclusiveOpen other(m_strPath);
-        ASSERT_TRUE(other.IsOpen());
+        const std::shared_ptr<void> other = OpenExclusive(m_strPath);
+        ASSERT_TRUE(other);
         const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
         EXPECT_EQ(r.status, CCatalogFile::notSaved);
         EXPECT_EQ(r.strMessage.Str().rfind("Cannot save " + m_strPath + ": ", 0), 0u) << r.strMessage.GetString();
@@ -110,7 +111,9 @@ TEST_F(WindowsFileTest, TheLockIsTheFoldersWhateverItsSpelling)
 
 TEST_F(WindowsFileTest, ALockWhoseHolderDiedIsFree)
 {
-    ASSERT_TRUE(KillLockHolderWhileItHolds(m_dir.Path()));
+    CLockHolder holder(m_dir.Path());
+    ASSERT_TRUE(holder.IsHeld());
+    holder.Kill();
     const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
     EXPECT_TRUE(r.Ok()) << r.strMessage.GetString();
 }
@@ -120,51 +123,29 @@ protected:
     void SetUp() override
     {
         WorkDirFixture::SetUp();
-        m_strFull = std::filesystem::current_path().string();
         ASSERT_TRUE(std::filesystem::create_directory("sub"));
         std::ofstream("sub\\other.dat") << "x";
     }
-    void TearDown() override
-    {
-        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
-        WorkDirFixture::TearDown();
-    }
-    std::string m_strFull;
 };
 
 TEST_F(WindowsPlaceTest, ResolvesWindowsPathsAndShowsThemWithBackslashes)
 {
-    const struct {
-        const char* pszPath;
-        const char* pszFolder;  // under the test folder
-        const char* pszFile;
-    } cases[] = {
+    ExpectPlaces({
         {"sub", "\\sub", "Progr.ini"},
         {"sub\\", "\\sub", "Progr.ini"},
         {"sub/other.dat", "\\sub", "other.dat"},
         {"sub\\New.INI", "\\sub", "New.INI"},
         {".", "", "Progr.ini"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszPath);
-        CCatalogPlace place;
-        CString strError;
-        ASSERT_TRUE(CCatalogPlace::Resolve(c.pszPath, place, strError)) << strError.GetString();
-        EXPECT_EQ(place.m_strFolder.Str(), m_strFull + c.pszFolder);
-        EXPECT_STREQ(place.m_strFile, c.pszFile);
-        EXPECT_EQ(place.DisplayPath().Str(), m_strFull + c.pszFolder + "\\" + c.pszFile);
-    }
+        {"NUL", nullptr, nullptr},
+        {"sub\\nosuch.dat", nullptr, nullptr},
+        {"nosuch\\", nullptr, nullptr},
+    }, m_strFull, "\\");
     CCatalogPlace root;
     CString strError;
     const std::string strRoot = m_strFull.substr(0, 3);
     ASSERT_TRUE(CCatalogPlace::Resolve(strRoot.c_str(), root, strError)) << strError.GetString();
     EXPECT_EQ(root.m_strFolder.Str(), strRoot);
     EXPECT_EQ(root.DisplayPath().Str(), strRoot + "Progr.ini");
-
-    for (const char* pszBad : {"NUL", "sub\\nosuch.dat", "nosuch\\"}) {
-        CCatalogPlace place;
-        EXPECT_FALSE(CCatalogPlace::Resolve(pszBad, place, strError)) << pszBad;
-    }
 }
 
 TEST_F(WindowsPlaceTest, EnteringMakesTheFolderWorking)
@@ -173,7 +154,7 @@ TEST_F(WindowsPlaceTest, EnteringMakesTheFolderWorking)
     CString strError;
     ASSERT_TRUE(CCatalogPlace::Resolve("sub\\other.dat", place, strError));
     ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
-    EXPECT_EQ(std::filesystem::current_path().string(), m_strFull + "\\sub");
+    EXPECT_EQ(WorkingFolder(), m_strFull + "\\sub");
     EXPECT_STREQ(CCatalogFile::EditorFile(), "other.dat");
 }
 
