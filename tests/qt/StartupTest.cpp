@@ -59,22 +59,19 @@ protected:
 // instead of aborting, and the program fails.
 TEST_F(StartupTest, AMissingOrUnreachableDisplayIsReportedInOneLineAndFails)
 {
-    const struct {
-        const char* pszDisplay;
-        const char* pszWayland;
-        const char* pszSaid;
-    } cases[] = {
-        {nullptr, "", "orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n"},
-        {":519", nullptr, "orvane: cannot connect to display :519\n"},
+    // DISPLAY and what is said; WAYLAND_DISPLAY is unset, or empty where DISPLAY is too.
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n"},
+        {":519", "orvane: cannot connect to display :519\n"},
     };
-    for (const auto& c : cases) {
-        ScopedEnv display("DISPLAY", c.pszDisplay), wayland("WAYLAND_DISPLAY", c.pszWayland),
+    for (const auto& [pszDisplay, pszSaid] : cases) {
+        ScopedEnv display("DISPLAY", pszDisplay), wayland("WAYLAND_DISPLAY", pszDisplay ? nullptr : ""),
             platform("QT_QPA_PLATFORM", nullptr);
         char szName[] = "orvane";
         char* argv[] = {szName, nullptr};
         testing::internal::CaptureStderr();
         const int nCode = RunQtApplication(1, argv);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.pszSaid);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), pszSaid);
         EXPECT_EQ(nCode, 1);
     }
 }

@@ -130,16 +130,9 @@ protected:
 
 TEST_F(WindowsPlaceTest, ResolvesWindowsPathsAndShowsThemWithBackslashes)
 {
-    ExpectPlaces({
-        {"sub", "\\sub", "Progr.ini"},
-        {"sub\\", "\\sub", "Progr.ini"},
-        {"sub/other.dat", "\\sub", "other.dat"},
-        {"sub\\New.INI", "\\sub", "New.INI"},
-        {".", "", "Progr.ini"},
-        {"NUL", nullptr, nullptr},
-        {"sub\\nosuch.dat", nullptr, nullptr},
-        {"nosuch\\", nullptr, nullptr},
-    }, m_strFull, "\\");
+    for (bool bBackslashes : {false, true})
+        ExpectPlaces(kPlacesOnEverySystem, m_strFull, '\\', bBackslashes);
+    ExpectPlaces({{"NUL", nullptr, nullptr}}, m_strFull, '\\');
     CCatalogPlace root;
     CString strError;
     const std::string strRoot = m_strFull.substr(0, 3);
