@@ -80,21 +80,7 @@ protected:
 
 TEST_F(CatalogPlaceTest, ResolvesFoldersFilesAndNewCatalogues)
 {
-    ExpectPlaces(kPlacesOnEverySystem, m_strFull, '/');
-    ExpectPlaces({
-        {"link", "/sub", "Progr.ini"},
-        {"sub/Progr.ini", "/sub", "Progr.ini"},
-        {"cat.INI", "", "cat.INI"},
-        {"link/Progr.ini", "/sub", "Progr.ini"},
-        {"new.ini", "", "new.ini"},
-        {"nosuch", nullptr, "'nosuch': no such file or folder"},
-        {"nosuch/Progr.ini", nullptr, "no such file or folder"},
-        {".ini", nullptr, "no such file or folder"},
-        {"", nullptr, "no such file or folder"},
-        {"pipe.ini", nullptr, "'pipe.ini': not a catalogue file or a folder"},
-        {"cat.INI/", nullptr, "not a folder"},
-        {"cat.INI/x.ini", nullptr, "no such file or folder"},
-    }, m_strFull, '/');
+    ExpectPlaces(kPlaces, m_strFull, '/');
 }
 
 TEST_F(CatalogPlaceTest, AnAbsolutePathNeedsNoWorkingFolder)
@@ -109,12 +95,7 @@ TEST_F(CatalogPlaceTest, AnAbsolutePathNeedsNoWorkingFolder)
 
 TEST_F(CatalogPlaceTest, EnteringMakesTheFolderWorkingAndTheFileTheEditors)
 {
-    CCatalogPlace place;
-    CString strError;
-    ASSERT_TRUE(CCatalogPlace::Resolve("sub/other.dat", place, strError));
-    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
-    EXPECT_EQ(WorkingFolder(), m_strFull + "/sub");
-    EXPECT_STREQ(CCatalogFile::EditorFile(), "other.dat");
+    ExpectEntered("sub/other.dat", m_strFull + "/sub", "other.dat");
 }
 
 TEST_F(CatalogPlaceTest, AFolderThatWentAwayIsReportedAndNothingChanges)

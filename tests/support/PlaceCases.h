@@ -1,10 +1,12 @@
 #pragma once
 
+#include "CatalogFile.h"
 #include "CatalogPlace.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,15 +18,30 @@ struct PlaceCase {
     const char* pszFileOrError;
 };
 
-// Paths that mean the same on every system, in a test folder holding sub/other.dat.
-inline const std::vector<PlaceCase> kPlacesOnEverySystem = {
+// Paths given in a test folder that holds sub/other.dat, and on POSIX also sub/Progr.ini,
+// cat.INI, a FIFO pipe.ini and a symbolic link to sub.
+inline const std::vector<PlaceCase> kPlaces = {
     {"sub", "/sub", "Progr.ini"},
     {"sub/", "/sub", "Progr.ini"},
     {".", "", "Progr.ini"},
+    {"sub/Progr.ini", "/sub", "Progr.ini"},
     {"sub/other.dat", "/sub", "other.dat"},
+    {"new.ini", "", "new.ini"},
     {"sub/NEW.Ini", "/sub", "NEW.Ini"},
+    {"nosuch", nullptr, "'nosuch': no such file or folder"},
     {"sub/nosuch.dat", nullptr, "no such file or folder"},
+    {"nosuch/Progr.ini", nullptr, "no such file or folder"},
     {"nosuch/", nullptr, "'nosuch/': no such folder"},
+    {".ini", nullptr, "no such file or folder"},
+    {"", nullptr, "no such file or folder"},
+#ifndef _WIN32
+    {"link", "/sub", "Progr.ini"},
+    {"link/Progr.ini", "/sub", "Progr.ini"},
+    {"cat.INI", "", "cat.INI"},
+    {"pipe.ini", nullptr, "'pipe.ini': not a catalogue file or a folder"},
+    {"cat.INI/", nullptr, "not a folder"},
+    {"cat.INI/x.ini", nullptr, "no such file or folder"},
+#endif
 };
 
 // Resolves each case's path from the test's folder strBase and checks the place and the
@@ -55,4 +72,15 @@ inline void ExpectPlaces(const std::vector<PlaceCase>& cases, const std::string&
             EXPECT_NE(strError.Str().find(spelled(c.pszFileOrError, chGiven)), std::string::npos) << strError.GetString();
         }
     }
+}
+
+// Entering the place strPath names makes strFolder working and pszFile the editor's.
+inline void ExpectEntered(const char* pszPath, const std::string& strFolder, const char* pszFile)
+{
+    CCatalogPlace place;
+    CString strError;
+    ASSERT_TRUE(CCatalogPlace::Resolve(pszPath, place, strError));
+    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
+    EXPECT_EQ(std::filesystem::current_path().string(), strFolder);
+    EXPECT_STREQ(CCatalogFile::EditorFile(), pszFile);
 }
