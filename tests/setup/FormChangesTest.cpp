@@ -1,6 +1,4 @@
-#include "support/ChipTypesFixture.h"
 #include "SetupFormTestSupport.h"
-#include "TypeSelectDlg.h"
 
 namespace {
 
