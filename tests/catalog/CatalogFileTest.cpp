@@ -47,18 +47,13 @@ private:
 };
 #endif
 
-class CatalogFileTest : public testing::Test {
+class CatalogFileTest : public CatalogInFolderTest {
 protected:
     void SetUp() override
     {
-        m_catalog.AddTypeName("I2C");
-        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
         AddEntry(m_catalog, "93C46", SettingsOf({0x80, 0x80, 0, 6, 2, 8, 4, 1, 0, 8, 8, 1}));
-        m_oldBytes = Hex("00 00 00 00 00 00");
-        m_strPath = m_dir / "Progr.ini";
         ::chmod(m_dir.Path().c_str(), 0755);
     }
-    void TearDown() override { CCatalogFile::SetWriteHook(nullptr); }
 
     // The old file is in place and nothing else is in the directory.
     void ExpectUntouched(const std::string& path)
@@ -67,10 +62,7 @@ protected:
         EXPECT_EQ(m_dir.List().size(), 1u);
     }
 
-    TempDir m_dir;
-    CChipCatalog m_catalog;
-    Bytes m_oldBytes;
-    std::string m_strPath;
+    const Bytes m_oldBytes = Hex("00 00 00 00 00 00");
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "Archive.h"
 #include "CatalogFile.h"
 #include "ChipCatalog.h"
+#include "FileLock.h"
 
 #include "support/ArchiveBytes.h"
 #include "support/SettingsBytes.h"
@@ -75,3 +76,22 @@ inline void WriteFileBytes(const std::string& path, const Bytes& bytes)
         std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
 }
+
+// A catalogue of one I2C chip, for a test to save as Progr.ini in a fresh folder.
+class CatalogInFolderTest : public testing::Test {
+protected:
+    CatalogInFolderTest()
+    {
+        m_catalog.AddTypeName("I2C");
+        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
+    }
+    void TearDown() override
+    {
+        CCatalogFile::SetWriteHook(nullptr);
+        CFileLock::SetWaitLimit(CFileLock::DefaultWaitLimitMs);
+    }
+
+    TempDir m_dir;
+    CChipCatalog m_catalog;
+    std::string m_strPath = m_dir / "Progr.ini";
+};

@@ -15,16 +15,8 @@
 
 namespace {
 
-class FileSafetyTest : public testing::Test {
+class FileSafetyTest : public CatalogInFolderTest {
 protected:
-    void SetUp() override
-    {
-        m_catalog.AddTypeName("I2C");
-        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
-        m_strPath = m_dir / "Progr.ini";
-    }
-    void TearDown() override { CFileLock::SetWaitLimit(CFileLock::DefaultWaitLimitMs); }
-
     Bytes Stored() const { return CCatalogFile::StoreToBytes(m_catalog); }
 
     // Loads the file as a window does.
@@ -32,10 +24,6 @@ protected:
     {
         return CCatalogFile::Load(catalog, m_strPath.c_str());
     }
-
-    TempDir m_dir;
-    CChipCatalog m_catalog;
-    std::string m_strPath;
 };
 
 struct SpecialFile {

@@ -39,15 +39,11 @@ long SystemWrite(int fd, const void* p, std::size_t n)
 #endif
 }
 
-class InPlaceSaveTest : public testing::Test {
+class InPlaceSaveTest : public CatalogInFolderTest {
 protected:
     void SetUp() override
     {
-        m_catalog.AddTypeName("I2C");
-        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
         AddEntry(m_catalog, "24C04", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
-        m_strPath = m_dir / "Progr.ini";
-        m_strOther = m_dir / "other.ini";
         WriteFileBytes(m_strPath, m_oldBytes);
         const char* pszOld = std::getenv(kTemporaryVariable);
         m_bHadTemporary = pszOld != nullptr;
@@ -56,7 +52,7 @@ protected:
     }
     void TearDown() override
     {
-        CCatalogFile::SetWriteHook(nullptr);
+        CatalogInFolderTest::TearDown();
         if (m_bHadTemporary)
             SetTemporaryFolder(m_strOldTemporary);
         else
@@ -80,11 +76,8 @@ protected:
 #else
     static constexpr const char* kTemporaryVariable = "TMPDIR";
 #endif
-    TempDir m_dir;
     TempDir m_tmp;
-    CChipCatalog m_catalog;
-    std::string m_strPath;
-    std::string m_strOther;
+    std::string m_strOther = m_dir / "other.ini";
     std::string m_strOldTemporary;
     bool m_bHadTemporary = false;
     const Bytes m_oldBytes = Hex("00 00 00 00 00 00 0E 0E");

@@ -3,6 +3,38 @@
 #include "ChipRules.h"
 #include "PinConversions.h"
 
+namespace {
+
+// One field of a form's values and the value a test gives it.
+template <class Values, class T>
+struct FieldValue {
+    T Values::*pField;
+    int nValue;
+};
+
+template <class Values, class T>
+FieldValue<Values, T> Set(T Values::*pField, int nValue)
+{
+    return {pField, nValue};
+}
+
+// Form values with the given fields to bytes, which must be as expected, and back: the
+// fields come back as given.
+template <class Values, class... T>
+void ExpectRoundTrip(ChipSettings (*build)(const Values&), Values (*back)(const ChipSettings&),
+                     const ChipSettings& expected, FieldValue<Values, T>... fields)
+{
+    Values v;
+    ((v.*fields.pField = static_cast<T>(fields.nValue)), ...);
+    const ChipSettings s = build(v);
+    EXPECT_EQ(s, expected);
+    const Values read = back(s);
+    auto check = [&read](auto field) { EXPECT_EQ(read.*field.pField, field.nValue); };
+    (check(fields), ...);
+}
+
+}  // namespace
+
 TEST(PinConversions, PinsAndMasksConvertBothWaysAndNothingElseDoes)
 {
     // A pin from 1 to 8 is one bit; no pin is 0, and a mask that is not one bit is no pin.
@@ -60,19 +92,11 @@ TEST(ChipRules, I2CBytesFollowTheFormValues)
     EXPECT_EQ(I2CDeviceAddress(0x80), 0xA0);
     EXPECT_EQ(I2CDeviceAddress(0xFF), 0xA7);
 
-    I2CChipValues v;
-    v.nPowerPins = 0x85;
-    v.nPinData = 8;
-    v.nPinClk = 0;
-    v.nLength = 300;
-    ChipSettings s = BuildI2CSettings(v);
-    EXPECT_EQ(s, SettingsOf({0x85, 0x2C, 0x01, 0x11, 0x00, 0x80, 0x80, 0x08, 0xA5, 0x00, 0x80, 0x00}));
-    I2CChipValues back = I2CValuesFromSettings(s);
-    EXPECT_EQ(back.nPowerPins, 0x85);
-    EXPECT_EQ(back.nLength, 300);
-    EXPECT_EQ(back.nPinClk, 0);
-    EXPECT_EQ(back.nPinData, 8);
-    EXPECT_EQ(back.nWriteBuffer, 8);
+    using V = I2CChipValues;
+    ExpectRoundTrip(BuildI2CSettings, I2CValuesFromSettings,
+                    SettingsOf({0x85, 0x2C, 0x01, 0x11, 0x00, 0x80, 0x80, 0x08, 0xA5, 0x00, 0x80, 0x00}),
+                    Set(&V::nPowerPins, 0x85), Set(&V::nPinData, 8), Set(&V::nPinClk, 0), Set(&V::nLength, 300),
+                    Set(&V::nWriteBuffer, 8));
     // Masks with several bits open as pin 0.
     EXPECT_EQ(I2CValuesFromSettings(SettingsOf({0, 0, 0, 0, 0x30, 0x03})).nPinClk, 0);
 }
@@ -85,19 +109,11 @@ TEST(ChipRules, MicrowireBytesFollowTheFormValues)
         EXPECT_EQ(BuildMicrowireSettings(v),
                   SettingsOf({0x80, 0x80, 0x00, 0x06, 0x02, 0x08, 0x04, 0x01, 0x00, 0x08, 0x08, nVariant + 1}));
     }
-    MicrowireChipValues v;
-    v.nPinDataOut = 7;
-    v.nPinDataIn = 0;
-    v.nLength = 65535;
-    v.nBitsAddress = 16;
-    ChipSettings s = BuildMicrowireSettings(v);
-    EXPECT_EQ(s, SettingsOf({0x80, 0xFF, 0xFF, 16, 0x02, 0x40, 0x00, 0x01, 0x00, 0x40, 0x40, 1}));
-    MicrowireChipValues back = MicrowireValuesFromSettings(s);
-    EXPECT_EQ(back.nLength, 65535);
-    EXPECT_EQ(back.nPinDataOut, 7);
-    EXPECT_EQ(back.nPinDataIn, 0);
-    EXPECT_EQ(back.nPinCs, 1);
-    EXPECT_EQ(back.nBitsAddress, 16);
+    using V = MicrowireChipValues;
+    ExpectRoundTrip(BuildMicrowireSettings, MicrowireValuesFromSettings,
+                    SettingsOf({0x80, 0xFF, 0xFF, 16, 0x02, 0x40, 0x00, 0x01, 0x00, 0x40, 0x40, 1}),
+                    Set(&V::nPinDataOut, 7), Set(&V::nPinDataIn, 0), Set(&V::nLength, 65535), Set(&V::nBitsAddress, 16),
+                    Set(&V::nPinCs, 1));
     struct { int nKind; int nVariant; } kinds[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 0}, {255, 0}};
     for (auto k : kinds)
         EXPECT_EQ(MicrowireValuesFromSettings(SettingsOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, k.nKind})).nVariant,

@@ -43,19 +43,10 @@ void Report()
     }
 }
 
-// open64 and openat64 are the same calls as open and openat under other names.
-bool IsFaultyCall(const char* pszCall)
-{
-    const char* pszWanted = Setting("ORVANE_FAULT_CALL");
-    const std::size_t nLen = std::strlen(pszWanted);
-    return nLen > 0 && std::strncmp(pszCall, pszWanted, nLen) == 0 &&
-           (pszCall[nLen] == '\0' || std::strcmp(pszCall + nLen, "64") == 0);
-}
-
 // The error to inject into this call of pszCall, or 0 to let it through; -1 means SHORT.
 int FaultFor(const char* pszCall)
 {
-    if (!IsFaultyCall(pszCall))
+    if (std::strcmp(pszCall, Setting("ORVANE_FAULT_CALL")) != 0)
         return 0;
     if (++g_nCalls != std::atoi(Setting("ORVANE_FAULT_NTH")))
         return 0;
@@ -92,6 +83,16 @@ int OpenFlagsMode(int flags, va_list args)
     return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, int) : 0;
 }
 
+// This call of pszCall fails with the injected error, or goes on to the real function.
+template <typename Fn, typename... Args>
+auto FailOrPass(const char* pszCall, Args... args)
+{
+    using Result = decltype(Real<Fn>(pszCall)(args...));
+    if (int nError = FaultFor(pszCall); nError > 0)
+        return static_cast<Result>(Fail(nError));
+    return Real<Fn>(pszCall)(args...);
+}
+
 }  // namespace
 
 extern "C" {
@@ -102,20 +103,7 @@ int open(const char* pszPath, int flags, ...)
     va_start(args, flags);
     const int mode = OpenFlagsMode(flags, args);
     va_end(args);
-    if (int nError = FaultFor("open"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(const char*, int, ...)>("open")(pszPath, flags, mode);
-}
-
-int open64(const char* pszPath, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const int mode = OpenFlagsMode(flags, args);
-    va_end(args);
-    if (int nError = FaultFor("open64"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(const char*, int, ...)>("open64")(pszPath, flags, mode);
+    return FailOrPass<int (*)(const char*, int, ...)>("open", pszPath, flags, mode);
 }
 
 int openat(int dirfd, const char* pszPath, int flags, ...)
@@ -124,38 +112,14 @@ int openat(int dirfd, const char* pszPath, int flags, ...)
     va_start(args, flags);
     const int mode = OpenFlagsMode(flags, args);
     va_end(args);
-    if (int nError = FaultFor("openat"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(int, const char*, int, ...)>("openat")(dirfd, pszPath, flags, mode);
-}
-
-int openat64(int dirfd, const char* pszPath, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const int mode = OpenFlagsMode(flags, args);
-    va_end(args);
-    if (int nError = FaultFor("openat64"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(int, const char*, int, ...)>("openat64")(dirfd, pszPath, flags, mode);
+    return FailOrPass<int (*)(int, const char*, int, ...)>("openat", dirfd, pszPath, flags, mode);
 }
 
 int mkostemp(char* pszTemplate, int flags)
 {
     if (IsDenied(pszTemplate))
         return Fail(EACCES);
-    if (int nError = FaultFor("mkostemp"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(char*, int)>("mkostemp")(pszTemplate, flags);
-}
-
-int mkostemp64(char* pszTemplate, int flags)
-{
-    if (IsDenied(pszTemplate))
-        return Fail(EACCES);
-    if (int nError = FaultFor("mkostemp64"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(char*, int)>("mkostemp64")(pszTemplate, flags);
+    return FailOrPass<int (*)(char*, int)>("mkostemp", pszTemplate, flags);
 }
 
 ssize_t write(int fd, const void* pBuf, size_t nCount)
@@ -170,23 +134,12 @@ ssize_t write(int fd, const void* pBuf, size_t nCount)
 
 int ftruncate(int fd, off_t nLength)
 {
-    if (int nError = FaultFor("ftruncate"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(int, off_t)>("ftruncate")(fd, nLength);
-}
-
-int ftruncate64(int fd, off64_t nLength)
-{
-    if (int nError = FaultFor("ftruncate64"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(int, off64_t)>("ftruncate64")(fd, nLength);
+    return FailOrPass<int (*)(int, off_t)>("ftruncate", fd, nLength);
 }
 
 int fsync(int fd)
 {
-    if (int nError = FaultFor("fsync"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(int)>("fsync")(fd);
+    return FailOrPass<int (*)(int)>("fsync", fd);
 }
 
 int close(int fd)
@@ -199,9 +152,15 @@ int close(int fd)
 
 int rename(const char* pszOld, const char* pszNew)
 {
-    if (int nError = FaultFor("rename"); nError > 0)
-        return Fail(nError);
-    return Real<int (*)(const char*, const char*)>("rename")(pszOld, pszNew);
+    return FailOrPass<int (*)(const char*, const char*)>("rename", pszOld, pszNew);
 }
+
+// On a 64-bit system the functions whose names end in 64 are the same as those without;
+// the shim answers for both names, and the fault counts them as one call.
+static_assert(sizeof(off_t) == sizeof(off64_t), "the shim is built for 64-bit systems");
+int open64(const char*, int, ...) __attribute__((alias("open")));
+int openat64(int, const char*, int, ...) __attribute__((alias("openat")));
+int mkostemp64(char*, int) __attribute__((alias("mkostemp")));
+int ftruncate64(int, off64_t) __attribute__((alias("ftruncate")));
 
 }  // extern "C"

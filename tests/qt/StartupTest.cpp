@@ -55,26 +55,25 @@ protected:
 };
 }  // namespace
 
-TEST_F(StartupTest, WithoutADisplayItSaysSoInOneLineAndFails)
+// No display at all, or an X display that cannot be reached: either is said in one line
+// instead of aborting, and the program fails.
+TEST_F(StartupTest, AMissingOrUnreachableDisplayIsReportedInOneLineAndFails)
 {
-    ScopedEnv display("DISPLAY", nullptr), wayland("WAYLAND_DISPLAY", ""), platform("QT_QPA_PLATFORM", nullptr);
-    char szName[] = "orvane";
-    char* argv[] = {szName, nullptr};
-    testing::internal::CaptureStderr();
-    const int nCode = RunQtApplication(1, argv);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n");
-    EXPECT_EQ(nCode, 1);
-}
-
-TEST_F(StartupTest, AnUnreachableXDisplayIsReportedInsteadOfAborting)
-{
-    ScopedEnv display("DISPLAY", ":519"), wayland("WAYLAND_DISPLAY", nullptr), platform("QT_QPA_PLATFORM", nullptr);
-    char szName[] = "orvane";
-    char* argv[] = {szName, nullptr};
-    testing::internal::CaptureStderr();
-    const int nCode = RunQtApplication(1, argv);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "orvane: cannot connect to display :519\n");
-    EXPECT_EQ(nCode, 1);
+    // DISPLAY and what is said; WAYLAND_DISPLAY is unset, or empty where DISPLAY is too.
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n"},
+        {":519", "orvane: cannot connect to display :519\n"},
+    };
+    for (const auto& [pszDisplay, pszSaid] : cases) {
+        ScopedEnv display("DISPLAY", pszDisplay), wayland("WAYLAND_DISPLAY", pszDisplay ? nullptr : ""),
+            platform("QT_QPA_PLATFORM", nullptr);
+        char szName[] = "orvane";
+        char* argv[] = {szName, nullptr};
+        testing::internal::CaptureStderr();
+        const int nCode = RunQtApplication(1, argv);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), pszSaid);
+        EXPECT_EQ(nCode, 1);
+    }
 }
 
 TEST_F(StartupTest, ExitAfterShowEndsOnlyTheFirstDialogOnceItIsPainted)

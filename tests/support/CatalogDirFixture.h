@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -72,17 +74,47 @@ protected:
         ASSERT_TRUE(CCatalogFile::Save(catalog, pszPath).Ok());
     }
 
-    static std::vector<CString> EntryNames()
+    static std::vector<CString> EntryNames() { return Names(&CChipCatalog::GetEntryCount, &CChipCatalog::GetEntryName); }
+    static std::vector<CString> TypeNames() { return Names(&CChipCatalog::GetTypeCount, &CChipCatalog::GetTypeName); }
+
+    // Another program's change to Progr.ini, made while a window is open.
+    static void OtherWriter(const std::function<void(CChipCatalog&)>& change)
     {
         CChipCatalog catalog;
-        Reload(catalog);
-        std::vector<CString> names;
-        for (int i = 0; i < catalog.GetEntryCount(); ++i)
-            names.push_back(catalog.GetEntryName(i));
-        return names;
+        ASSERT_TRUE(CCatalogFile::Load(catalog).Ok());
+        change(catalog);
+        ASSERT_TRUE(CCatalogFile::Save(catalog).Ok());
+    }
+
+    // What a window asks before it saves over another program's change.
+    static CString ChangedQuestion()
+    {
+        return "Progr.ini was changed by another program since this window read it.\n\n"
+               "Save anyway and overwrite those changes?";
+    }
+
+    // Every write of a save fails with nError until the test sets another hook.
+    static void FailWrites(int nError)
+    {
+        CCatalogFile::SetWriteHook([nError](int, const void*, std::size_t) -> long {
+            errno = nError;
+            return -1;
+        });
     }
 
     std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
 
     CTestBackend m_backend;
+
+private:
+    // The type or chip names of Progr.ini, in file order.
+    static std::vector<CString> Names(int (CChipCatalog::*count)() const, CString (CChipCatalog::*name)(int) const)
+    {
+        CChipCatalog catalog;
+        Reload(catalog);
+        std::vector<CString> names;
+        for (int i = 0; i < (catalog.*count)(); ++i)
+            names.push_back((catalog.*name)(i));
+        return names;
+    }
 };

@@ -54,6 +54,16 @@ CLockHolder::CLockHolder(const std::string& strFolder)
     m_hRelease = hReleaseWrite;
 }
 
+void CLockHolder::Kill()
+{
+    if (!m_hProcess)
+        return;
+    ::TerminateProcess(m_hProcess, 9);
+    ::WaitForSingleObject(m_hProcess, INFINITE);
+    ::CloseHandle(m_hProcess);
+    m_hProcess = nullptr;
+}
+
 CLockHolder::~CLockHolder()
 {
     if (m_hRelease)

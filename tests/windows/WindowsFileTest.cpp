@@ -5,6 +5,7 @@
 #include "catalog/CatalogTestSupport.h"
 #include "cli/CliTestSupport.h"
 #include "support/LockHolder.h"
+#include "support/PlaceCases.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,16 +16,8 @@
 
 namespace {
 
-class WindowsFileTest : public testing::Test {
+class WindowsFileTest : public CatalogInFolderTest {
 protected:
-    void SetUp() override
-    {
-        m_catalog.AddTypeName("I2C");
-        AddEntry(m_catalog, "24C02", SettingsOf({0x80, 0x80, 0, 1, 0x20, 0x10, 0x10, 8, 0xA0, 0, 0x10, 0}));
-        m_strPath = m_dir / "Progr.ini";
-    }
-    void TearDown() override { CFileLock::SetWaitLimit(CFileLock::DefaultWaitLimitMs); }
-
     void WriteOld() { WriteFileBytes(m_strPath, m_oldBytes); }
     void ExpectOldAndAlone()
     {
@@ -32,9 +25,6 @@ protected:
         EXPECT_EQ(m_dir.List(), std::vector<std::string>{"Progr.ini"});
     }
 
-    TempDir m_dir;
-    CChipCatalog m_catalog;
-    std::string m_strPath;
     const Bytes m_oldBytes = Hex("00 00 00 00 00 00");
 };
 
@@ -96,8 +86,8 @@ TEST_F(WindowsFileTest, AFileAnotherProgramHoldsKeepsItsBytesAndNoTemporaryStays
 {
     WriteOld();
     {
-        CExclusiveOpen other(m_strPath);
-        ASSERT_TRUE(other.IsOpen());
+        const std::shared_ptr<void> other = OpenExclusive(m_strPath);
+        ASSERT_TRUE(other);
         const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
         EXPECT_EQ(r.status, CCatalogFile::notSaved);
         EXPECT_EQ(r.strMessage.Str().rfind("Cannot save " + m_strPath + ": ", 0), 0u) << r.strMessage.GetString();
@@ -121,7 +111,9 @@ TEST_F(WindowsFileTest, TheLockIsTheFoldersWhateverItsSpelling)
 
 TEST_F(WindowsFileTest, ALockWhoseHolderDiedIsFree)
 {
-    ASSERT_TRUE(KillLockHolderWhileItHolds(m_dir.Path()));
+    CLockHolder holder(m_dir.Path());
+    ASSERT_TRUE(holder.IsHeld());
+    holder.Kill();
     const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
     EXPECT_TRUE(r.Ok()) << r.strMessage.GetString();
 }
@@ -131,61 +123,27 @@ protected:
     void SetUp() override
     {
         WorkDirFixture::SetUp();
-        m_strFull = std::filesystem::current_path().string();
         ASSERT_TRUE(std::filesystem::create_directory("sub"));
         std::ofstream("sub\\other.dat") << "x";
     }
-    void TearDown() override
-    {
-        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
-        WorkDirFixture::TearDown();
-    }
-    std::string m_strFull;
 };
 
 TEST_F(WindowsPlaceTest, ResolvesWindowsPathsAndShowsThemWithBackslashes)
 {
-    const struct {
-        const char* pszPath;
-        const char* pszFolder;  // under the test folder
-        const char* pszFile;
-    } cases[] = {
-        {"sub", "\\sub", "Progr.ini"},
-        {"sub\\", "\\sub", "Progr.ini"},
-        {"sub/other.dat", "\\sub", "other.dat"},
-        {"sub\\New.INI", "\\sub", "New.INI"},
-        {".", "", "Progr.ini"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszPath);
-        CCatalogPlace place;
-        CString strError;
-        ASSERT_TRUE(CCatalogPlace::Resolve(c.pszPath, place, strError)) << strError.GetString();
-        EXPECT_EQ(place.m_strFolder.Str(), m_strFull + c.pszFolder);
-        EXPECT_STREQ(place.m_strFile, c.pszFile);
-        EXPECT_EQ(place.DisplayPath().Str(), m_strFull + c.pszFolder + "\\" + c.pszFile);
-    }
+    for (bool bBackslashes : {false, true})
+        ExpectPlaces(kPlaces, m_strFull, '\\', bBackslashes);
+    ExpectPlaces({{"NUL", nullptr, nullptr}}, m_strFull, '\\');
     CCatalogPlace root;
     CString strError;
     const std::string strRoot = m_strFull.substr(0, 3);
     ASSERT_TRUE(CCatalogPlace::Resolve(strRoot.c_str(), root, strError)) << strError.GetString();
     EXPECT_EQ(root.m_strFolder.Str(), strRoot);
     EXPECT_EQ(root.DisplayPath().Str(), strRoot + "Progr.ini");
-
-    for (const char* pszBad : {"NUL", "sub\\nosuch.dat", "nosuch\\"}) {
-        CCatalogPlace place;
-        EXPECT_FALSE(CCatalogPlace::Resolve(pszBad, place, strError)) << pszBad;
-    }
 }
 
 TEST_F(WindowsPlaceTest, EnteringMakesTheFolderWorking)
 {
-    CCatalogPlace place;
-    CString strError;
-    ASSERT_TRUE(CCatalogPlace::Resolve("sub\\other.dat", place, strError));
-    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
-    EXPECT_EQ(std::filesystem::current_path().string(), m_strFull + "\\sub");
-    EXPECT_STREQ(CCatalogFile::EditorFile(), "other.dat");
+    ExpectEntered("sub\\other.dat", m_strFull + "\\sub", "other.dat");
 }
 
 class WindowsCliTest : public CliTest {};

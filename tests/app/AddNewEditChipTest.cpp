@@ -1,9 +1,7 @@
-#include "ChipTypesTestSupport.h"
-
+#include "support/ChipTypesFixture.h"
 
 namespace types_test {
 namespace {
-
 
 const UINT kFormOfPosition[] = {IDD_SETUP_I2C, IDD_SETUP_MICROWIRE, IDD_SETUP_MICROWIRE, IDD_SETUP_MICROWIRE};
 const char* const kNewChipBytes[] = {
@@ -115,12 +113,7 @@ TEST_F(AddNewEditChipTest, CancelInSelectTypeChangesNothingAndSkipsTheRefresh)
     RunChipList([&](CHeadlessDialog& d) {
         d.SelectRow(IDC_CHIP_LIST, 0);
         m_backend.ExpectDialog(IDD_SELECT_TYPE, [&](CHeadlessDialog& t) {
-            t.SelectRow(IDC_TYPE_LIST, 0);
-            m_backend.ExpectDialog(IDD_EDIT_STRING, [](CHeadlessDialog& e) {
-                e.Type(IDC_STRING_TEXT, "renamed");
-                e.Click(IDOK);
-            });
-            t.Click(IDC_EDIT_TYPE);
+            RenameType(t, 0, "renamed");
             t.SelectRow(IDC_TYPE_LIST, 0);
             t.CloseBox();
         });
@@ -152,12 +145,7 @@ TEST_F(AddNewEditChipTest, RenamedTypeIsSavedAndStillRoutesByPosition)
     Save(FourTypes(), {});
     RunChipList([&](CHeadlessDialog& d) {
         m_backend.ExpectDialog(IDD_SELECT_TYPE, [&](CHeadlessDialog& t) {
-            t.SelectRow(IDC_TYPE_LIST, 0);
-            m_backend.ExpectDialog(IDD_EDIT_STRING, [](CHeadlessDialog& e) {
-                e.Type(IDC_STRING_TEXT, "Microwire, really");
-                e.Click(IDOK);
-            });
-            t.Click(IDC_EDIT_TYPE);
+            RenameType(t, 0, "Microwire, really");
             t.SelectRow(IDC_TYPE_LIST, 0);
             ExpectForm(IDD_SETUP_I2C, "128", 0, IDCANCEL);
             t.Click(IDOK);

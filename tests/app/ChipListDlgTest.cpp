@@ -1,4 +1,5 @@
 #include "support/CatalogDirFixture.h"
+#include "support/SettingsBytes.h"
 
 #include "ChipListDlg.h"
 #include "Resource.h"
@@ -123,7 +124,7 @@ TEST_F(ChipListDlgTest, FailedSaveIsReportedAndTheEntryStays)
 {
     SaveCatalog({}, {{"Keep", {}}});
     const std::vector<BYTE> before = FileBytes();
-    CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long { errno = ENOSPC; return -1; });
+    FailWrites(ENOSPC);
     m_backend.AnswerMessageBox(IDYES);
     Run([](CHeadlessDialog& d) {
         DeleteRow(d, 0);
@@ -170,6 +171,43 @@ TEST_F(ChipListDlgTest, EnterEndsTheWindowLikeCancel)
     });
     CChipListDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+// Another program changed the file while the question of Delete Chip was on screen.
+using ListChangesTest = ChipListDlgTest;
+
+const ChipSettings kI2C = SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00");
+
+TEST_F(ListChangesTest, DeleteChipRemovesTheNameWhereverAnotherProgramMovedIt)
+{
+    SaveCatalog({}, {{"A", kI2C}, {"B", kI2C}});
+    m_backend.WhileNextMessageShows([] {
+        OtherWriter([](CChipCatalog& c) {
+            c.RemoveEntry(0);
+            c.AddEmptyEntry();
+            c.SetEntry(c.GetEntryCount() - 1, "C", kI2C.data());
+        });
+    });
+    m_backend.AnswerMessageBox(IDYES);
+    Run([](CHeadlessDialog& d) {
+        DeleteRow(d, 1);  // B
+        EXPECT_EQ(d.Rows(IDC_CHIP_LIST), std::vector<CString>{"C"});
+    });
+    EXPECT_EQ(Messages(), std::vector<CString>{"You sure of removing B"});
+}
+
+TEST_F(ListChangesTest, DeleteChipOfANameAnotherProgramRemovedAsksAndNoDeletesNothing)
+{
+    SaveCatalog({}, {{"A", kI2C}, {"B", kI2C}});
+    m_backend.WhileNextMessageShows([] { OtherWriter([](CChipCatalog& c) { c.RemoveEntry(1); }); });
+    m_backend.AnswerMessageBox(IDYES);
+    m_backend.AnswerMessageBox(IDNO);
+    Run([](CHeadlessDialog& d) {
+        DeleteRow(d, 1);
+        EXPECT_EQ(d.Rows(IDC_CHIP_LIST), std::vector<CString>{"A"});
+    });
+    EXPECT_EQ(Messages(), (std::vector<CString>{"You sure of removing B", ChangedQuestion()}));
+    EXPECT_EQ(EntryNames(), std::vector<CString>{"A"});
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 class CodePageTest : public CatalogDirFixture {};
 
-// Runs under a Polish locale (ctest's ui_polish), where the names are in Windows-1250.
+// Runs under a Polish locale (ctest's app_polish), where the names are in Windows-1250.
 TEST_F(CodePageTest, PolishNamesAreListedInTheirOrderAndFoundByName)
 {
     if (SystemAnsiCodePage() != CodePage::Windows1250)

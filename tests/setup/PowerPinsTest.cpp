@@ -7,15 +7,8 @@ namespace {
 // The box of each power pin, pin 1 first: the right column's IDs run downwards.
 const int kBoxOfPin[8] = {1004, 1005, 1006, 1007, 1011, 1010, 1009, 1008};
 
-// Every case runs on both forms (true: Microwire).
-class PowerPinsTest : public SetupFormFixture, public ::testing::WithParamInterface<bool> {
+class PowerPinsTest : public BothFormsTest {
 protected:
-    int Run(bool bNew, int nIndex, CHeadlessBackend::Script script)
-    {
-        return GetParam() ? RunMicrowire(bNew, nIndex, 0, std::move(script))
-                          : RunI2C(bNew, nIndex, std::move(script));
-    }
-
     static BYTE Shown(const CHeadlessDialog& d)
     {
         BYTE nPins = 0;
@@ -75,10 +68,7 @@ TEST_P(PowerPinsTest, ClickIsTakenEvenWhenALaterBoxIsRejected)
     EXPECT_EQ(s[ChipSettings::ClkMask], 0x01);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothForms, PowerPinsTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "Microwire" : "I2C");
-                         });
+INSTANTIATE_TEST_SUITE_P(BothForms, PowerPinsTest, ::testing::Bool(), PowerPinsTest::FormName);
 
 class PowerPinPatternsTest : public SetupFormFixture {};
 

@@ -3,19 +3,12 @@
 
 #include "support/CatalogDirFixture.h"
 
-#include <climits>
 #include <cstdlib>
 #include <sys/stat.h>
 
 // The paths expected here are POSIX ones; tests/windows resolves Windows paths.
 #ifndef _WIN32
 namespace {
-std::string RealPath(const std::string& strPath)
-{
-    char sz[PATH_MAX];
-    return realpath(strPath.c_str(), sz) ? sz : "";
-}
-
 // The start of the editor on the headless backend: the file dialog asked for a catalogue,
 // the main window's title, and where the windows then load and save.
 class CatalogPromptTest : public CatalogDirFixture {
@@ -23,7 +16,6 @@ protected:
     void SetUp() override
     {
         CatalogDirFixture::SetUp();
-        m_strReal = RealPath(m_strDir);
         m_app.m_bAskForCatalog = true;
         ASSERT_EQ(mkdir("cats", 0755), 0);
         // The start folder holds a catalogue of its own, which no test may touch.
@@ -34,7 +26,6 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(ReadBytes(m_strDir + "/Progr.ini"), m_homeBytes);
-        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
         CatalogDirFixture::TearDown();
     }
 
@@ -74,7 +65,6 @@ protected:
     }
 
     CCatalogApp m_app;
-    std::string m_strReal;
     std::vector<BYTE> m_homeBytes;
     CString m_strCaption;
     std::vector<CString> m_rows;
@@ -86,7 +76,7 @@ TEST_F(CatalogPromptTest, CancelEndsTheProgramWithoutAWindow)
     EXPECT_FALSE(m_app.InitInstance());
     ASSERT_EQ(m_backend.FilePrompts().size(), 1u);
     EXPECT_TRUE(m_backend.OpenedDialogs().empty());
-    EXPECT_EQ(RealPath("."), m_strReal);
+    EXPECT_EQ(WorkingFolder(), m_strFull);
     // The dialog offers Progr.ini and lists catalogues first, all files second.
     const OpenFileRequest& request = m_backend.FilePrompts()[0];
     EXPECT_STREQ(request.strTitle, "Open a chip catalogue");
@@ -102,9 +92,9 @@ TEST_F(CatalogPromptTest, AChosenFileIsEditedInItsFolderAndNamedInTheTitle)
     m_backend.AnswerFilePrompt((m_strDir + "/cats/Mine.ini").c_str());
     ExpectMainWindow(true);
     m_app.InitInstance();
-    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strReal + "/cats/Mine.ini");
+    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strFull + "/cats/Mine.ini");
     EXPECT_EQ(m_rows, (std::vector<CString>{"24C01", "24C02"}));
-    EXPECT_EQ(RealPath("."), m_strReal + "/cats");
+    EXPECT_EQ(WorkingFolder(), m_strFull + "/cats");
     CChipCatalog catalog;
     ASSERT_TRUE(CCatalogFile::Load(catalog, "Mine.ini").Ok());
     ASSERT_EQ(catalog.GetEntryCount(), 1);
@@ -116,9 +106,9 @@ TEST_F(CatalogPromptTest, AChosenFolderStartsItsProgrIniThere)
     m_backend.AnswerFilePrompt("cats");
     ExpectMainWindow();
     m_app.InitInstance();
-    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strReal + "/cats/Progr.ini");
+    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strFull + "/cats/Progr.ini");
     EXPECT_TRUE(m_rows.empty());
-    EXPECT_EQ(RealPath("."), m_strReal + "/cats");
+    EXPECT_EQ(WorkingFolder(), m_strFull + "/cats");
     EXPECT_STREQ(CCatalogFile::EditorFile(), "Progr.ini");
 }
 

@@ -8,14 +8,9 @@ using namespace setup_test;
 
 namespace {
 
-// Both forms share the load and save cycle; every case runs on each (true: Microwire).
-class SetupFormFailuresTest : public SetupFormFixture, public ::testing::WithParamInterface<bool> {
+class SetupFormFailuresTest : public BothFormsTest {
 protected:
-    int Run(bool bNew, int nIndex, CHeadlessBackend::Script script)
-    {
-        return GetParam() ? RunMicrowire(bNew, nIndex, 1, std::move(script))
-                          : RunI2C(bNew, nIndex, std::move(script));
-    }
+    SetupFormFailuresTest() { m_nVariant = 1; }
 
     std::vector<CString> ExpectedLoadMessage() const
     {
@@ -75,10 +70,7 @@ TEST_P(SetupFormFailuresTest, FailedSaveKeepsTheFormOpenForAnotherTry)
 {
     WriteCatalog({{"only", SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00")}});
     std::vector<BYTE> before = FileBytes();
-    CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long {
-        errno = ENOSPC;
-        return -1;
-    });
+    FailWrites(ENOSPC);
     int nResult = Run(true, 0, [&](CHeadlessDialog& d) {
         d.Type(IDC_NAME, "new chip");
         d.Type(IDC_LENGTH, "512");
@@ -106,10 +98,7 @@ TEST_P(SetupFormFailuresTest, FailedSaveThenCancelLeavesTheFile)
 {
     WriteCatalog({{"only", SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00")}});
     std::vector<BYTE> before = FileBytes();
-    CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long {
-        errno = EIO;
-        return -1;
-    });
+    FailWrites(EIO);
     int nResult = Run(false, 0, [](CHeadlessDialog& d) {
         d.Type(IDC_NAME, "renamed");
         d.Click(IDOK);
@@ -121,9 +110,6 @@ TEST_P(SetupFormFailuresTest, FailedSaveThenCancelLeavesTheFile)
     EXPECT_EQ(FileBytes(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothForms, SetupFormFailuresTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "Microwire" : "I2C");
-                         });
+INSTANTIATE_TEST_SUITE_P(BothForms, SetupFormFailuresTest, ::testing::Bool(), SetupFormFailuresTest::FormName);
 
 }  // namespace

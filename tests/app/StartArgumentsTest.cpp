@@ -3,11 +3,11 @@
 #include "CodePage.h"
 #include "StartArguments.h"
 
+#include "support/PlaceCases.h"
 #include "support/WorkDirFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -63,12 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Folders, links and FIFOs as POSIX names them; tests/windows has the Windows paths.
 #ifndef _WIN32
-std::string RealPath(const std::string& strPath)
-{
-    char sz[PATH_MAX];
-    return realpath(strPath.c_str(), sz) ? sz : "";
-}
-
 // Runs in a folder holding: sub/ with Progr.ini and other.dat, cat.INI, a FIFO and a
 // symbolic link to sub.
 class CatalogPlaceTest : public WorkDirFixture {
@@ -76,65 +70,17 @@ protected:
     void SetUp() override
     {
         WorkDirFixture::SetUp();
-        m_strReal = RealPath(m_strDir);
         ASSERT_EQ(mkdir("sub", 0755), 0);
         for (const char* pszFile : {"sub/Progr.ini", "sub/other.dat", "cat.INI"})
             std::ofstream(pszFile) << "x";
         ASSERT_EQ(mkfifo("pipe.ini", 0644), 0);
         ASSERT_EQ(symlink("sub", "link"), 0);
     }
-
-    void TearDown() override
-    {
-        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
-        WorkDirFixture::TearDown();
-    }
-
-    std::string m_strReal;
-};
-
-struct PlaceCase {
-    const char* pszPath;
-    const char* pszFolder;  // under the test folder; null when refused
-    const char* pszFileOrError;
 };
 
 TEST_F(CatalogPlaceTest, ResolvesFoldersFilesAndNewCatalogues)
 {
-    const PlaceCase cases[] = {
-        {"sub", "/sub", "Progr.ini"},
-        {"sub/", "/sub", "Progr.ini"},
-        {"link", "/sub", "Progr.ini"},
-        {".", "", "Progr.ini"},
-        {"sub/Progr.ini", "/sub", "Progr.ini"},
-        {"sub/other.dat", "/sub", "other.dat"},
-        {"cat.INI", "", "cat.INI"},
-        {"link/Progr.ini", "/sub", "Progr.ini"},
-        {"new.ini", "", "new.ini"},
-        {"sub/NEW.Ini", "/sub", "NEW.Ini"},
-        {"nosuch", nullptr, "'nosuch': no such file or folder"},
-        {"sub/nosuch.dat", nullptr, "no such file or folder"},
-        {"nosuch/Progr.ini", nullptr, "no such file or folder"},
-        {"nosuch/", nullptr, "'nosuch/': no such folder"},
-        {".ini", nullptr, "no such file or folder"},
-        {"", nullptr, "no such file or folder"},
-        {"pipe.ini", nullptr, "'pipe.ini': not a catalogue file or a folder"},
-        {"cat.INI/", nullptr, "not a folder"},
-        {"cat.INI/x.ini", nullptr, "no such file or folder"},
-    };
-    for (const PlaceCase& c : cases) {
-        SCOPED_TRACE(c.pszPath);
-        CCatalogPlace place;
-        CString strError;
-        const bool bOk = CCatalogPlace::Resolve(c.pszPath, place, strError);
-        ASSERT_EQ(bOk, c.pszFolder != nullptr) << strError.GetString();
-        if (bOk) {
-            EXPECT_EQ(place.m_strFolder.Str(), m_strReal + c.pszFolder);
-            EXPECT_STREQ(place.m_strFile, c.pszFileOrError);
-        } else {
-            EXPECT_NE(strError.Str().find(c.pszFileOrError), std::string::npos) << strError.GetString();
-        }
-    }
+    ExpectPlaces(kPlaces, m_strFull, '/');
 }
 
 TEST_F(CatalogPlaceTest, AnAbsolutePathNeedsNoWorkingFolder)
@@ -143,18 +89,13 @@ TEST_F(CatalogPlaceTest, AnAbsolutePathNeedsNoWorkingFolder)
     CString strError;
     ASSERT_EQ(chdir("/"), 0);
     ASSERT_TRUE(CCatalogPlace::Resolve((m_strDir + "/sub/other.dat").c_str(), place, strError));
-    EXPECT_EQ(place.m_strFolder.Str(), m_strReal + "/sub");
+    EXPECT_EQ(place.m_strFolder.Str(), m_strFull + "/sub");
     EXPECT_STREQ(place.m_strFile, "other.dat");
 }
 
 TEST_F(CatalogPlaceTest, EnteringMakesTheFolderWorkingAndTheFileTheEditors)
 {
-    CCatalogPlace place;
-    CString strError;
-    ASSERT_TRUE(CCatalogPlace::Resolve("sub/other.dat", place, strError));
-    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
-    EXPECT_EQ(RealPath("."), m_strReal + "/sub");
-    EXPECT_STREQ(CCatalogFile::EditorFile(), "other.dat");
+    ExpectEntered("sub/other.dat", m_strFull + "/sub", "other.dat");
 }
 
 TEST_F(CatalogPlaceTest, AFolderThatWentAwayIsReportedAndNothingChanges)
@@ -165,9 +106,9 @@ TEST_F(CatalogPlaceTest, AFolderThatWentAwayIsReportedAndNothingChanges)
     ASSERT_TRUE(CCatalogPlace::Resolve("gone", place, strError));
     ASSERT_EQ(rmdir("gone"), 0);
     EXPECT_FALSE(place.Enter(strError));
-    EXPECT_NE(strError.Str().find(m_strReal + "/gone': cannot work in this folder"), std::string::npos)
+    EXPECT_NE(strError.Str().find(m_strFull + "/gone': cannot work in this folder"), std::string::npos)
         << strError.GetString();
-    EXPECT_EQ(RealPath("."), m_strReal);
+    EXPECT_EQ(WorkingFolder(), m_strFull);
     EXPECT_STREQ(CCatalogFile::EditorFile(), CCatalogFile::DefaultFileName);
 }
 

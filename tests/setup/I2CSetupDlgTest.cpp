@@ -11,14 +11,9 @@ const char* const kI2CDefaults = "80 80 00 01 20 10 10 08 A0 00 10 00";
 TEST_F(I2CSetupDlgTest, NewChipOpensWithDefaultsAndStoresThem)
 {
     int nResult = RunI2C(true, 0, [](CHeadlessDialog& d) {
-        EXPECT_EQ(d.Text(IDC_PIN_CLK), "6");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "5");
-        EXPECT_EQ(d.Text(IDC_WRITE_BUFFER), "8");
-        EXPECT_EQ(d.Text(IDC_LENGTH), "128");
-        EXPECT_EQ(d.Text(IDC_NAME), "");
-        EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100000");
-        EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00000000");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
+        ExpectShown(d, {{IDC_PIN_CLK, "6"}, {IDC_PIN_DATA, "5"}, {IDC_WRITE_BUFFER, "8"}, {IDC_LENGTH, "128"},
+                        {IDC_NAME, ""}, {IDC_ADDR_I2C, "10100000"}, {IDC_PORT_WRITE, "00000000"},
+                        {IDC_PORT_READ, "00010000"}});
         d.Type(IDC_NAME, "Serial ROM");
         d.Click(IDOK);
     });
@@ -80,12 +75,8 @@ TEST_F(I2CSetupDlgTest, StoredAddressAndPortReadAreWhatThePatternsShowed)
 TEST_F(I2CSetupDlgTest, DataPinDrivesPortReadAndClockPinDrivesNoPattern)
 {
     RunI2C(true, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_CLK, "1");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
-        EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100000");
-        d.Type(IDC_PIN_DATA, "0");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00000000");
-        EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00000000");
+        TypeSteps(d, {{IDC_PIN_CLK, "1", {{IDC_PORT_READ, "00010000"}, {IDC_ADDR_I2C, "10100000"}}},
+                      {IDC_PIN_DATA, "0", {{IDC_PORT_READ, "00000000"}, {IDC_PORT_WRITE, "00000000"}}}});
         d.Click(IDOK);
     });
     EXPECT_EQ(HexOf(SavedSettings(0)), "80 80 00 01 01 00 00 08 A0 00 00 00");
@@ -136,14 +127,10 @@ TEST_F(I2CSetupDlgTest, OutOfRangeValuesKeepTheFormOpenUntilCorrected)
 TEST_F(I2CSetupDlgTest, RejectedDataPinIsReportedAtOnce)
 {
     RunI2C(true, 0, [](CHeadlessDialog& d) {
-        // An empty box keeps its field, and the refresh writes the old pin back.
-        d.Type(IDC_PIN_DATA, "");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "5");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
-        // A number out of range is stored before it is reported, so the box keeps it.
-        d.Type(IDC_PIN_DATA, "9");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "9");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00000000");
+        // An empty box keeps its field, and the refresh writes the old pin back. A number
+        // out of range is stored before it is reported, so the box keeps it.
+        TypeSteps(d, {{IDC_PIN_DATA, "", {{IDC_PIN_DATA, "5"}, {IDC_PORT_READ, "00010000"}}},
+                      {IDC_PIN_DATA, "9", {{IDC_PIN_DATA, "9"}, {IDC_PORT_READ, "00000000"}}}});
         d.Click(IDCANCEL);
     });
     EXPECT_EQ(Messages(), (std::vector<CString>{kNotInteger, kRangePin}));
@@ -156,15 +143,10 @@ TEST_F(I2CSetupDlgTest, EditShowsTheEntryAndDerivesEveryOtherByteAgain)
     WriteCatalog({{"first", SettingsFromHex("01 02 03 04 05 06 07 08 09 0A 0B 0C")},
                   {"24C16", SettingsFromHex("05 00 08 09 03 10 55 10 77 66 55 07")}});
     int nResult = RunI2C(false, 1, [](CHeadlessDialog& d) {
-        EXPECT_EQ(d.Text(IDC_NAME), "24C16");
-        EXPECT_EQ(d.Text(IDC_PIN_CLK), "0");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA), "5");
-        EXPECT_EQ(d.Text(IDC_WRITE_BUFFER), "16");
-        EXPECT_EQ(d.Text(IDC_LENGTH), "2048");
+        ExpectShown(d, {{IDC_NAME, "24C16"}, {IDC_PIN_CLK, "0"}, {IDC_PIN_DATA, "5"}, {IDC_WRITE_BUFFER, "16"},
+                        {IDC_LENGTH, "2048"}, {IDC_ADDR_I2C, "10100101"}, {IDC_PORT_READ, "00010000"}});
         EXPECT_TRUE(d.Checked(IDC_POWER_PIN1));
         EXPECT_TRUE(d.Checked(IDC_POWER_PIN3));
-        EXPECT_EQ(d.Text(IDC_ADDR_I2C), "10100101");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00010000");
         d.Type(IDC_NAME, "24C16 renamed");
         d.Click(IDOK);
     }, "24C16");

@@ -11,14 +11,9 @@ TEST_F(MicrowireSetupDlgTest, NewChipOfEachVariantStoresTheDefaultsAndItsKind)
     for (int nVariant = 0; nVariant < 3; ++nVariant) {
         SCOPED_TRACE(nVariant);
         int nResult = RunMicrowire(true, 0, nVariant, [&](CHeadlessDialog& d) {
-            EXPECT_EQ(d.Text(IDC_PIN_CLK), "2");
-            EXPECT_EQ(d.Text(IDC_PIN_DATA_IN), "3");
-            EXPECT_EQ(d.Text(IDC_PIN_DATA_OUT), "4");
-            EXPECT_EQ(d.Text(IDC_PIN_CS), "1");
-            EXPECT_EQ(d.Text(IDC_LENGTH), "128");
-            EXPECT_EQ(d.Text(IDC_BITS_ADDRESS), "6");
-            EXPECT_EQ(d.Text(IDC_PORT_READ), "00001000");
-            EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00001000");
+            ExpectShown(d, {{IDC_PIN_CLK, "2"}, {IDC_PIN_DATA_IN, "3"}, {IDC_PIN_DATA_OUT, "4"}, {IDC_PIN_CS, "1"},
+                            {IDC_LENGTH, "128"}, {IDC_BITS_ADDRESS, "6"}, {IDC_PORT_READ, "00001000"},
+                            {IDC_PORT_WRITE, "00001000"}});
             EXPECT_EQ(d.Checked(IDC_16_BITS), nVariant == 2);
             EXPECT_FALSE(d.Enabled(IDC_16_BITS));
             d.Click(IDOK);
@@ -37,15 +32,10 @@ TEST_F(MicrowireSetupDlgTest, NewChipOfEachVariantStoresTheDefaultsAndItsKind)
 TEST_F(MicrowireSetupDlgTest, PatternsFollowTheDataOutPinAtOnce)
 {
     RunMicrowire(true, 0, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_DATA_OUT, "6");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00100000");
-        EXPECT_EQ(d.Text(IDC_PORT_WRITE), "00100000");
-        d.Type(IDC_PIN_DATA_IN, "7");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00100000");
-        d.Type(IDC_PIN_CS, "8");
-        d.Type(IDC_PIN_CLK, "5");
-        d.Type(IDC_BITS_ADDRESS, "16");
-        d.Type(IDC_NAME, "Serial ROM");
+        TypeSteps(d, {{IDC_PIN_DATA_OUT, "6", {{IDC_PORT_READ, "00100000"}, {IDC_PORT_WRITE, "00100000"}}},
+                      {IDC_PIN_DATA_IN, "7", {{IDC_PORT_READ, "00100000"}}},
+                      {IDC_PIN_CS, "8", {}}, {IDC_PIN_CLK, "5", {}}, {IDC_BITS_ADDRESS, "16", {}},
+                      {IDC_NAME, "Serial ROM", {}}});
         d.Click(IDOK);
     });
     // Bytes 9 and 10 always agree with the data-out mask in byte 5.
@@ -58,11 +48,8 @@ TEST_F(MicrowireSetupDlgTest, PatternsFollowTheDataOutPinAtOnce)
 TEST_F(MicrowireSetupDlgTest, EmptiedDataPinsGetTheirOldValueBack)
 {
     RunMicrowire(true, 0, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_DATA_IN, "");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_IN), "3");
-        d.Type(IDC_PIN_DATA_OUT, "");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_OUT), "4");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00001000");
+        TypeSteps(d, {{IDC_PIN_DATA_IN, "", {{IDC_PIN_DATA_IN, "3"}}},
+                      {IDC_PIN_DATA_OUT, "", {{IDC_PIN_DATA_OUT, "4"}, {IDC_PORT_READ, "00001000"}}}});
         d.Click(IDOK);
     });
     EXPECT_EQ(Messages(), (std::vector<CString>{kNotInteger, kNotInteger}));
@@ -72,9 +59,7 @@ TEST_F(MicrowireSetupDlgTest, EmptiedDataPinsGetTheirOldValueBack)
 TEST_F(MicrowireSetupDlgTest, RejectedDataOutPinStoresNothing)
 {
     RunMicrowire(true, 0, 0, [](CHeadlessDialog& d) {
-        d.Type(IDC_PIN_DATA_OUT, "9");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_OUT), "9");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "00000000");
+        TypeSteps(d, {{IDC_PIN_DATA_OUT, "9", {{IDC_PIN_DATA_OUT, "9"}, {IDC_PORT_READ, "00000000"}}}});
         d.Click(IDOK);
         EXPECT_FALSE(d.IsEnded());
         EXPECT_EQ(d.Focus(), IDC_PIN_DATA_OUT);
@@ -92,14 +77,8 @@ TEST_F(MicrowireSetupDlgTest, EditShowsStoredPinsAndDerivesThePortsAgain)
     WriteCatalog({{"I2C chip", SettingsFromHex("80 80 00 01 20 10 10 08 A0 00 10 00")},
                   {"93C56", SettingsFromHex("81 00 01 08 03 40 02 C0 55 66 77 02")}});
     int nResult = RunMicrowire(false, 1, 1, [](CHeadlessDialog& d) {
-        EXPECT_EQ(d.Text(IDC_NAME), "93C56");
-        EXPECT_EQ(d.Text(IDC_PIN_CLK), "0");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_IN), "2");
-        EXPECT_EQ(d.Text(IDC_PIN_DATA_OUT), "7");
-        EXPECT_EQ(d.Text(IDC_PIN_CS), "0");
-        EXPECT_EQ(d.Text(IDC_LENGTH), "256");
-        EXPECT_EQ(d.Text(IDC_BITS_ADDRESS), "8");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "01000000");
+        ExpectShown(d, {{IDC_NAME, "93C56"}, {IDC_PIN_CLK, "0"}, {IDC_PIN_DATA_IN, "2"}, {IDC_PIN_DATA_OUT, "7"},
+                        {IDC_PIN_CS, "0"}, {IDC_LENGTH, "256"}, {IDC_BITS_ADDRESS, "8"}, {IDC_PORT_READ, "01000000"}});
         d.Click(IDOK);
     }, "93C56");
     EXPECT_EQ(nResult, IDOK);

@@ -38,6 +38,31 @@ inline const char* const kRangeByte = "Please enter an integer between 0 and 255
 inline const char* const kRangeLength = "Please enter an integer between 0 and 65535.";
 inline const char* const kNotInteger = "Please enter an integer.";
 
+// Boxes of a form and the texts they show.
+using Shown = std::vector<std::pair<int, const char*>>;
+
+inline void ExpectShown(const CHeadlessDialog& d, const Shown& shown)
+{
+    for (const auto& [nID, pszText] : shown)
+        EXPECT_EQ(d.Text(nID), pszText) << "box " << nID;
+}
+
+// Something the user types in a box of a form, and what boxes show right after it.
+struct TypedStep {
+    int nID;
+    const char* pszTyped;
+    Shown shown;
+};
+
+inline void TypeSteps(CHeadlessDialog& d, const std::vector<TypedStep>& steps)
+{
+    for (const TypedStep& step : steps) {
+        SCOPED_TRACE(std::string("after typing '") + step.pszTyped + "' in box " + std::to_string(step.nID));
+        d.Type(step.nID, step.pszTyped);
+        ExpectShown(d, step.shown);
+    }
+}
+
 class SetupFormFixture : public CatalogDirFixture {
 protected:
     // A catalogue with two type names and the given entries, saved as Progr.ini.
@@ -80,7 +105,21 @@ protected:
             m_backend.ExpectDialog(nTemplateID, std::move(script));
         return dlg.DoModal();
     }
+};
 
+// A case that runs on both forms, which share the load and save cycle (true: Microwire).
+class BothFormsTest : public SetupFormFixture, public ::testing::WithParamInterface<bool> {
+public:
+    static std::string FormName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Microwire" : "I2C"; }
+
+protected:
+    int Run(bool bNew, int nIndex, CHeadlessBackend::Script script)
+    {
+        return GetParam() ? RunMicrowire(bNew, nIndex, m_nVariant, std::move(script))
+                          : RunI2C(bNew, nIndex, std::move(script));
+    }
+
+    int m_nVariant = 0;  // of the Microwire form
 };
 
 }  // namespace setup_test

@@ -1,4 +1,4 @@
-#include "ChipTypesTestSupport.h"
+#include "support/ChipTypesFixture.h"
 
 #include "TypeSelectDlg.h"
 
@@ -8,27 +8,13 @@
 namespace types_test {
 namespace {
 
-// New type and Delete Type have no enabled button; the tests reach their handlers here.
-class CTypeSelectProbe : public CTypeSelectDlg {
-public:
-    using CTypeSelectDlg::OnDeleteType;
-    using CTypeSelectDlg::OnNewType;
-};
-
-class TypeSelectDlgTest : public ChipTypesFixture {
-protected:
-    int Run(CTypeSelectDlg& dlg, CHeadlessBackend::Script script)
-    {
-        m_backend.ExpectDialog(IDD_SELECT_TYPE, std::move(script));
-        return dlg.DoModal();
-    }
-};
+using TypeSelectDlgTest = ChipTypesFixture;
 
 TEST_F(TypeSelectDlgTest, ListsTypesInFileOrderAndReturnsThePosition)
 {
     Save({"zeta", "Alpha", "mid"}, {});
     CTypeSelectDlg dlg;
-    EXPECT_EQ(Run(dlg, [](CHeadlessDialog& d) {
+    EXPECT_EQ(RunTypes(dlg, [](CHeadlessDialog& d) {
         EXPECT_EQ(d.Rows(IDC_TYPE_LIST), (std::vector<CString>{"zeta", "Alpha", "mid"}));
         EXPECT_EQ(d.CurSel(IDC_TYPE_LIST), -1);
         EXPECT_EQ(d.Focus(), IDOK);
@@ -44,7 +30,7 @@ TEST_F(TypeSelectDlgTest, OkRewritesTheFileEvenUnchangedAndWithoutSelection)
     // writes the shortest form, so the bytes show that OK wrote the file.
     WriteRawFile({0x01, 0x00, 0xFF, 0x01, 0x00, 0x41, 0x00, 0x00, 0x00, 0x00});
     CTypeSelectDlg dlg;
-    EXPECT_EQ(Run(dlg, [](CHeadlessDialog& d) { d.Click(IDOK); }), IDOK);
+    EXPECT_EQ(RunTypes(dlg, [](CHeadlessDialog& d) { d.Click(IDOK); }), IDOK);
     EXPECT_EQ(dlg.m_nType, -1);
     EXPECT_EQ(FileBytes(), (Bytes{0x01, 0x00, 0x01, 0x41, 0x00, 0x00, 0x00, 0x00}));
 }
@@ -52,7 +38,7 @@ TEST_F(TypeSelectDlgTest, OkRewritesTheFileEvenUnchangedAndWithoutSelection)
 TEST_F(TypeSelectDlgTest, NoFileListsNothingAndOkCreatesAnEmptyCatalogue)
 {
     CTypeSelectDlg dlg;
-    EXPECT_EQ(Run(dlg, [](CHeadlessDialog& d) {
+    EXPECT_EQ(RunTypes(dlg, [](CHeadlessDialog& d) {
         EXPECT_TRUE(d.Rows(IDC_TYPE_LIST).empty());
         d.Click(IDC_EDIT_TYPE);  // nothing to edit: no Edit string opens
         d.Click(IDOK);
@@ -66,7 +52,7 @@ TEST_F(TypeSelectDlgTest, EditTypeRenamesThroughEditStringAndClearsTheSelection)
 {
     Save(FourTypes(), {{"24C02", 0, 256}});
     CTypeSelectDlg dlg;
-    EXPECT_EQ(Run(dlg, [&](CHeadlessDialog& d) {
+    EXPECT_EQ(RunTypes(dlg, [&](CHeadlessDialog& d) {
         d.SelectRow(IDC_TYPE_LIST, 1);
         m_backend.ExpectDialog(IDD_EDIT_STRING, [](CHeadlessDialog& e) {
             EXPECT_EQ(e.Text(IDC_STRING_TEXT), "Microwire x8");
@@ -92,7 +78,7 @@ TEST_F(TypeSelectDlgTest, EditToEmptyStoresAnEmptyNameAndCancelledEditKeepsSelec
 {
     Save({"first", "second"}, {});
     CTypeSelectDlg dlg;
-    Run(dlg, [&](CHeadlessDialog& d) {
+    RunTypes(dlg, [&](CHeadlessDialog& d) {
         d.SelectRow(IDC_TYPE_LIST, 0);
         m_backend.ExpectDialog(IDD_EDIT_STRING, [](CHeadlessDialog& e) { e.Click(IDCANCEL); });
         d.Click(IDC_EDIT_TYPE);
@@ -113,13 +99,8 @@ TEST_F(TypeSelectDlgTest, CancelAfterAnEditLeavesTheFileAsItWas)
     Save(FourTypes(), {{"93C46 x8", 1}});
     const Bytes before = FileBytes();
     CTypeSelectDlg dlg;
-    EXPECT_EQ(Run(dlg, [&](CHeadlessDialog& d) {
-        d.SelectRow(IDC_TYPE_LIST, 0);
-        m_backend.ExpectDialog(IDD_EDIT_STRING, [](CHeadlessDialog& e) {
-            e.Type(IDC_STRING_TEXT, "renamed");
-            e.Click(IDOK);
-        });
-        d.Click(IDC_EDIT_TYPE);
+    EXPECT_EQ(RunTypes(dlg, [&](CHeadlessDialog& d) {
+        RenameType(d, 0, "renamed");
         d.PressEscape();
     }), IDCANCEL);
     EXPECT_EQ(FileBytes(), before);
@@ -129,7 +110,7 @@ TEST_F(TypeSelectDlgTest, NewAndDeleteStayDisabledButTheirHandlersWork)
 {
     Save({"one", "two", "three"}, {});
     CTypeSelectProbe dlg;
-    Run(dlg, [&](CHeadlessDialog& d) {
+    RunTypes(dlg, [&](CHeadlessDialog& d) {
         EXPECT_FALSE(d.Enabled(IDC_NEW_TYPE));
         EXPECT_FALSE(d.Enabled(IDC_DELETE_TYPE));
         d.SelectRow(IDC_TYPE_LIST, 1);
@@ -192,12 +173,9 @@ TEST_F(TypeSelectDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen)
     Save({"I2C"}, {{"24C01", 0}});
     const Bytes before = FileBytes();
     CTypeSelectDlg dlg;
-    EXPECT_EQ(Run(dlg, [&](CHeadlessDialog& d) {
+    EXPECT_EQ(RunTypes(dlg, [&](CHeadlessDialog& d) {
         d.SelectRow(IDC_TYPE_LIST, 0);
-        CCatalogFile::SetWriteHook([](int, const void*, std::size_t) -> long {
-            errno = ENOSPC;
-            return -1;
-        });
+        FailWrites(ENOSPC);
         d.Click(IDOK);
         EXPECT_FALSE(d.IsEnded());
         EXPECT_EQ(FileBytes(), before);
@@ -208,6 +186,51 @@ TEST_F(TypeSelectDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen)
     }), IDOK);
     EXPECT_EQ(dlg.m_nType, 0);
     EXPECT_EQ(FileBytes(), before);
+}
+
+// Another program changed the file while Select Type was open.
+using TypeChangesTest = ChipTypesFixture;
+
+TEST_F(TypeChangesTest, RenamesAddsAndDeletesAreMadeAgainOnTheOtherProgramsFile)
+{
+    Save(FourTypes(), {});
+    m_backend.AnswerMessageBox(IDYES);  // You sure of removing
+    CTypeSelectProbe dlg;
+    EXPECT_EQ(RunTypes(dlg, [&](CHeadlessDialog& d) {
+                  RenameType(d, 1, "93C x8");
+                  AnswerEditString("new type");
+                  dlg.OnNewType();
+                  d.SelectRow(IDC_TYPE_LIST, 3);
+                  dlg.OnDeleteType();
+                  OtherWriter([](CChipCatalog& c) {
+                      c.SetTypeName(0, "I2C renamed elsewhere");
+                      c.AddEmptyEntry();
+                  });
+                  d.Click(IDOK);
+              }),
+              IDOK);
+    EXPECT_EQ(TypeNames(), (std::vector<CString>{"I2C renamed elsewhere", "93C x8", "Microwire x16", "new type"}));
+    EXPECT_EQ(EntryNames().size(), 1u);
+}
+
+TEST_F(TypeChangesTest, ARenameOfATypeAnotherProgramRenamedAsksAndNoKeepsTheDialogOpen)
+{
+    Save(FourTypes(), {});
+    m_backend.AnswerMessageBox(IDNO);
+    m_backend.AnswerMessageBox(IDYES);
+    CTypeSelectDlg dlg;
+    EXPECT_EQ(RunTypes(dlg, [&](CHeadlessDialog& d) {
+                  RenameType(d, 1, "mine");
+                  OtherWriter([](CChipCatalog& c) { c.SetTypeName(1, "theirs"); });
+                  d.Click(IDOK);
+                  EXPECT_FALSE(d.IsEnded());
+                  EXPECT_EQ(d.Rows(IDC_TYPE_LIST)[1], "mine");
+                  EXPECT_EQ(TypeNames()[1], "theirs");
+                  d.Click(IDOK);
+              }),
+              IDOK);
+    EXPECT_EQ(Messages(), (std::vector<CString>{ChangedQuestion(), ChangedQuestion()}));
+    EXPECT_EQ(TypeNames()[1], "mine");
 }
 
 }  // namespace

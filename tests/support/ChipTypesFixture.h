@@ -11,6 +11,7 @@
 #include "HeadlessDialog.h"
 #include "Resource.h"
 #include "Templates.h"
+#include "TypeSelectDlg.h"
 
 #include "support/CatalogDirFixture.h"
 #include "support/SettingsBytes.h"
@@ -69,16 +70,6 @@ protected:
 
     static bool FileExists() { return ::access(CCatalogFile::DefaultFileName, F_OK) == 0; }
 
-    static std::vector<CString> TypeNames()
-    {
-        CChipCatalog catalog;
-        Reload(catalog);
-        std::vector<CString> names;
-        for (int i = 0; i < catalog.GetTypeCount(); ++i)
-            names.push_back(catalog.GetTypeName(i));
-        return names;
-    }
-
     // The row showing strText, or -1.
     static int RowOf(const CHeadlessDialog& d, int nID, const CString& strText)
     {
@@ -98,7 +89,38 @@ protected:
         dlg.DoModal();
     }
 
+    // Runs Select Type; the script acts in it and must end it.
+    int RunTypes(CTypeSelectDlg& dlg, CHeadlessBackend::Script script)
+    {
+        m_backend.ExpectDialog(IDD_SELECT_TYPE, std::move(script));
+        return dlg.DoModal();
+    }
+
+    // Queues Edit string: the text typed, then OK.
+    void AnswerEditString(const CString& strText)
+    {
+        m_backend.ExpectDialog(IDD_EDIT_STRING, [strText](CHeadlessDialog& e) {
+            e.Type(IDC_STRING_TEXT, strText);
+            e.Click(IDOK);
+        });
+    }
+
+    // In Select Type: renames the type in row nRow through Edit string.
+    void RenameType(CHeadlessDialog& t, int nRow, const CString& strName)
+    {
+        AnswerEditString(strName);
+        t.SelectRow(IDC_TYPE_LIST, nRow);
+        t.Click(IDC_EDIT_TYPE);
+    }
+
     const std::vector<UINT>& Opened() const { return m_backend.OpenedDialogs(); }
+};
+
+// New type and Delete Type have no enabled button; the tests reach their handlers here.
+class CTypeSelectProbe : public CTypeSelectDlg {
+public:
+    using CTypeSelectDlg::OnDeleteType;
+    using CTypeSelectDlg::OnNewType;
 };
 
 }  // namespace types_test

@@ -1,4 +1,4 @@
-#include "ChipTypesTestSupport.h"
+#include "support/ChipTypesFixture.h"
 
 #include "EditStringDlg.h"
 
