@@ -74,6 +74,16 @@ public:
     static int KindError(FileKind kind);
 
 private:
+    // What each system's half gives, on a descriptor, each returning 0 or the error.
+    // Opens a regular file and refuses any other kind, without blocking on it; fd is -1
+    // unless the open succeeded.
+    static int OpenDescriptor(const char* pszFileName, UINT nOpenFlags, int& fd);
+    // Moves up to nCount bytes in one call, retrying an interrupted one; nDone is 0 at
+    // the end of the file or when a write took nothing.
+    static int ReadSome(int fd, void* pBuf, UINT nCount, UINT& nDone);
+    static int WriteSome(int fd, const void* pBuf, UINT nCount, UINT& nDone);
+    static int CloseDescriptor(int fd);
+    static int StatusOf(int fd, FileIdentity& id, unsigned& nLinks);
     // The offset of the next read: 0 or an errno value.
     int GetPosition(long long& nPos) const;
     // The system's words for an errno value, or for a system error that has none.

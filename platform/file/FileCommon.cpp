@@ -4,7 +4,93 @@
 #include <cerrno>
 #include <cstdint>
 
-// What every system shares: reading a whole file, and the words for its errors.
+// What every system shares: the file's state around the system's calls, reading a
+// whole file, and the words for its errors.
+
+CFile::~CFile()
+{
+    if (m_fd >= 0)
+        CloseDescriptor(m_fd);
+}
+
+BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
+{
+    if (m_fd >= 0)
+        Close();
+    int fd = -1;
+    m_nLastError = OpenDescriptor(pszFileName, nOpenFlags, fd);
+    if (m_nLastError != 0)
+        return FALSE;
+    m_fd = fd;
+    m_strFileName = pszFileName;
+    return TRUE;
+}
+
+UINT CFile::Read(void* pBuf, UINT nCount)
+{
+    m_nLastError = 0;
+    char* p = static_cast<char*>(pBuf);
+    UINT nDone = 0;
+    while (nDone < nCount) {
+        UINT nGot = 0;
+        m_nLastError = ReadSome(m_fd, p + nDone, nCount - nDone, nGot);
+        if (m_nLastError != 0 || nGot == 0)
+            break;
+        nDone += nGot;
+    }
+    return nDone;
+}
+
+BOOL CFile::Write(const void* pBuf, UINT nCount)
+{
+    m_nLastError = 0;
+    const char* p = static_cast<const char*>(pBuf);
+    UINT nDone = 0;
+    while (nDone < nCount) {
+        UINT nPut = 0;
+        m_nLastError = WriteSome(m_fd, p + nDone, nCount - nDone, nPut);
+        if (m_nLastError == 0 && nPut == 0)
+            m_nLastError = EIO;
+        if (m_nLastError != 0)
+            return FALSE;
+        nDone += nPut;
+    }
+    return TRUE;
+}
+
+BOOL CFile::Close()
+{
+    if (m_fd < 0)
+        return TRUE;
+    const int nError = CloseDescriptor(m_fd);
+    m_fd = -1;
+    if (nError != 0) {
+        m_nLastError = nError;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+long long CFile::GetLength() const
+{
+    FileIdentity id;
+    unsigned nLinks = 0;
+    return m_fd >= 0 && StatusOf(m_fd, id, nLinks) == 0 ? id.nSize : -1;
+}
+
+unsigned CFile::GetLinkCount() const
+{
+    FileIdentity id;
+    unsigned nLinks = 0;
+    return m_fd >= 0 && StatusOf(m_fd, id, nLinks) == 0 ? nLinks : 0;
+}
+
+FileIdentity CFile::GetIdentity() const
+{
+    FileIdentity id;
+    unsigned nLinks = 0;
+    return m_fd >= 0 && StatusOf(m_fd, id, nLinks) == 0 ? id : FileIdentity();
+}
 
 bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
 {

@@ -61,6 +61,14 @@ public:
     static void SetWriteHook(WriteHook hook);
 
 private:
+    // Follows links from m_strPath to the file and reads what Resolve checks; the part
+    // of Resolve that each system does its own way.
+    int ResolveTarget();
+    // The folder and the last name of a path, as the system writes paths.
+    static std::string DirectoryOf(const std::string& path);
+    static std::string BaseNameOf(const std::string& path);
+    // ".<name>.", what the names of the target's temporary files begin with.
+    std::string TemporaryPrefix() const;
     // Creates a new file named strPrefix plus six characters, for writing. 0 or the error.
     static int CreateTemporary(const std::string& strPrefix, std::string& strPath, int& fd);
     // Creates an empty file of its own in the user's folder for temporary files, named

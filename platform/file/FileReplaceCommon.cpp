@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-// What the replace does the same on every system: the test hook on writes, writing a
-// whole buffer, and the name pattern of its temporary files.
+// What the replace does the same on every system: the target's folder and the names
+// of its temporary files, the test hook on writes, and writing a whole buffer.
 
 namespace {
 
@@ -16,6 +16,23 @@ CFileReplace::WriteHook& Hook()
 }  // namespace
 
 CFileReplace::CFileReplace(const char* pszPath) : m_strPath(pszPath), m_strTarget(pszPath) {}
+
+std::string CFileReplace::GetFolder() const
+{
+    return DirectoryOf(m_strTarget);
+}
+
+std::string CFileReplace::TemporaryPrefix() const
+{
+    return "." + BaseNameOf(m_strTarget) + ".";
+}
+
+int CFileReplace::Resolve()
+{
+    m_strTarget = m_strPath;
+    m_bExists = false;
+    return ResolveTarget();
+}
 
 void CFileReplace::SetWriteHook(WriteHook hook)
 {

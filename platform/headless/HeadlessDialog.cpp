@@ -18,31 +18,23 @@ int CHeadlessDialog::RunModal()
 {
     m_backend.DialogOpened(m_tmpl.nID);
     m_site.SiteInitDialog();
-    if (!m_bEnded)
+    if (!IsEnded())
         m_site.SiteShown();
-    if (m_bEnded)
-        return m_nResult;
+    if (IsEnded())
+        return Result();
     HeadlessScript script;
     if (!m_backend.TakeScript(m_tmpl.nID, script)) {
         EndModal(IDCANCEL);
-        return m_nResult;
+        return Result();
     }
     script(*this);
-    if (!m_bEnded) {
+    if (!IsEnded()) {
         CString strWhat;
         strWhat.Format("dialog %u was left open by its script", m_tmpl.nID);
         m_backend.Fail(strWhat);
         EndModal(IDCANCEL);
     }
-    return m_nResult;
-}
-
-void CHeadlessDialog::EndModal(int nResult)
-{
-    if (m_bEnded)
-        return;
-    m_bEnded = true;
-    m_nResult = nResult;
+    return Result();
 }
 
 CHeadlessDialog::Control* CHeadlessDialog::FindForUser(int nID, const char* pszAction)
@@ -54,7 +46,7 @@ CHeadlessDialog::Control* CHeadlessDialog::FindForUser(int nID, const char* pszA
         m_backend.Fail(strWhat);
         return nullptr;
     }
-    if (m_bEnded) {
+    if (IsEnded()) {
         CString strWhat;
         strWhat.Format("%s on control %d after dialog %u ended", pszAction, nID, m_tmpl.nID);
         m_backend.Fail(strWhat);
@@ -95,7 +87,7 @@ void CHeadlessDialog::SelectRow(int nID, int nRow)
 void CHeadlessDialog::DoubleClickRow(int nID, int nRow)
 {
     SelectRow(nID, nRow);
-    if (!m_bEnded && HasControl(nID) && CurSel(nID) == nRow)
+    if (!IsEnded() && HasControl(nID) && CurSel(nID) == nRow)
         m_site.SiteCommand(nID, LBN_DBLCLK);
 }
 
@@ -108,7 +100,7 @@ void CHeadlessDialog::TypeKeys(int nID, const CString& strKeys)
     pCtl->selection = {pCtl->strText.GetLength(), pCtl->strText.GetLength()};
     const DWORD dwStyle = TemplateAt(IndexOf(nID)).dwStyle;
     for (const char ch : strKeys.Str()) {
-        if (m_bEnded || !CDialogManager::EditTakesChar(dwStyle, static_cast<unsigned char>(ch)))
+        if (IsEnded() || !CDialogManager::EditTakesChar(dwStyle, static_cast<unsigned char>(ch)))
             continue;
         // A key replaces the selection and leaves the caret after itself.
         const auto [nStart, nEnd] = pCtl->selection;
@@ -169,29 +161,6 @@ void CHeadlessDialog::SelectAllText(int nID)
 {
     if (const std::size_t n = IndexOf(nID); n != npos)
         m_controls[n].selection = {0, m_controls[n].strText.GetLength()};
-}
-
-void CHeadlessDialog::SetIcon(HICON hIcon, BOOL bBigIcon)
-{
-    (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
-}
-
-// The window holds the framework's own 8-bit texts: each byte stands for itself.
-std::u16string CHeadlessDialog::ToShown(const CString& strText) const
-{
-    const std::string& bytes = strText.Str();
-    std::u16string strShown;
-    for (const char ch : bytes)
-        strShown.push_back(static_cast<unsigned char>(ch));
-    return strShown;
-}
-
-CString CHeadlessDialog::FromShown(const std::u16string& strShown) const
-{
-    std::string bytes;
-    for (const char16_t ch : strShown)
-        bytes.push_back(static_cast<char>(ch));
-    return CString(bytes);
 }
 
 std::u16string CHeadlessDialog::ShownText(std::size_t nControl) const { return ToShown(m_controls[nControl].strText); }

@@ -52,21 +52,15 @@ public:
     int Focus() const { return m_nFocus; }
     // The selection of an edit box as [start, end).
     std::pair<int, int> Selection(int nID) const;
-    HICON BigIcon() const { return m_hBigIcon; }
-    HICON SmallIcon() const { return m_hSmallIcon; }
     CString Caption() const { return m_strCaption; }
-    bool IsEnded() const { return m_bEnded; }
-    int Result() const { return m_nResult; }
 
     // IDialogWindow.
     int RunModal() override;
-    void EndModal(int nResult) override;
     int GetCheck(int nID) const override;
     void SetCheck(int nID, int nCheck) override;
     void EnableControl(int nID, BOOL bEnable) override;
     BOOL IsControlEnabled(int nID) const override;
     void SelectAllText(int nID) override;
-    void SetIcon(HICON hIcon, BOOL bBigIcon) override;
     void SetCaption(const CString& strText) override { m_strCaption = strText; }
 
 private:
@@ -80,8 +74,6 @@ private:
     };
     Control* FindForUser(int nID, const char* pszAction);
 
-    std::u16string ToShown(const CString& strText) const override;
-    CString FromShown(const std::u16string& strShown) const override;
     std::u16string ShownText(std::size_t nControl) const override;
     void ShowText(std::size_t nControl, const std::u16string& strShown) override;
     void ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows) override;
@@ -92,9 +84,5 @@ private:
     IHeadlessScripts& m_backend;
     std::vector<Control> m_controls;  // in template order
     int m_nFocus = 0;
-    HICON m_hBigIcon = nullptr;
-    HICON m_hSmallIcon = nullptr;
     CString m_strCaption;
-    bool m_bEnded = false;
-    int m_nResult = 0;
 };

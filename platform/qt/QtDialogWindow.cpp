@@ -113,19 +113,18 @@ int CQtDialogWindow::RunModal()
 {
     m_site.SiteInitDialog();
     RethrowPending();
-    if (m_bEnded)
-        return m_nResult;
+    if (IsEnded())
+        return Result();
     m_pDialog->exec();
     RethrowPending();
-    return m_nResult;
+    return Result();
 }
 
 void CQtDialogWindow::EndModal(int nResult)
 {
-    if (m_bEnded)
+    if (IsEnded())
         return;
-    m_bEnded = true;
-    m_nResult = nResult;
+    CDialogWindowBase::EndModal(nResult);
     if (m_pDialog)
         m_pDialog->done(nResult);
 }
@@ -179,11 +178,11 @@ void CQtDialogWindow::SelectAllText(int nID)
 
 void CQtDialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-    (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
+    CDialogWindowBase::SetIcon(hIcon, bBigIcon);
     QIcon icon;
-    QtAddIconImages(icon, m_hBigIcon);
-    if (m_hSmallIcon != m_hBigIcon)
-        QtAddIconImages(icon, m_hSmallIcon);
+    QtAddIconImages(icon, BigIcon());
+    if (SmallIcon() != BigIcon())
+        QtAddIconImages(icon, SmallIcon());
     m_pDialog->setWindowIcon(icon);
 }
 

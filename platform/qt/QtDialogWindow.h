@@ -57,9 +57,5 @@ private:
     CDialogUnits m_units;
     QPointer<CQtDialogWidget> m_pDialog;
     std::vector<QWidget*> m_widgets;  // in template order
-    HICON m_hBigIcon = nullptr;
-    HICON m_hSmallIcon = nullptr;
-    bool m_bEnded = false;
     bool m_bDestroying = false;
-    int m_nResult = IDCANCEL;
 };

@@ -38,7 +38,11 @@ int CWin32DialogWindow::RunModal()
     return nResult;
 }
 
-void CWin32DialogWindow::EndModal(int nResult) { m_dialog.End(nResult); }
+void CWin32DialogWindow::EndModal(int nResult)
+{
+    CDialogWindowBase::EndModal(nResult);
+    m_dialog.End(nResult);
+}
 
 bool CWin32DialogWindow::IsReported(ControlKind kind, int nCode)
 {
@@ -111,7 +115,11 @@ void CWin32DialogWindow::SelectAllText(int nID)
         m_dialog.SelectAll(nID);
 }
 
-void CWin32DialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon) { m_dialog.SetIcon(hIcon ? hIcon->nID : 0, bBigIcon != FALSE); }
+void CWin32DialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    CDialogWindowBase::SetIcon(hIcon, bBigIcon);
+    m_dialog.SetIcon(hIcon ? hIcon->nID : 0, bBigIcon != FALSE);
+}
 
 std::u16string CWin32DialogWindow::ToShown(const CString& strText) const { return Utf16(CNativeFile::Wide(strText.Str())); }
 

@@ -151,3 +151,32 @@ void CDialogWindowBase::ListSetCurSel(int nID, int nIndex)
     CScopedCount programChange(m_nProgramChange);
     ShowSelectedRow(n, bInside ? nIndex : -1);
 }
+
+void CDialogWindowBase::EndModal(int nResult)
+{
+    if (m_bEnded)
+        return;
+    m_bEnded = true;
+    m_nResult = nResult;
+}
+
+void CDialogWindowBase::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
+}
+
+std::u16string CDialogWindowBase::ToShown(const CString& strText) const
+{
+    std::u16string strShown;
+    for (const char ch : strText.Str())
+        strShown.push_back(static_cast<unsigned char>(ch));
+    return strShown;
+}
+
+CString CDialogWindowBase::FromShown(const std::u16string& strShown) const
+{
+    std::string bytes;
+    for (const char16_t ch : strShown)
+        bytes.push_back(static_cast<char>(ch));
+    return CString(bytes);
+}

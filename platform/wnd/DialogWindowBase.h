@@ -26,6 +26,16 @@ public:
     CString ListGetText(int nID, int nIndex) const final;
     int ListGetCurSel(int nID) const final;
     void ListSetCurSel(int nID, int nIndex) final;
+    // The first result given stands. A backend that closes a window on it does that
+    // after calling this.
+    void EndModal(int nResult) override;
+    // Keeps the icon; a backend that shows icons does that after calling this.
+    void SetIcon(HICON hIcon, BOOL bBigIcon) override;
+
+    bool IsEnded() const { return m_bEnded; }
+    int Result() const { return m_nResult; }
+    HICON BigIcon() const { return m_hBigIcon; }
+    HICON SmallIcon() const { return m_hSmallIcon; }
 
 protected:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -57,9 +67,11 @@ protected:
     bool IsProgramChange() const { return m_nProgramChange > 0; }
 
     // The drawing a backend does. Texts cross as UTF-16, in which both window systems
-    // show them; nControl is the control's place in the template.
-    virtual std::u16string ToShown(const CString& strText) const = 0;
-    virtual CString FromShown(const std::u16string& strShown) const = 0;
+    // show them; nControl is the control's place in the template. A window that holds
+    // the framework's own 8-bit texts keeps the conversion in which each byte stands for
+    // itself.
+    virtual std::u16string ToShown(const CString& strText) const;
+    virtual CString FromShown(const std::u16string& strShown) const;
     virtual std::u16string ShownText(std::size_t nControl) const = 0;
     virtual void ShowText(std::size_t nControl, const std::u16string& strShown) = 0;
     virtual void ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows) = 0;
@@ -87,4 +99,8 @@ private:
     std::vector<ControlState> m_controls;  // in template order
     int m_nProgramChange = 0;
     std::exception_ptr m_pendingException;
+    bool m_bEnded = false;
+    int m_nResult = IDCANCEL;
+    HICON m_hBigIcon = nullptr;
+    HICON m_hSmallIcon = nullptr;
 };

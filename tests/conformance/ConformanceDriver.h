@@ -54,4 +54,14 @@ public:
     virtual void ActOnNextMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick = 0) = 0;
 };
 
+// A driver that makes Backend the current backend for its life.
+template <class Backend> class CBackendDriver : public IConformanceDriver {
+public:
+    CBackendDriver() { AfxSetBackend(&m_backend); }
+    ~CBackendDriver() override { AfxSetBackend(nullptr); }
+
+private:
+    Backend m_backend;
+};
+
 using DriverFactory = std::unique_ptr<IConformanceDriver> (*)();

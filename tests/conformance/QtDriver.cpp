@@ -101,11 +101,8 @@ private:
     CQtDialogWindow& m_wnd;
 };
 
-class CQtDriver : public IConformanceDriver {
+class CQtDriver : public CBackendDriver<CQtBackend> {
 public:
-    CQtDriver() { AfxSetBackend(&m_backend); }
-    ~CQtDriver() override { AfxSetBackend(nullptr); }
-
     int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
     {
         return RunModalScript(dlg, [script](CQtDialogWindow& wnd) {
@@ -144,9 +141,6 @@ public:
         });
         pPoll->start(10);
     }
-
-private:
-    CQtBackend m_backend;
 };
 
 std::unique_ptr<IConformanceDriver> MakeQtDriver() { return std::make_unique<CQtDriver>(); }

@@ -72,11 +72,8 @@ private:
     CWin32DialogWindow& m_wnd;
 };
 
-class CWin32Driver : public IConformanceDriver {
+class CWin32Driver : public CBackendDriver<CWin32Backend> {
 public:
-    CWin32Driver() { AfxSetBackend(&m_backend); }
-    ~CWin32Driver() override { AfxSetBackend(nullptr); }
-
     int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
     {
         bool bRan = false;
@@ -116,9 +113,6 @@ public:
             EXPECT_FALSE(report.bLeftOpen) << "the message box was left open";
         });
     }
-
-private:
-    CWin32Backend m_backend;
 };
 
 std::unique_ptr<IConformanceDriver> MakeWin32Driver() { return std::make_unique<CWin32Driver>(); }

@@ -9,16 +9,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-CFile::~CFile()
+namespace {
+
+// Runs a read or a write until it is not interrupted; 0 or its errno, and how many
+// bytes it moved.
+template <class Call> int Transfer(Call call, UINT& nDone)
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    ssize_t n;
+    do {
+        n = call();
+    } while (n < 0 && errno == EINTR);
+    nDone = n > 0 ? static_cast<UINT>(n) : 0;
+    return n < 0 ? errno : 0;
 }
 
-BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
+}  // namespace
+
+int CFile::OpenDescriptor(const char* pszFileName, UINT nOpenFlags, int& fd)
 {
-    if (m_fd >= 0)
-        Close();
     // O_NONBLOCK lets the open of a FIFO return at once instead of waiting for a writer,
     // so the type check below can refuse it; it changes nothing for a regular file.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
@@ -30,77 +38,36 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
         flags |= O_RDONLY;
     if (nOpenFlags & modeCreate)
         flags |= O_CREAT | O_TRUNC;
-    int fd;
     do {
         fd = ::open(pszFileName, flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         // A socket cannot be opened at all; say what it is rather than "No such device".
-        m_nLastError = errno == ENXIO ? KindError(PathKind(pszFileName)) : errno;
-        if (m_nLastError == 0)
-            m_nLastError = ENXIO;
-        return FALSE;
+        const int nError = errno == ENXIO ? KindError(PathKind(pszFileName)) : errno;
+        return nError != 0 ? nError : ENXIO;
     }
     struct stat st;
-    int nError = ::fstat(fd, &st) == 0 ? KindError(KindOfMode(st.st_mode)) : errno;
+    const int nError = ::fstat(fd, &st) == 0 ? KindError(KindOfMode(st.st_mode)) : errno;
     if (nError != 0) {
         ::close(fd);
-        m_nLastError = nError;
-        return FALSE;
+        fd = -1;
     }
-    m_fd = fd;
-    m_nLastError = 0;
-    m_strFileName = pszFileName;
-    return TRUE;
+    return nError;
 }
 
-UINT CFile::Read(void* pBuf, UINT nCount)
+int CFile::ReadSome(int fd, void* pBuf, UINT nCount, UINT& nDone)
 {
-    m_nLastError = 0;
-    char* p = static_cast<char*>(pBuf);
-    UINT nDone = 0;
-    while (nDone < nCount) {
-        ssize_t n = ::read(m_fd, p + nDone, nCount - nDone);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            m_nLastError = errno;
-        if (n <= 0)
-            break;
-        nDone += static_cast<UINT>(n);
-    }
-    return nDone;
+    return Transfer([&] { return ::read(fd, pBuf, nCount); }, nDone);
 }
 
-BOOL CFile::Write(const void* pBuf, UINT nCount)
+int CFile::WriteSome(int fd, const void* pBuf, UINT nCount, UINT& nDone)
 {
-    m_nLastError = 0;
-    const char* p = static_cast<const char*>(pBuf);
-    UINT nDone = 0;
-    while (nDone < nCount) {
-        ssize_t n = ::write(m_fd, p + nDone, nCount - nDone);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            m_nLastError = n < 0 ? errno : EIO;
-            return FALSE;
-        }
-        nDone += static_cast<UINT>(n);
-    }
-    return TRUE;
+    return Transfer([&] { return ::write(fd, pBuf, nCount); }, nDone);
 }
 
-BOOL CFile::Close()
+int CFile::CloseDescriptor(int fd)
 {
-    if (m_fd < 0)
-        return TRUE;
-    int rc = ::close(m_fd);
-    m_fd = -1;
-    if (rc != 0) {
-        m_nLastError = errno;
-        return FALSE;
-    }
-    return TRUE;
+    return ::close(fd) == 0 ? 0 : errno;
 }
 
 BOOL CFile::SeekToBegin()
@@ -136,26 +103,14 @@ int CFile::GetPosition(long long& nPos) const
     return nAt < 0 ? (errno ? errno : EIO) : 0;
 }
 
-long long CFile::GetLength() const
+int CFile::StatusOf(int fd, FileIdentity& id, unsigned& nLinks)
 {
     struct stat st;
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
-        return -1;
-    return static_cast<long long>(st.st_size);
-}
-
-unsigned CFile::GetLinkCount() const
-{
-    struct stat st;
-    return m_fd >= 0 && ::fstat(m_fd, &st) == 0 ? static_cast<unsigned>(st.st_nlink) : 0;
-}
-
-FileIdentity CFile::GetIdentity() const
-{
-    struct stat st;
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
-        return FileIdentity();
-    return IdentityOf(st);
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    id = IdentityOf(st);
+    nLinks = static_cast<unsigned>(st.st_nlink);
+    return 0;
 }
 
 int CFile::Remove(const char* pszFileName)

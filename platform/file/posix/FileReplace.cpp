@@ -13,19 +13,6 @@
 
 namespace {
 
-std::string DirectoryOf(const std::string& path)
-{
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& path)
-{
-    return path.substr(path.rfind('/') + 1);
-}
-
 mode_t NewFileMode()
 {
     mode_t mask = ::umask(0);
@@ -59,15 +46,21 @@ int SyncFolder(const std::string& dir)
 
 }  // namespace
 
-std::string CFileReplace::GetFolder() const
+std::string CFileReplace::DirectoryOf(const std::string& path)
 {
-    return DirectoryOf(m_strTarget);
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-int CFileReplace::Resolve()
+std::string CFileReplace::BaseNameOf(const std::string& path)
 {
-    m_strTarget = m_strPath;
-    m_bExists = false;
+    return path.substr(path.rfind('/') + 1);
+}
+
+int CFileReplace::ResolveTarget()
+{
     for (int nHops = 0; nHops < 40; ++nHops) {
         struct stat st;
         if (::lstat(m_strTarget.c_str(), &st) != 0)
@@ -97,7 +90,7 @@ int CFileReplace::Resolve()
 int CFileReplace::RemoveStaleTemporaries() const
 {
     const std::string dir = GetFolder();
-    const std::string prefix = "." + BaseNameOf(m_strTarget) + ".";
+    const std::string prefix = TemporaryPrefix();
     DIR* d = ::opendir(dir.c_str());
     if (!d)
         return 0;
@@ -158,7 +151,7 @@ CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t n
     const std::string dir = GetFolder();
     std::string temp;
     int fd = -1;
-    if (int nError = CreateTemporary(dir + "/." + BaseNameOf(m_strTarget) + ".", temp, fd)) {
+    if (int nError = CreateTemporary(dir + "/" + TemporaryPrefix(), temp, fd)) {
         bFolderRefused = IsFolderRefusal(nError);
         m_nLastError = nError;
         return failed;

@@ -30,79 +30,42 @@ FileKind KindOf(CNativeFile::Kind kind)
 
 }  // namespace
 
-CFile::~CFile()
+int CFile::OpenDescriptor(const char* pszFileName, UINT nOpenFlags, int& fd)
 {
-    if (m_fd >= 0)
-        CNativeFile::Close(m_fd);
-}
-
-BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
-{
-    if (m_fd >= 0)
-        Close();
     const CNativeFile::Access access = (nOpenFlags & modeReadWrite) ? CNativeFile::readWrite
                                        : (nOpenFlags & modeWrite)   ? CNativeFile::writeOnly
                                                                     : CNativeFile::readOnly;
-    int fd = -1;
+    fd = -1;
     CNativeFile::Kind kind = CNativeFile::Kind::regular;
     int nError = CNativeFile::Open(pszFileName, access, (nOpenFlags & modeCreate) != 0, fd, kind);
     if (nError == 0)
         nError = KindError(KindOf(kind));
-    if (nError != 0) {
-        if (fd >= 0)
-            CNativeFile::Close(fd);
-        m_nLastError = nError;
-        return FALSE;
+    if (nError != 0 && fd >= 0) {
+        CNativeFile::Close(fd);
+        fd = -1;
     }
-    m_fd = fd;
-    m_nLastError = 0;
-    m_strFileName = pszFileName;
-    return TRUE;
+    return nError;
 }
 
-UINT CFile::Read(void* pBuf, UINT nCount)
+int CFile::ReadSome(int fd, void* pBuf, UINT nCount, UINT& nDone)
 {
-    m_nLastError = 0;
-    char* p = static_cast<char*>(pBuf);
-    UINT nDone = 0;
-    while (nDone < nCount) {
-        std::uint32_t nGot = 0;
-        m_nLastError = CNativeFile::Read(m_fd, p + nDone, nCount - nDone, nGot);
-        if (m_nLastError != 0 || nGot == 0)
-            break;
-        nDone += nGot;
-    }
-    return nDone;
+    std::uint32_t nGot = 0;
+    const int nError = CNativeFile::Read(fd, pBuf, nCount, nGot);
+    nDone = nGot;
+    return nError;
 }
 
-BOOL CFile::Write(const void* pBuf, UINT nCount)
+int CFile::WriteSome(int fd, const void* pBuf, UINT nCount, UINT& nDone)
 {
-    m_nLastError = 0;
-    const char* p = static_cast<const char*>(pBuf);
-    UINT nDone = 0;
-    while (nDone < nCount) {
-        std::uint32_t nPut = 0;
-        m_nLastError = CNativeFile::Write(m_fd, p + nDone, nCount - nDone, nPut);
-        if (m_nLastError == 0 && nPut == 0)
-            m_nLastError = EIO;
-        if (m_nLastError != 0)
-            return FALSE;
-        nDone += nPut;
-    }
-    return TRUE;
+    std::uint32_t nPut = 0;
+    const int nError = CNativeFile::Write(fd, pBuf, nCount, nPut);
+    nDone = nPut;
+    return nError;
 }
 
-BOOL CFile::Close()
+int CFile::CloseDescriptor(int fd)
 {
-    if (m_fd < 0)
-        return TRUE;
-    const int nError = CNativeFile::Close(m_fd);
-    m_fd = -1;
-    if (nError != 0) {
-        m_nLastError = nError;
-        return FALSE;
-    }
-    return TRUE;
+    return CNativeFile::Close(fd);
 }
 
 BOOL CFile::SeekToBegin()
@@ -128,31 +91,17 @@ int CFile::GetPosition(long long& nPos) const
     return CNativeFile::Position(m_fd, nPos);
 }
 
-long long CFile::GetLength() const
+int CFile::StatusOf(int fd, FileIdentity& id, unsigned& nLinks)
 {
     CNativeFile::Status status;
-    if (m_fd < 0 || CNativeFile::StatusOf(m_fd, status) != 0)
-        return -1;
-    return status.nSize;
-}
-
-unsigned CFile::GetLinkCount() const
-{
-    CNativeFile::Status status;
-    return m_fd >= 0 && CNativeFile::StatusOf(m_fd, status) == 0 ? status.nLinks : 0;
-}
-
-FileIdentity CFile::GetIdentity() const
-{
-    CNativeFile::Status status;
-    if (m_fd < 0 || CNativeFile::StatusOf(m_fd, status) != 0)
-        return FileIdentity();
-    FileIdentity id;
+    if (const int nError = CNativeFile::StatusOf(fd, status))
+        return nError;
     id.nDevice = status.nVolume;
     id.nInode = status.nIndex;
     id.nSize = status.nSize;
     id.nModifiedNs = status.nModifiedNs;
-    return id;
+    nLinks = status.nLinks;
+    return 0;
 }
 
 int CFile::Remove(const char* pszFileName)

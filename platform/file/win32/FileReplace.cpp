@@ -25,29 +25,6 @@ std::size_t LastSeparator(const std::string& path)
     return path.find_last_of("/\\");
 }
 
-// The folder of a path; a drive's root keeps its separator, since "C:" alone names the
-// drive's current folder.
-std::string DirectoryOf(const std::string& path)
-{
-    const std::size_t nSlash = LastSeparator(path);
-    const bool bDrive = path.size() >= 2 && path[1] == ':';
-    if (nSlash == std::string::npos)
-        return bDrive ? path.substr(0, 2) : ".";
-    std::size_t nEnd = nSlash;
-    while (nEnd > 0 && IsSeparator(path[nEnd - 1]))
-        --nEnd;
-    if (nEnd == 0 || (bDrive && nEnd == 2))
-        return path.substr(0, nSlash + 1);
-    return path.substr(0, nEnd);
-}
-
-std::string BaseNameOf(const std::string& path)
-{
-    const std::size_t nSlash = LastSeparator(path);
-    const std::size_t nStart = nSlash != std::string::npos ? nSlash + 1 : path.size() >= 2 && path[1] == ':' ? 2 : 0;
-    return path.substr(nStart);
-}
-
 std::string JoinPath(const std::string& dir, const std::string& name)
 {
     return dir.empty() || IsSeparator(dir.back()) || (dir.size() == 2 && dir[1] == ':') ? dir + name : dir + "\\" + name;
@@ -75,15 +52,31 @@ std::string TemporarySuffix()
 
 }  // namespace
 
-std::string CFileReplace::GetFolder() const
+// The folder of a path; a drive's root keeps its separator, since "C:" alone names the
+// drive's current folder.
+std::string CFileReplace::DirectoryOf(const std::string& path)
 {
-    return DirectoryOf(m_strTarget);
+    const std::size_t nSlash = LastSeparator(path);
+    const bool bDrive = path.size() >= 2 && path[1] == ':';
+    if (nSlash == std::string::npos)
+        return bDrive ? path.substr(0, 2) : ".";
+    std::size_t nEnd = nSlash;
+    while (nEnd > 0 && IsSeparator(path[nEnd - 1]))
+        --nEnd;
+    if (nEnd == 0 || (bDrive && nEnd == 2))
+        return path.substr(0, nSlash + 1);
+    return path.substr(0, nEnd);
 }
 
-int CFileReplace::Resolve()
+std::string CFileReplace::BaseNameOf(const std::string& path)
 {
-    m_strTarget = m_strPath;
-    m_bExists = false;
+    const std::size_t nSlash = LastSeparator(path);
+    const std::size_t nStart = nSlash != std::string::npos ? nSlash + 1 : path.size() >= 2 && path[1] == ':' ? 2 : 0;
+    return path.substr(nStart);
+}
+
+int CFileReplace::ResolveTarget()
+{
     std::string strFinal;
     if (CNativeFile::FinalPath(m_strPath, strFinal))
         m_strTarget = strFinal;
@@ -106,7 +99,7 @@ int CFileReplace::Resolve()
 int CFileReplace::RemoveStaleTemporaries() const
 {
     const std::string dir = GetFolder();
-    const std::string prefix = "." + BaseNameOf(m_strTarget) + ".";
+    const std::string prefix = TemporaryPrefix();
     int nRemoved = 0;
     for (const std::string& name : CNativeFile::FilesMatching(dir, prefix + "??????")) {
         // The wildcard also matches short names and fewer characters; only the exact
@@ -151,7 +144,7 @@ CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t n
     const std::string dir = GetFolder();
     std::string temp;
     int fd = -1;
-    int nError = CreateTemporary(JoinPath(dir, "." + BaseNameOf(m_strTarget) + "."), temp, fd);
+    int nError = CreateTemporary(JoinPath(dir, TemporaryPrefix()), temp, fd);
     if (nError != 0) {
         bFolderRefused = IsFolderRefusal(nError);
         m_nLastError = nError;
