@@ -120,11 +120,8 @@ int CQtDialogWindow::RunModal()
     return Result();
 }
 
-void CQtDialogWindow::EndModal(int nResult)
+void CQtDialogWindow::CloseWindow(int nResult)
 {
-    if (IsEnded())
-        return;
-    CDialogWindowBase::EndModal(nResult);
     if (m_pDialog)
         m_pDialog->done(nResult);
 }
@@ -176,9 +173,8 @@ void CQtDialogWindow::SelectAllText(int nID)
         pEdit->selectAll();
 }
 
-void CQtDialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon)
+void CQtDialogWindow::ShowIcon(HICON /*hIcon*/, BOOL /*bBigIcon*/)
 {
-    CDialogWindowBase::SetIcon(hIcon, bBigIcon);
     QIcon icon;
     QtAddIconImages(icon, BigIcon());
     if (SmallIcon() != BigIcon())

@@ -27,7 +27,6 @@ public:
     const CDialogUnits& Units() const { return m_units; }
 
     int RunModal() override;
-    void EndModal(int nResult) override;
     int GetCheck(int nID) const override;
     void SetCheck(int nID, int nCheck) override;
     void EnableControl(int nID, BOOL bEnable) override;
@@ -35,7 +34,6 @@ public:
     void SetFocusTo(int nID) override;
     int GetFocus() const override;
     void SelectAllText(int nID) override;
-    void SetIcon(HICON hIcon, BOOL bBigIcon) override;
     void SetCaption(const CString& strText) override;
 
 private:
@@ -53,6 +51,8 @@ private:
     void ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown) override;
     void ShowSelectedRow(std::size_t nControl, int nIndex) override;
     int SelectedRow(std::size_t nControl) const override;
+    void CloseWindow(int nResult) override;
+    void ShowIcon(HICON hIcon, BOOL bBigIcon) override;
 
     CDialogUnits m_units;
     QPointer<CQtDialogWidget> m_pDialog;

@@ -38,9 +38,8 @@ int CWin32DialogWindow::RunModal()
     return nResult;
 }
 
-void CWin32DialogWindow::EndModal(int nResult)
+void CWin32DialogWindow::CloseWindow(int nResult)
 {
-    CDialogWindowBase::EndModal(nResult);
     m_dialog.End(nResult);
 }
 
@@ -115,9 +114,8 @@ void CWin32DialogWindow::SelectAllText(int nID)
         m_dialog.SelectAll(nID);
 }
 
-void CWin32DialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon)
+void CWin32DialogWindow::ShowIcon(HICON hIcon, BOOL bBigIcon)
 {
-    CDialogWindowBase::SetIcon(hIcon, bBigIcon);
     m_dialog.SetIcon(hIcon ? hIcon->nID : 0, bBigIcon != FALSE);
 }
 

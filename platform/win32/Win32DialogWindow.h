@@ -16,7 +16,6 @@ public:
     HWND__* Handle() const { return m_dialog.Handle(); }
 
     int RunModal() override;
-    void EndModal(int nResult) override;
     int GetCheck(int nID) const override;
     void SetCheck(int nID, int nCheck) override;
     void EnableControl(int nID, BOOL bEnable) override;
@@ -25,7 +24,6 @@ public:
     int GetFocus() const override;
     void SelectAllText(int nID) override;
     void SetCaption(const CString& strCaption) override;
-    void SetIcon(HICON hIcon, BOOL bBigIcon) override;
 
 private:
     Win32DialogEvents Events();
@@ -42,6 +40,8 @@ private:
     void ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown) override;
     void ShowSelectedRow(std::size_t nControl, int nIndex) override;
     int SelectedRow(std::size_t nControl) const override;
+    void CloseWindow(int nResult) override;
+    void ShowIcon(HICON hIcon, BOOL bBigIcon) override;
 
     HWND__* m_hOwner;
     CWin32Dialog m_dialog;

@@ -158,11 +158,13 @@ void CDialogWindowBase::EndModal(int nResult)
         return;
     m_bEnded = true;
     m_nResult = nResult;
+    CloseWindow(nResult);
 }
 
 void CDialogWindowBase::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
     (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
+    ShowIcon(hIcon, bBigIcon);
 }
 
 std::u16string CDialogWindowBase::ToShown(const CString& strText) const

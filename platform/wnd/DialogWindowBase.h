@@ -26,11 +26,9 @@ public:
     CString ListGetText(int nID, int nIndex) const final;
     int ListGetCurSel(int nID) const final;
     void ListSetCurSel(int nID, int nIndex) final;
-    // The first result given stands. A backend that closes a window on it does that
-    // after calling this.
-    void EndModal(int nResult) override;
-    // Keeps the icon; a backend that shows icons does that after calling this.
-    void SetIcon(HICON hIcon, BOOL bBigIcon) override;
+    // The first result given stands; the window is closed on that one only.
+    void EndModal(int nResult) final;
+    void SetIcon(HICON hIcon, BOOL bBigIcon) final;
 
     bool IsEnded() const { return m_bEnded; }
     int Result() const { return m_nResult; }
@@ -79,6 +77,10 @@ protected:
     // nIndex is a row of the list, or -1 for none.
     virtual void ShowSelectedRow(std::size_t nControl, int nIndex) = 0;
     virtual int SelectedRow(std::size_t nControl) const = 0;
+    // A window that is drawn closes here, once, with the first result; and shows the
+    // icon, which BigIcon and SmallIcon already return.
+    virtual void CloseWindow(int /*nResult*/) {}
+    virtual void ShowIcon(HICON /*hIcon*/, BOOL /*bBigIcon*/) {}
 
     const DialogTemplate& m_tmpl;
     IDialogSite& m_site;
