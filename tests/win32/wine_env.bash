@@ -7,8 +7,11 @@ export WINEDEBUG=-all
 export WINEPREFIX=${ORVANE_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvane/wine64}
 # C.UTF-8 is on every glibc system, where en_US.UTF-8 may not be: without a locale that
 # the system has, Wine reads the Unix side's arguments and file names as 7-bit ASCII.
-# For C Wine takes the Western ANSI code page, 1252.
-export LANG=C.UTF-8 LC_ALL=
+# For C Wine takes the Western ANSI code page, 1252. ORVANE_WINE_LANG names another
+# locale (it must be generated on the machine): Wine then gives its ANSI code page and
+# user locale to each program it starts, so programs of several locales can share the
+# prefix, even side by side.
+export LANG=${ORVANE_WINE_LANG:-C.UTF-8} LC_ALL=
 # No Mono or Gecko: nothing here needs them, and a fresh prefix would offer to fetch
 # them. No winemenubuilder: it would write menu entries and file associations for the
 # host's desktop.
