@@ -13,20 +13,37 @@ if [ "${1:-test}" = test ]; then
   # The install checks: desktop entry, metainfo, package dependencies and lint, manual
   # pages, completion.
   packages+=(desktop-file-utils appstream dpkg-dev lintian groff-base bash-completion)
+  # The locales whose code pages and orders the tests run under, on Linux and under Wine.
+  packages+=(locales)
 fi
+locales=()
+[ "${1:-test}" = test ] &&
+  locales=(en_US de_DE pl_PL ru_RU el_GR tr_TR ja_JP zh_CN zh_TW ko_KR sv_SE cs_CZ)
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# locale -a spells the code set "utf8".
+absent=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qx "$l.utf8" || absent+=("$l")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#absent[@]} -eq 0 ] && exit 0
 
-if [ "$(id -u)" -eq 0 ]; then
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages or locales. Run:" >&2
+  [ ${#missing[@]} -eq 0 ] || echo "  sudo apt-get install -y ${missing[*]}" >&2
+  for l in "${absent[@]}"; do echo "  sudo localedef -i $l -f UTF-8 $l.UTF-8" >&2; done
+  exit 1
+fi
+if [ ${#missing[@]} -ne 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
-else
-  echo "Missing packages. Run:" >&2
-  echo "  sudo apt-get install -y ${missing[*]}" >&2
-  exit 1
 fi
+for l in "${absent[@]}"; do
+  echo "Generating the locale $l.UTF-8"
+  localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done
