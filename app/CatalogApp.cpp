@@ -30,11 +30,19 @@ BEGIN_MESSAGE_MAP(CCatalogApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
-CCatalogApp::CCatalogApp() : CWinApp(nullptr)
+CCatalogApp::CCatalogApp() : CWinApp(nullptr) {}
+
+// The catalogue is named as the main window's title names it.
+CString CCatalogApp::HelpText(const CString& strShownPath)
 {
-    m_strHelpText = "This program edits the chip catalogue Progr.ini in the folder it was started in.\n\n"
-                    "Add New asks for a chip type and opens its setup form; Edit chip opens the form of "
-                    "the selected chip; Delete Chip removes it. Every change is saved to Progr.ini at once.";
+    const CString strCatalog =
+        strShownPath.IsEmpty() ? CString("Progr.ini in the folder it was started in") : strShownPath;
+    return "This program edits the chip catalogue " + strCatalog +
+           ".\n\n"
+           "Add New asks for a chip type and opens its setup form; Edit chip opens the form of the selected "
+           "chip; Delete Chip removes it; Edit Type in Select Type renames a type. Changes are saved to the "
+           "catalogue when a setup form or Select Type is closed with OK, and when Delete Chip is confirmed; "
+           "Cancel saves nothing.";
 }
 
 // Progr.ini is offered, so that Open in a folder without a catalogue starts one there.
@@ -55,6 +63,7 @@ BOOL CCatalogApp::InitInstance()
     if (m_bAskForCatalog && !AskForCatalog())
         return FALSE;
     UseVirtualStoreCopy();
+    m_strHelpText = HelpText(m_strShownPath);
     CMainWindowDlg dlg(m_strShownPath);
     m_pMainWnd = &dlg;
     dlg.DoModal();

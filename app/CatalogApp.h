@@ -24,6 +24,9 @@ public:
 
     // What the Open dialog asks when the program starts without a catalogue.
     static OpenFileRequest CatalogRequest();
+    // What F1 shows: the catalogue edited, as m_strShownPath names it, and when changes
+    // are saved.
+    static CString HelpText(const CString& strShownPath);
 
 protected:
     bool AskForCatalog();

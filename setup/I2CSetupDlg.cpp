@@ -12,7 +12,7 @@ void CI2CSetupDlg::LoadValues()
     m_values = m_bNew ? I2CChipValues() : I2CValuesFromSettings(m_catalog.GetSettings(m_nIndex));
 }
 
-void CI2CSetupDlg::DoDataExchange(CDataExchange* pDX)
+void CI2CSetupDlg::ExchangeBoxes(CDataExchange* pDX)
 {
     DDX_PowerPins(pDX);
     DDX_Pin(pDX, IDC_PIN_CLK, m_values.nPinClk);

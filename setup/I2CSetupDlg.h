@@ -18,7 +18,7 @@ public:
 
 protected:
     void LoadValues() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void ExchangeBoxes(CDataExchange* pDX) override;
     ChipSettings BuildSettings() const override;
 
     DECLARE_MESSAGE_MAP()

@@ -16,7 +16,7 @@ void CMicrowireSetupDlg::LoadValues()
     m_values.nVariant = m_nVariant;
 }
 
-void CMicrowireSetupDlg::DoDataExchange(CDataExchange* pDX)
+void CMicrowireSetupDlg::ExchangeBoxes(CDataExchange* pDX)
 {
     DDX_PowerPins(pDX);
     DDX_Text(pDX, IDC_NAME, m_strNameEdit);

@@ -77,7 +77,7 @@ void CSetupFormDlg::OnPowerPinClicked()
     // rejected; the platform has then already shown its prompt.
     UpdateData(TRUE);
     m_nPowerPins = ChecksToPowerPins(m_bPowerPin);
-    UpdatePatterns();
+    ShowPatterns();
 }
 
 void CSetupFormDlg::OnPatternSourceChanged()
@@ -87,9 +87,13 @@ void CSetupFormDlg::OnPatternSourceChanged()
 
 void CSetupFormDlg::UpdatePatterns()
 {
-    // A rejected box has been reported; the patterns follow the fields as they stand,
-    // and the write-back shows the field's value in that box again.
+    // A rejected box has been reported; the patterns follow the fields as they stand.
     UpdateData(TRUE);
+    ShowPatterns();
+}
+
+void CSetupFormDlg::ShowPatterns()
+{
     const ChipSettings settings = BuildSettings();
     m_nDeviceAddress = settings[ChipSettings::DeviceAddress];
     m_nPortRead = settings[ChipSettings::PortRead];
@@ -98,6 +102,20 @@ void CSetupFormDlg::UpdatePatterns()
     m_strPortRead = FormatBinary8(m_nPortRead);
     m_strPortWrite = FormatBinary8(m_nPortWrite);
     UpdateData(FALSE);
+}
+
+void CSetupFormDlg::DoDataExchange(CDataExchange* pDX)
+{
+    if (pDX->m_bSaveAndValidate)
+        m_idReadStop = 0;
+    else
+        pDX->m_idReadStop = m_idReadStop;
+    try {
+        ExchangeBoxes(pDX);
+    } catch (const CUserException&) {
+        m_idReadStop = pDX->m_idLastControl;
+        throw;
+    }
 }
 
 void CSetupFormDlg::DDX_Byte(CDataExchange* pDX, int nIDC, BYTE& nValue, BYTE nMin, BYTE nMax)

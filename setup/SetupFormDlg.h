@@ -30,13 +30,15 @@ public:
     CString m_strPortWrite;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) final;
     // Loads the entry, fills the form's values from it (defaults in new mode) and shows
     // them; on OK, checks the boxes, asks about the part number and saves.
     BOOL OnInitDialog() override;
     void OnOK() override;
-    // The form's own steps. DoDataExchange runs the boxes in an order that decides where
+    // The form's own steps. ExchangeBoxes runs the boxes in an order that decides where
     // a read stops when a value is rejected.
     virtual void LoadValues() = 0;
+    virtual void ExchangeBoxes(CDataExchange* pDX) = 0;
     virtual ChipSettings BuildSettings() const = 0;
 
     // The power-pin steps, the same on both forms.
@@ -45,7 +47,10 @@ protected:
     void DDX_PowerPins(CDataExchange* pDX);
     // A box whose value the patterns follow changed.
     void OnPatternSourceChanged();
+    // Reads the boxes, then shows the patterns of the values read. Each action reads
+    // once, so that a rejected box is reported once.
     void UpdatePatterns();
+    void ShowPatterns();
 
     // Exchanges shared by both forms: a byte in a range, a pin number 0..8, the length,
     // a pattern text, and the two port patterns.
@@ -70,6 +75,9 @@ protected:
     BOOL ConfirmPartNumber(const ChipSettings& settings);
 
     BYTE& m_nPowerPins;
+    // The box at which the last read stopped, or 0. The edit boxes after it keep what the
+    // user typed when the values are written back; the next read takes it.
+    int m_idReadStop = 0;
     CCatalogEdit m_edit;
     // In edit mode, the entry as the form loaded it: a save over a file that another
     // program changed goes ahead only where that entry is still the same.

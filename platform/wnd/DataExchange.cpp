@@ -32,26 +32,27 @@ IDialogWindow& WindowOf(CDataExchange* pDX)
     pDX->Fail();
 }
 
-// Reads a number box; on failure shows the prompt and fails the exchange.
-long long ReadNumber(CDataExchange* pDX, int nIDC, bool bSigned)
+// Reads a number box. Every failure to read it as a number of its type gets that
+// type's one prompt.
+long long ReadNumber(CDataExchange* pDX, int nIDC, bool bSigned, const char* pszPrompt)
 {
     pDX->PrepareEditCtrl(nIDC);
     long long nValue = 0;
-    switch (AfxScanNumber(WindowOf(pDX).GetText(nIDC), bSigned, nValue)) {
-    case ScanResult::ok:
-        return nValue;
-    case ScanResult::negativeUnsigned:
-        Prompt(pDX, AFX_IDP_PARSE_UINT);
-    case ScanResult::notNumber:
-        break;
-    }
-    Prompt(pDX, AFX_IDP_PARSE_INT);
+    if (!AfxScanNumber(WindowOf(pDX).GetText(nIDC), bSigned, nValue))
+        Prompt(pDX, pszPrompt);
+    return nValue;
+}
+
+void WriteText(CDataExchange* pDX, int nIDC, const CString& strText)
+{
+    pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->KeepsText(nIDC))
+        WindowOf(pDX).SetText(nIDC, strText);
 }
 
 void WriteNumber(CDataExchange* pDX, int nIDC, long long nValue)
 {
-    pDX->PrepareEditCtrl(nIDC);
-    WindowOf(pDX).SetText(nIDC, CString(std::to_string(nValue)));
+    WriteText(pDX, nIDC, CString(std::to_string(nValue)));
 }
 
 template <class T> void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal)
@@ -74,6 +75,8 @@ void CDataExchange::PrepareCtrl(int nIDC)
     if (!wnd.HasControl(nIDC))
         throw std::logic_error("control " + std::to_string(nIDC) + " is missing from dialog template " +
                                std::to_string(m_nIDTemplate));
+    if (m_idReadStop != 0 && m_idLastControl == m_idReadStop)
+        m_bPastReadStop = TRUE;
     m_idLastControl = nIDC;
     m_bEditLastControl = FALSE;
 }
@@ -82,6 +85,15 @@ void CDataExchange::PrepareEditCtrl(int nIDC)
 {
     PrepareCtrl(nIDC);
     m_bEditLastControl = TRUE;
+}
+
+BOOL CDataExchange::KeepsText(int nIDC) const
+{
+    if (m_bSaveAndValidate || !m_bPastReadStop)
+        return FALSE;
+    const DialogTemplate* pTemplate = AfxFindDialogTemplate(m_nIDTemplate);
+    const ControlTemplate* pControl = pTemplate ? pTemplate->FindControl(nIDC) : nullptr;
+    return pControl && pControl->kind == ControlKind::Edit;
 }
 
 void CDataExchange::Fail()
@@ -95,7 +107,7 @@ void CDataExchange::Fail()
     throw CUserException();
 }
 
-ScanResult AfxScanNumber(const char* pszText, bool bSigned, long long& nValue)
+bool AfxScanNumber(const char* pszText, bool bSigned, long long& nValue)
 {
     const std::string text = std::string(pszText ? pszText : "").substr(0, kScanChars);
     std::size_t i = 0;
@@ -108,7 +120,7 @@ ScanResult AfxScanNumber(const char* pszText, bool bSigned, long long& nValue)
         ++i;
     }
     if (bNegative && !bSigned)
-        return ScanResult::negativeUnsigned;
+        return false;
     const long long nLimit = bSigned ? (bNegative ? -static_cast<long long>(INT_MIN) : INT_MAX) : UINT_MAX;
     long long n = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
@@ -116,9 +128,9 @@ ScanResult AfxScanNumber(const char* pszText, bool bSigned, long long& nValue)
     while (i < text.size() && IsBlank(text[i]))
         ++i;
     if (i != text.size() || (n == 0 && (nFirst == text.size() || text[nFirst] != '0')))
-        return ScanResult::notNumber;
+        return false;
     nValue = bNegative ? -n : n;
-    return ScanResult::ok;
+    return true;
 }
 
 CString AfxFormatPrompt(const char* pszTemplate, const CString& str1, const CString& str2)
@@ -137,17 +149,18 @@ CString AfxFormatPrompt(const char* pszTemplate, const CString& str1, const CStr
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
+    if (!pDX->m_bSaveAndValidate) {
+        WriteText(pDX, nIDC, value);
+        return;
+    }
     pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        value = WindowOf(pDX).GetText(nIDC);
-    else
-        WindowOf(pDX).SetText(nIDC, value);
+    value = WindowOf(pDX).GetText(nIDC);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 {
     if (pDX->m_bSaveAndValidate)
-        value = static_cast<int>(ReadNumber(pDX, nIDC, true));
+        value = static_cast<int>(ReadNumber(pDX, nIDC, true, AFX_IDP_PARSE_INT));
     else
         WriteNumber(pDX, nIDC, value);
 }
@@ -155,7 +168,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 {
     if (pDX->m_bSaveAndValidate)
-        value = static_cast<UINT>(ReadNumber(pDX, nIDC, false));
+        value = static_cast<UINT>(ReadNumber(pDX, nIDC, false, AFX_IDP_PARSE_UINT));
     else
         WriteNumber(pDX, nIDC, value);
 }
@@ -166,7 +179,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value)
         WriteNumber(pDX, nIDC, value);
         return;
     }
-    const long long n = ReadNumber(pDX, nIDC, false);
+    const long long n = ReadNumber(pDX, nIDC, false, AFX_IDP_PARSE_BYTE);
     if (n > 255)
         Prompt(pDX, AFX_IDP_PARSE_BYTE);
     value = static_cast<BYTE>(n);

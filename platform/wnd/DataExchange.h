@@ -22,6 +22,9 @@ public:
     // Remembers the control the next range check reports on.
     void PrepareCtrl(int nIDC);
     void PrepareEditCtrl(int nIDC);
+    // On a write: whether this edit box keeps its text because the read before the write
+    // stopped at an earlier control and so has not taken it.
+    BOOL KeepsText(int nIDC) const;
     // Puts the focus on the last prepared control (selecting an edit box's text) and
     // throws CUserException.
     [[noreturn]] void Fail();
@@ -32,6 +35,11 @@ public:
     UINT m_nIDTemplate;
     int m_idLastControl = 0;
     BOOL m_bEditLastControl = FALSE;
+    // Set by the dialog before a write: the control at which its last read stopped, or 0.
+    int m_idReadStop = 0;
+
+private:
+    BOOL m_bPastReadStop = FALSE;
 };
 
 // Framework prompts, exact.
@@ -43,8 +51,7 @@ extern const char* const AFX_IDP_PARSE_STRING_SIZE;  // "Please enter no more th
 
 // The framework's simple number scanner (see the data exchange rules). Returns false
 // when the text is not a number of that kind; bSigned allows a leading '-'.
-enum class ScanResult { ok, notNumber, negativeUnsigned };
-ScanResult AfxScanNumber(const char* pszText, bool bSigned, long long& nValue);
+bool AfxScanNumber(const char* pszText, bool bSigned, long long& nValue);
 // Replaces %1 and %2.
 CString AfxFormatPrompt(const char* pszTemplate, const CString& str1, const CString& str2 = "");
 

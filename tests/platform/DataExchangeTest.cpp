@@ -7,40 +7,61 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 
 namespace {
 
 struct ScanCase {
     const char* pszText;
     bool bSigned;
-    ScanResult result;
+    bool bNumber;
     long long nValue;
 };
 
 TEST(ScanNumber, FollowsTheFrameworkScanner)
 {
     const ScanCase cases[] = {
-        {"0", false, ScanResult::ok, 0},          {"00", true, ScanResult::ok, 0},
-        {"", false, ScanResult::notNumber, 0},    {"   ", true, ScanResult::notNumber, 0},
-        {"+0", true, ScanResult::notNumber, 0},   {"-0", true, ScanResult::notNumber, 0},
-        {" 7 ", false, ScanResult::ok, 7},        {"\t12\t", true, ScanResult::ok, 12},
-        {"7x", false, ScanResult::notNumber, 0},  {"5 6", true, ScanResult::notNumber, 0},
-        {"x7", true, ScanResult::notNumber, 0},   {"+5", false, ScanResult::ok, 5},
-        {"-5", true, ScanResult::ok, -5},         {"-5", false, ScanResult::negativeUnsigned, 0},
-        {"99999999999", true, ScanResult::ok, INT_MAX},
-        {"-99999999999", true, ScanResult::ok, INT_MIN},
-        {"99999999999", false, ScanResult::ok, UINT_MAX},
-        // Only the first 31 characters count, so the trailing x is never seen.
-        {"1                              x", false, ScanResult::ok, 1},
+        {"0", false, true, 0},       {"00", true, true, 0},       {"", false, false, 0},
+        {"   ", true, false, 0},     {"+0", true, false, 0},      {"-0", true, false, 0},
+        {" 7 ", false, true, 7},     {"\t12\t", true, true, 12},  {"7x", false, false, 0},
+        {"5 6", true, false, 0},     {"x7", true, false, 0},      {"+5", false, true, 5},
+        {"-5", true, true, -5},      {"-5", false, false, 0},     {"+", true, false, 0},
+        {"+ 5", true, false, 0},     {"- 5", true, false, 0},     {"0x10", false, false, 0},
+        {"99999999999", true, true, INT_MAX},
+        {"-99999999999", true, true, INT_MIN},
+        {"99999999999", false, true, UINT_MAX},
+        // Only the first 31 characters count: the trailing x is never seen, and neither
+        // is a digit after 31 blanks.
+        {"1                              x", false, true, 1},
+        {"                               5", false, false, 0},
     };
     for (const ScanCase& c : cases) {
         long long n = 0;
-        EXPECT_EQ(AfxScanNumber(c.pszText, c.bSigned, n), c.result) << '"' << c.pszText << '"';
-        if (c.result == ScanResult::ok) {
+        EXPECT_EQ(AfxScanNumber(c.pszText, c.bSigned, n), c.bNumber) << '"' << c.pszText << '"';
+        if (c.bNumber) {
             EXPECT_EQ(n, c.nValue) << '"' << c.pszText << '"';
         }
     }
 }
+
+// The test dialog with an exchange of the test's own in place of its usual one, and
+// writes told where a read stopped.
+class CExchangeDlg : public CTestDialog {
+public:
+    std::function<void(CDataExchange*)> m_exchange;
+    int m_idReadStop = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        if (!pDX->m_bSaveAndValidate)
+            pDX->m_idReadStop = m_idReadStop;
+        if (m_exchange)
+            m_exchange(pDX);
+        else
+            CTestDialog::DoDataExchange(pDX);
+    }
+};
 
 class DataExchangeTest : public ::testing::Test {
 protected:
@@ -63,20 +84,10 @@ protected:
     std::vector<CString> Messages() const { return m_backend.MessageTexts(); }
 
     CHeadlessBackend m_backend;
-    CTestDialog m_dlg;
+    CExchangeDlg m_dlg;
     int m_nFocus = 0;
     std::pair<int, int> m_selection;
 };
-
-TEST_F(DataExchangeTest, ByteOverflowIsRefusedAndLeavesTheField)
-{
-    m_dlg.m_nByte = 3;
-    EXPECT_EQ(TypeAndOk(IDC_BYTE, "300"), IDCANCEL);
-    EXPECT_EQ(Messages(), std::vector<CString>{"Please enter an integer between 0 and 255."});
-    EXPECT_EQ(m_dlg.m_nByte, 3);
-    EXPECT_EQ(m_nFocus, IDC_BYTE);
-    EXPECT_EQ(m_selection, std::make_pair(0, 3));
-}
 
 TEST_F(DataExchangeTest, RangeIsCheckedOnTheStoredValue)
 {
@@ -85,13 +96,40 @@ TEST_F(DataExchangeTest, RangeIsCheckedOnTheStoredValue)
     EXPECT_EQ(m_dlg.m_nByte, 9);
 }
 
-TEST_F(DataExchangeTest, NotANumberAndSignedBytesGetTheirPrompts)
+// Each type has one prompt for every text that does not read as a number of that type.
+TEST_F(DataExchangeTest, EveryFailedReadGetsItsTypesPrompt)
 {
-    EXPECT_EQ(TypeAndOk(IDC_BYTE, ""), IDCANCEL);
-    EXPECT_EQ(TypeAndOk(IDC_BYTE, "-1"), IDCANCEL);
-    EXPECT_EQ(TypeAndOk(IDC_BYTE, "+0"), IDCANCEL);
-    EXPECT_EQ(Messages(), (std::vector<CString>{"Please enter an integer.", "Please enter a positive integer.",
-                                                "Please enter an integer."}));
+    UINT nUint = 4;
+    struct Case { int nID; const char* pszText; const char* pszPrompt; };
+    const Case cases[] = {
+        {IDC_BYTE, "", AFX_IDP_PARSE_BYTE},    {IDC_BYTE, "abc", AFX_IDP_PARSE_BYTE},
+        {IDC_BYTE, "-1", AFX_IDP_PARSE_BYTE},  {IDC_BYTE, "+0", AFX_IDP_PARSE_BYTE},
+        {IDC_BYTE, "256", AFX_IDP_PARSE_BYTE}, {IDC_BYTE, "9", "Please enter an integer between 0 and 8."},
+        {IDC_INT, "", AFX_IDP_PARSE_INT},      {IDC_INT, "1.5", AFX_IDP_PARSE_INT},
+        {IDC_INT, "-0", AFX_IDP_PARSE_INT},    {IDC_INT, "-1", "Please enter an integer between 0 and 1000."},
+        {IDC_TEXT, "", AFX_IDP_PARSE_UINT},    {IDC_TEXT, "x", AFX_IDP_PARSE_UINT},
+        {IDC_TEXT, "-1", AFX_IDP_PARSE_UINT},  {IDC_TEXT, "+0", AFX_IDP_PARSE_UINT},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("'") + c.pszText + "' in box " + std::to_string(c.nID));
+        m_dlg.m_exchange = [&](CDataExchange* pDX) {
+            DDX_Text(pDX, IDC_BYTE, m_dlg.m_nByte);
+            DDV_MinMaxByte(pDX, m_dlg.m_nByte, 0, 8);
+            DDX_Text(pDX, IDC_INT, m_dlg.m_nInt);
+            DDV_MinMaxInt(pDX, m_dlg.m_nInt, 0, 1000);
+            DDX_Text(pDX, IDC_TEXT, nUint);
+        };
+        m_dlg.m_nByte = 3;
+        m_dlg.m_nInt = 5;
+        m_backend.ClearMessages();
+        EXPECT_EQ(TypeAndOk(c.nID, c.pszText), IDCANCEL);
+        EXPECT_EQ(Messages(), std::vector<CString>{c.pszPrompt});
+        EXPECT_EQ(m_nFocus, c.nID);
+        EXPECT_EQ(m_selection, std::make_pair(0, static_cast<int>(strlen(c.pszText))));
+    }
+    // A text that is not a number leaves the field as it was.
+    EXPECT_EQ(m_dlg.m_nByte, 3);
+    EXPECT_EQ(nUint, 4u);
 }
 
 TEST_F(DataExchangeTest, BoundariesPassAndTheExchangeStopsAtTheFirstFailure)
@@ -128,6 +166,37 @@ TEST_F(DataExchangeTest, OutOfRangeIntIsStoredThenReportedAndLaterFieldsKeepThei
     EXPECT_EQ(m_dlg.m_nInt, -7);
     EXPECT_EQ(m_dlg.m_strText, "kept");
     EXPECT_EQ(Messages(), std::vector<CString>{"Please enter an integer between 0 and 1000."});
+}
+
+TEST_F(DataExchangeTest, AWriteAfterAStoppedReadLeavesTheEditBoxesThatReadDidNotReach)
+{
+    m_backend.ExpectDialog(IDD_TEST, [&](CHeadlessDialog& d) {
+        d.Type(IDC_BYTE, "x");
+        d.Type(IDC_INT, "12");
+        d.Type(IDC_TEXT, "typed");
+        m_dlg.m_nByte = 5;
+        m_dlg.m_nInt = 8;
+        m_dlg.m_strText = "field";
+        m_dlg.m_strStatic = "static";
+        m_dlg.m_bCheck = 1;
+        // The stop box itself and every control that is not an edit box are written.
+        m_dlg.m_idReadStop = IDC_BYTE;
+        m_dlg.UpdateData(FALSE);
+        EXPECT_EQ(d.Text(IDC_BYTE), "5");
+        EXPECT_EQ(d.Text(IDC_INT), "12");
+        EXPECT_EQ(d.Text(IDC_TEXT), "typed");
+        EXPECT_EQ(d.Text(IDC_STATIC8), "static");
+        EXPECT_TRUE(d.Checked(IDC_CHECK));
+        m_dlg.m_idReadStop = IDC_INT;
+        m_dlg.UpdateData(FALSE);
+        EXPECT_EQ(d.Text(IDC_INT), "8");
+        EXPECT_EQ(d.Text(IDC_TEXT), "typed");
+        m_dlg.m_idReadStop = 0;
+        m_dlg.UpdateData(FALSE);
+        EXPECT_EQ(d.Text(IDC_TEXT), "field");
+        d.Click(IDCANCEL);
+    });
+    m_dlg.DoModal();
 }
 
 TEST_F(DataExchangeTest, MaxCharsIsCheckedOnReadOnly)

@@ -120,7 +120,7 @@ TEST_F(I2CSetupDlgTest, OutOfRangeValuesKeepTheFormOpenUntilCorrected)
         d.Click(IDCANCEL);
     });
     EXPECT_EQ(nResult, IDCANCEL);
-    EXPECT_EQ(Messages(), (std::vector<CString>{kRangePin, kRangeByte}));
+    EXPECT_EQ(Messages(), (std::vector<CString>{kRangePin, kNotByte}));
     EXPECT_EQ(FileBytes(), before);
 }
 
@@ -133,7 +133,7 @@ TEST_F(I2CSetupDlgTest, RejectedDataPinIsReportedAtOnce)
                       {IDC_PIN_DATA, "9", {{IDC_PIN_DATA, "9"}, {IDC_PORT_READ, "00000000"}}}});
         d.Click(IDCANCEL);
     });
-    EXPECT_EQ(Messages(), (std::vector<CString>{kNotInteger, kRangePin}));
+    EXPECT_EQ(Messages(), (std::vector<CString>{kNotByte, kRangePin}));
 }
 
 TEST_F(I2CSetupDlgTest, EditShowsTheEntryAndDerivesEveryOtherByteAgain)

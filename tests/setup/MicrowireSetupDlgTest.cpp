@@ -52,7 +52,7 @@ TEST_F(MicrowireSetupDlgTest, EmptiedDataPinsGetTheirOldValueBack)
                       {IDC_PIN_DATA_OUT, "", {{IDC_PIN_DATA_OUT, "4"}, {IDC_PORT_READ, "00001000"}}}});
         d.Click(IDOK);
     });
-    EXPECT_EQ(Messages(), (std::vector<CString>{kNotInteger, kNotInteger}));
+    EXPECT_EQ(Messages(), (std::vector<CString>{kNotByte, kNotByte}));
     EXPECT_EQ(HexOf(SavedSettings(0)), "80 80 00 06 02 08 04 01 00 08 08 01");
 }
 

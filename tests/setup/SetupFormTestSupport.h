@@ -34,8 +34,9 @@ inline int PatternValue(const CString& str)
 }
 
 inline const char* const kRangePin = "Please enter an integer between 0 and 8.";
-inline const char* const kRangeByte = "Please enter an integer between 0 and 255.";
 inline const char* const kRangeLength = "Please enter an integer between 0 and 65535.";
+// What a byte box says of any text it cannot take, and the Lenght box of one it cannot read.
+inline const char* const kNotByte = "Please enter an integer between 0 and 255.";
 inline const char* const kNotInteger = "Please enter an integer.";
 
 // Boxes of a form and the texts they show.

@@ -39,16 +39,16 @@ TEST_P(SetupFormsTest, RefreshStopsAtTheFirstRejectedBox)
     const FormCase& f = GetParam();
     Run(true, 0, [&](CHeadlessDialog& d) {
         // The clock pin is read before the data pin: a bad one keeps the new data pin
-        // from being read, and the box shows the old pin again.
+        // from being read, so the pattern stays, and the box keeps what was typed.
         d.Type(IDC_PIN_CLK, "9");
         d.Type(f.nDataPinID, "7");
-        EXPECT_EQ(d.Text(f.nDataPinID), f.pszDataPin);
+        EXPECT_EQ(d.Text(f.nDataPinID), "7");
         EXPECT_EQ(d.Text(IDC_PORT_READ), f.pszPattern);
         // A bad box read after the data pin does not stop it.
         d.Type(IDC_PIN_CLK, "1");
         d.Type(f.nLaterID, f.pszLaterBad);
-        d.Type(f.nDataPinID, "7");
-        EXPECT_EQ(d.Text(IDC_PORT_READ), "01000000");
+        d.Type(f.nDataPinID, "6");
+        EXPECT_EQ(d.Text(IDC_PORT_READ), "00100000");
         d.Click(IDCANCEL);
     });
     EXPECT_EQ(Messages(), (std::vector<CString>{kRangePin, f.pszLaterPrompt}));
