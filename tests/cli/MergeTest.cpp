@@ -199,8 +199,11 @@ TEST_F(MergeTest, DamagedFilesAndFailuresAreRefusedWithExit2AndTheTargetUnchange
         EXPECT_EQ(ReadFile("damaged.ini"), beforeDamaged);
         EXPECT_EQ(ReadFile("trailing.ini"), trailing);
     }
+    CliResult r = Run({"merge", "--help"});
+    EXPECT_EQ(r.nExit, 0);
+    EXPECT_NE(r.strOut.find("an identical one first"), std::string::npos) << r.strOut;
     // Bytes after FROM's catalogue are no chips: they are named, and the chips merged.
-    CliResult r = Run({"merge", "trailing.ini"});
+    r = Run({"merge", "trailing.ini"});
     EXPECT_EQ(r.nExit, 0);
     EXPECT_EQ(r.strErr, "orvane-cli: trailing.ini: warning: 1 bytes follow its catalogue; only its chips are merged\n");
     EXPECT_EQ(LoadChips(), (Chips{{"Y", kB}, {"X", kA}}));
