@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Times whole runs of orvane-cli: list on 100,000 chips (goal: under 150 ms) and check
-# on 1,000,000 chips (goal: under 2 s). Prints the best and the median of RUNS runs.
+# Times whole runs of orvane-cli: list on 100,000 chips (goal: under 150 ms), check on
+# 1,000,000 chips (goal: under 2 s), and merge: a catalogue of 1,000,000 chips into
+# itself (under 3 s) and 10,000 chips into 100,000 (under 500 ms). Prints the best and
+# the median of RUNS runs.
 # Usage: bench/cli_bench.sh [path/to/orvane-cli] [runs]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 "$root/bench/gen_catalog.py" 100000 "$work/list.ini"
 python3 "$root/bench/gen_catalog.py" 1000000 "$work/check.ini"
+python3 "$root/bench/gen_catalog.py" 10000 "$work/more.ini" 2
 
 # Runs the command RUNS times and prints "best median" in milliseconds.
 time_ms() {
@@ -38,3 +41,5 @@ echo "orvane-cli: $cli ($runs runs each)"
 report "list, 100,000 chips" 150 "$cli" -f "$work/list.ini" list
 report "list --file-order, 100,000 chips" 150 "$cli" -f "$work/list.ini" list --file-order
 report "check, 1,000,000 chips" 2000 "$cli" -f "$work/check.ini" check
+report "merge into itself, 1,000,000" 3000 "$cli" -f "$work/check.ini" merge "$work/check.ini"
+report "merge 10,000 into 100,000" 500 "$cli" -f "$work/list.ini" merge "$work/more.ini" --dry-run

@@ -1,5 +1,6 @@
 #include "CliCommandLine.h"
 
+#include "CliError.h"
 #include "Commands.h"
 
 #include <CLI/CLI.hpp>
@@ -36,6 +37,13 @@ namespace {
 
 const char* const kChipHelp = "The chip: its name (the first chip of that name, as Edit chip finds it), or #INDEX in file order";
 const char* const kFooter = "Global options (-f FILE, --codepage) may come before or after the subcommand.";
+const char* const kMergeFooter =
+    "A chip of FROM whose name the catalogue lacks is appended; one with the same name and\n"
+    "the same twelve bytes is left out; one with the same name and other bytes is a conflict,\n"
+    "and so is a name the catalogue's code page cannot hold. Chips of one name pair in file\n"
+    "order, an identical one first: a name FROM repeats brings each copy the catalogue lacks,\n"
+    "and merging again changes nothing. Type names are not merged; where they differ, the\n"
+    "output says so. It reads as diff's: + appended, ~ replaced (--theirs), ! conflict left.\n";
 
 CLI::App* Subcommand(CLI::App& app, const char* pszName, const char* pszHelp)
 {
@@ -128,6 +136,36 @@ void AddTransferCommands(CLI::App& app, CliContext& ctx)
     sub->add_flag("--force", imp.bForce, "Replace the catalogue file if it exists");
 }
 
+void AddMergeCommand(CLI::App& app, CliContext& ctx)
+{
+    CLI::App* sub = nullptr;
+    MergeOptions& merge = Command(app, ctx, sub, "merge",
+                                  "Append the chips of FROM that the catalogue lacks, exactly as FROM stores them; "
+                                  "exit 0 merged or nothing to do, 1 conflicts left, 2 failure",
+                                  RunMerge);
+    sub->footer(std::string(kMergeFooter) + kFooter);
+    sub->add_option("from", merge.strFrom, "The catalogue file to take chips from; it is only read")
+        ->transform(NativePath())
+        ->required();
+    CLI::Option* theirs = sub->add_flag("--theirs", merge.bTheirs,
+                                        "On a conflict, take FROM's chip in place of the catalogue's");
+    sub->add_flag("--both", merge.bBoth, "On a conflict, keep the catalogue's chip and append FROM's as well "
+                                         "(the windows reach the first chip of a name)")
+        ->excludes(theirs);
+    sub->add_flag("--dry-run", merge.bDryRun, "Only print what the merge would do");
+    sub->add_flag("--json", merge.bJson, "As JSON");
+    sub->add_option_function<int>(
+        "--from-codepage",
+        [&merge](const int& nPage) {
+            CodePage cp = CodePage::Windows1252;
+            if (!CodePageFromNumber(nPage, cp))
+                throw CCliError("--from-codepage", CodePageRefusal(nPage), exitUsage);
+            merge.fromCp = cp;
+        },
+        "Code page of FROM's names, which are converted into the catalogue's (default: the same page)");
+    AddForceOption(sub, ctx);
+}
+
 void AddChangeCommands(CLI::App& app, CliContext& ctx)
 {
     CLI::App* sub = nullptr;
@@ -162,6 +200,8 @@ void AddChangeCommands(CLI::App& app, CliContext& ctx)
     sub->add_option("new-name", rename.strNewName, "The new name")->required();
     sub->add_flag("--hex", rename.bHex, "The new name is given as hex bytes");
     AddForceOption(sub, ctx);
+
+    AddMergeCommand(app, ctx);
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 #include <string>
 
 // The subcommands, each run on an options record filled by the command line. Results go
-// to ctx.out; a failure throws CCliError; check and diff leave their verdict in ctx.nExit.
+// to ctx.out; a failure throws CCliError; check, diff and merge leave their verdict in
+// ctx.nExit.
 
 struct ListOptions {
     bool bFileOrder = false;
@@ -90,6 +91,15 @@ struct DiffOptions {
     bool bJson = false;
 };
 
+struct MergeOptions {
+    std::string strFrom;
+    bool bTheirs = false;  // a conflict takes FROM's chip in the target's place
+    bool bBoth = false;    // a conflict appends FROM's chip as well
+    bool bDryRun = false;
+    bool bJson = false;
+    std::optional<CodePage> fromCp;  // none: FROM's names are in the target's page
+};
+
 void RunList(CliContext& ctx, const ListOptions& options);
 void RunShow(CliContext& ctx, const ShowOptions& options);
 void RunTypes(CliContext& ctx, bool bJson);
@@ -102,4 +112,5 @@ void RunRemove(CliContext& ctx, const ChipSelector& chip);
 void RunRenameType(CliContext& ctx, const RenameTypeOptions& options);
 void RunDump(CliContext& ctx);
 void RunDiff(CliContext& ctx, const DiffOptions& options);
+void RunMerge(CliContext& ctx, const MergeOptions& options);
 void RunParts(CliContext& ctx, const PartsOptions& options);

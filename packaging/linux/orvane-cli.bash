@@ -7,6 +7,7 @@ _orvane_cli_options()
         show) echo "--hex --json" ;;
         types | parts) echo "--json" ;;
         diff) echo "--json" ;;
+        merge) echo "--theirs --both --dry-run --json --from-codepage --force" ;;
         export) echo "--format -o --output" ;;
         import) echo "--force" ;;
         add) echo "--hex --type --part --org --force $_orvane_cli_values" ;;
@@ -25,7 +26,7 @@ _orvane_cli()
         cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
         words=("${COMP_WORDS[@]}") cword=$COMP_CWORD
     fi
-    local subcommands="list show types parts check dump diff export import add edit rm rename-type"
+    local subcommands="list show types parts check dump diff merge export import add edit rm rename-type"
     local globals="-f --file --codepage -h --help --version"
     local _orvane_cli_values="--power-pins --clk --data --data-in --data-out --cs --length --write-buffer --bits-address"
 
@@ -34,7 +35,7 @@ _orvane_cli()
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
-        --codepage) COMPREPLY=($(compgen -W "874 1250 1251 1252 1253 1254 1255 1256 1257 1258" -- "$cur")); return ;;
+        --codepage | --from-codepage) COMPREPLY=($(compgen -W "874 1250 1251 1252 1253 1254 1255 1256 1257 1258" -- "$cur")); return ;;
         --family) COMPREPLY=($(compgen -W "i2c microwire other" -- "$cur")); return ;;
         --format) COMPREPLY=($(compgen -W "json csv" -- "$cur")); return ;;
         --org) COMPREPLY=($(compgen -W "8 16" -- "$cur")); return ;;
@@ -66,7 +67,7 @@ _orvane_cli()
         return
     fi
     case $sub in
-        diff | import)
+        diff | merge | import)
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null ;;
     esac

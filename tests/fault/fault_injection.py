@@ -46,6 +46,7 @@ COMMANDS = [
     ["rm", "93C46"],
     ["rename-type", "0", "I2C renamed"],
     ["import", "../in.json", "--force"],
+    ["merge", "../from.ini"],
 ]
 
 
@@ -146,6 +147,9 @@ def main():
             exported = f.read()
         with open(os.path.join(root, "in.json"), "w") as f:
             f.write(exported.replace('"24C02"', '"24C02 imported"'))
+        # A source with the seed's chips and one more, which a merge brings.
+        shutil.copy(os.path.join(seed, "Progr.ini"), os.path.join(root, "from.ini"))
+        assert run(["-f", "../from.ini", "add", "merged", "--type", "0"], seed).returncode == 0
         for name, scenario in SCENARIOS.items():
             stats = {"runs": 0, "faults": 0, "old_intact": 0, "written_back": 0, "new_complete": 0,
                      "messages": set()}
