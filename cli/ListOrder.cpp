@@ -1,17 +1,18 @@
 #include "ListOrder.h"
 
-#include <algorithm>
+#include "Collation.h"
+#include "SortedListOrder.h"
 
 std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp)
 {
     const CChipEntryArray& entries = catalog.Entries();
-    std::vector<int> order(static_cast<std::size_t>(entries.GetSize()));
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
-    std::stable_sort(order.begin(), order.end(), [&entries, cp](int a, int b) {
-        return AnsiCompareNoCase(entries[a].name.Str(), entries[b].name.Str(), cp) < 0;
-    });
-    return order;
+    std::vector<ListSortKey> keys;
+    keys.reserve(static_cast<std::size_t>(entries.GetSize()));
+    for (int i = 0; i < entries.GetSize(); ++i)
+        keys.push_back(MakeListSortKey(entries[i].name.Str(), cp));
+    const std::vector<std::size_t> rows = SortedListOrder(
+        0, keys.size(), [&keys](std::size_t a, std::size_t b) { return CompareListSortKeys(keys[a], keys[b]); });
+    return std::vector<int>(rows.begin(), rows.end());
 }
 
 bool MatchNamePattern(const std::string& strPattern, const std::string& strName, CodePage cp)
