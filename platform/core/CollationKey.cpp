@@ -2,7 +2,9 @@
 
 #ifndef _WIN32
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -78,6 +80,7 @@ UnitView View(const unsigned char* pUnit)
 // A unit built here rather than read from the tables: a normal record.
 class CMadeUnit {
 public:
+    CMadeUnit() = default;
     CMadeUnit(const unsigned char* pPrimary, std::size_t nPrimary, const unsigned char* pDiacritic,
               std::size_t nDiacritic, std::size_t nCase, const unsigned char* pKana = nullptr)
     {
@@ -110,7 +113,7 @@ private:
         m_n += n;
     }
     unsigned char m_record[48];
-    std::size_t m_n;
+    std::size_t m_n = 0;
 };
 
 // A character no table weighs sorts after all others, by its code point.
@@ -166,8 +169,32 @@ private:
     std::string m_kana[4];
 };
 
+// The records of the ASCII characters of each language, looked up once: most names
+// are mostly ASCII.
+const unsigned char* AsciiUnit(const CollationLanguage& language, char32_t c)
+{
+    static const std::vector<std::array<const unsigned char*, 128>> units = [] {
+        std::vector<std::array<const unsigned char*, 128>> all(kCollationLanguageCount);
+        for (std::size_t i = 0; i < kCollationLanguageCount; ++i) {
+            for (char32_t c2 = 0; c2 < 128; ++c2) {
+                CMadeUnit made;
+                const unsigned char* pUnit = FindIn(kCollationLanguages[i], c2, made);
+                if (!pUnit)
+                    pUnit = FindIn(DefaultLanguage(), c2, made);
+                all[i][c2] = pUnit == made.Record() ? nullptr : pUnit;
+            }
+        }
+        return all;
+    }();
+    return units[static_cast<std::size_t>(&language - kCollationLanguages)][c];
+}
+
 const unsigned char* CKeyBuilder::UnitOf(char32_t c, CMadeUnit& made) const
 {
+    if (c < 128) {
+        if (const unsigned char* pUnit = AsciiUnit(m_language, c))
+            return pUnit;
+    }
     if (const unsigned char* pUnit = FindIn(m_language, c, made))
         return pUnit;
     if (const unsigned char* pUnit = FindIn(DefaultLanguage(), c, made))
@@ -207,7 +234,7 @@ std::size_t CKeyBuilder::NextUnit(const std::u32string& text, std::size_t i, con
 CMadeUnit CKeyBuilder::Repeated(const std::u32string& text, std::size_t nMark, const unsigned char* pMark) const
 {
     for (std::size_t i = nMark; i-- > 0;) {
-        CMadeUnit made(nullptr, 0, nullptr, 0, 0);
+        CMadeUnit made;
         const UnitView v = View(UnitOf(text[i], made));
         if (v.kind == collationIgnored || v.kind == collationMark || v.kind == collationRepeat)
             continue;
@@ -296,9 +323,12 @@ std::string CKeyBuilder::Finish()
 
 std::string CKeyBuilder::Build(const std::u32string& text)
 {
+    m_primary.reserve(2 * text.size());
+    m_diacritic.reserve(text.size());
+    m_case.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const unsigned char* pUnit = nullptr;
-        CMadeUnit made(nullptr, 0, nullptr, 0, 0);
+        CMadeUnit made;
         const std::size_t nLength = NextUnit(text, i, pUnit, made);
         if (pUnit[0] >> 5 == collationRepeat) {
             made = Repeated(text, i, pUnit);

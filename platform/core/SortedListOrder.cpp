@@ -62,26 +62,32 @@ std::vector<std::size_t> SortedListOrder(std::size_t nExisting, std::size_t nCou
         groupOf[sorted[i]] = nGroups;
     }
     nGroups += nCount > 0;
-    std::vector<std::vector<std::size_t>> members(nGroups);
+    // Each group's rows, in list order, in its own stretch of one array.
+    std::vector<std::size_t> start(nGroups + 1, 0);
+    for (std::size_t nRow = 0; nRow < nCount; ++nRow)
+        ++start[groupOf[nRow] + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<std::size_t> order(nCount);
+    std::vector<std::size_t> filled(nGroups, 0);
     CGroupCounts counts(nGroups);
     for (std::size_t nRow = 0; nRow < nCount; ++nRow) {
         const std::size_t nGroup = groupOf[nRow];
-        std::vector<std::size_t>& group = members[nGroup];
-        std::size_t nPlace = group.size();
+        const auto pGroup = order.begin() + static_cast<std::ptrdiff_t>(start[nGroup]);
+        std::size_t nPlace = filled[nGroup];
         if (nRow >= nExisting) {
             const int nBefore = counts.Before(nGroup);
-            const int nEqual = static_cast<int>(group.size());
+            const int nEqual = static_cast<int>(filled[nGroup]);
             const int nIndex = SortedListInsertIndex(static_cast<int>(nRow), [nBefore, nEqual](int i) {
                 return i < nBefore ? -1 : i >= nBefore + nEqual ? 1 : 0;
             });
             nPlace = static_cast<std::size_t>(nIndex - nBefore);
         }
-        group.insert(group.begin() + static_cast<std::ptrdiff_t>(nPlace), nRow);
+        const auto pPlace = pGroup + static_cast<std::ptrdiff_t>(nPlace);
+        std::copy_backward(pPlace, pGroup + static_cast<std::ptrdiff_t>(filled[nGroup]),
+                           pGroup + static_cast<std::ptrdiff_t>(filled[nGroup] + 1));
+        *pPlace = nRow;
+        ++filled[nGroup];
         counts.Add(nGroup);
     }
-    std::vector<std::size_t> order;
-    order.reserve(nCount);
-    for (const std::vector<std::size_t>& group : members)
-        order.insert(order.end(), group.begin(), group.end());
     return order;
 }
