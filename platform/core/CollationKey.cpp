@@ -103,6 +103,20 @@ public:
         pLast[-1] = static_cast<unsigned char>(nValue / 254);
         pLast[0] = static_cast<unsigned char>(nValue % 254 + 2);
     }
+    // The record of character nIndex of a template: the plain record at pTemplate with
+    // that character's primary and diacritic weights, which follow it.
+    static CMadeUnit FromTemplate(const unsigned char* pTemplate, std::size_t nIndex)
+    {
+        CMadeUnit made;
+        const UnitView v = View(pTemplate);
+        made.m_n = v.nLength;
+        std::memcpy(made.m_record, pTemplate, v.nLength);
+        const std::size_t nWeights = v.nPrimary + v.nDiacritic;
+        const unsigned char* pWeights = pTemplate + v.nLength + nIndex * nWeights;
+        std::memcpy(made.m_record + 1, pWeights, v.nPrimary);
+        std::memcpy(made.m_record + 2 + v.nPrimary, pWeights + v.nPrimary, v.nDiacritic);
+        return made;
+    }
     const unsigned char* Record() const { return m_record; }
 
 private:
@@ -125,8 +139,8 @@ CMadeUnit UnknownUnit(char32_t c)
     return CMadeUnit(primary, sizeof primary, &diacritic, 1, 1);
 }
 
-// The unit of c in the language's own ranges, or null. A unit of a stepped range is
-// made in made.
+// The unit of c in the language's own ranges, or null. A unit of a stepped range or of
+// a template is made in made.
 const unsigned char* FindIn(const CollationLanguage& language, char32_t c, CMadeUnit& made)
 {
     const CollationRange* pEnd = language.pRanges + language.nRanges;
@@ -137,17 +151,20 @@ const unsigned char* FindIn(const CollationLanguage& language, char32_t c, CMade
     --pRange;
     const unsigned char* pFirst = kCollationUnits + pRange->nUnit;
     std::size_t nIndex = c - pRange->nFirst;
+    if (pRange->kind == collationListed) {
+        const std::size_t nWord = pRange->nWord + nIndex / 64;
+        const std::uint64_t nBefore = kCollationPresence[nWord] & ((std::uint64_t(1) << (nIndex % 64)) - 1);
+        if (!(kCollationPresence[nWord] >> (nIndex % 64) & 1))
+            return nullptr;
+        nIndex = kCollationPresent[nWord] + static_cast<std::size_t>(__builtin_popcountll(nBefore));
+    }
     if (pRange->kind == collationStepped) {
         made = CMadeUnit(pFirst, nIndex);
         return made.Record();
     }
-    if (pRange->kind == collationListed) {
-        const std::uint16_t* pCodes = kCollationCodes + pRange->nCodes;
-        const std::uint16_t* pCodesEnd = pCodes + pRange->nCount;
-        const std::uint16_t* pCode = std::lower_bound(pCodes, pCodesEnd, c);
-        if (pCode == pCodesEnd || *pCode != c)
-            return nullptr;
-        nIndex = static_cast<std::size_t>(pCode - pCodes);
+    if (pRange->bTemplate) {
+        made = CMadeUnit::FromTemplate(pFirst, nIndex);
+        return made.Record();
     }
     return pFirst + nIndex * View(pFirst).nLength;
 }

@@ -29,21 +29,24 @@ enum CollationKind : unsigned char {
     collationPlain,
 };
 
-// Characters nFirst to nLast and their units. In a consecutive range every code point
-// has its record at nUnit, one after the other, all of one length; a listed range holds
-// only the nCount code points listed at kCollationCodes[nCodes] on, with their records
-// likewise; in a stepped range each character weighs one more than the one before it in
-// its last two primary weights (which count from 02 to FF, so that FF is followed by 02
-// and a carry), from the record at nUnit.
+// Characters nFirst to nLast and their units, from kCollationUnits[nUnit]. A
+// consecutive range has a unit for every code point, a listed range only for those set
+// in its bitmap, 64 code points a word from kCollationPresence[nWord] on (with the
+// count of characters before each word in kCollationPresent). Their records follow one
+// another, all of one length; or, in a template, a plain record comes first and then
+// each character's primary and diacritic weights, which stand in for the record's. In
+// a stepped range each character weighs one more than the one before it in its last
+// two primary weights (which count from 02 to FF, so that FF is followed by 02 and a
+// carry), from the record at nUnit.
 enum CollationRangeKind : unsigned char { collationConsecutive, collationStepped, collationListed };
 
 struct CollationRange {
     std::uint16_t nFirst;
     std::uint16_t nLast;
-    std::uint32_t nUnit : 30;
+    std::uint32_t nUnit : 29;
     std::uint32_t kind : 2;
-    std::uint32_t nCodes;
-    std::uint32_t nCount;
+    std::uint32_t bTemplate : 1;
+    std::uint32_t nWord;
 };
 
 // A run of characters sorted as one letter (Czech "ch", Hungarian "dzs").
@@ -67,7 +70,8 @@ struct CollationLanguage {
 };
 
 extern const unsigned char kCollationUnits[];
-extern const std::uint16_t kCollationCodes[];
+extern const std::uint64_t kCollationPresence[];
+extern const std::uint16_t kCollationPresent[];
 extern const CollationLanguage kCollationLanguages[];
 extern const std::size_t kCollationLanguageCount;
 // The neutral values of the four kana rows, which a key leaves out at their ends.
