@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,35 @@ TEST(Collation, TheLocaleLanguageChoosesTheOrder)
     }
     for (const char* pszLocale : {"C", "POSIX", "", "en_GB.UTF-8", "xx_YY", "C.UTF-8", "de_DE@euro"})
         EXPECT_LT(Compare(pszLocale, "Ła", "Lb"), 0) << pszLocale;
+}
+
+std::string Hex(const std::string& strBytes)
+{
+    std::string strHex;
+    char sz[3];
+    for (unsigned char b : strBytes) {
+        std::snprintf(sz, sizeof sz, "%02x", b);
+        strHex += sz;
+    }
+    return strHex;
+}
+
+// Texts of every order, with the keys Windows gave them: each order's own letters, its
+// letters made of several characters, marks, kana, hyphens and apostrophes.
+TEST(Collation, SortKeysAreThoseWindowsGives)
+{
+    std::ifstream in(ListOrderData::Folder() + "sort-keys.txt");
+    int nTexts = 0;
+    for (std::string strLine; std::getline(in, strLine);) {
+        if (strLine.empty() || strLine[0] == '#')
+            continue;
+        const std::size_t nTab = strLine.find('\t'), nTab2 = strLine.rfind('\t');
+        const std::string strLocale = strLine.substr(0, nTab), strText = strLine.substr(nTab + 1, nTab2 - nTab - 1);
+        EXPECT_EQ(Hex(CCollation(strLocale.c_str()).SortKey(Text(strText))), strLine.substr(nTab2 + 1))
+            << strLocale << ": " << strText;
+        ++nTexts;
+    }
+    EXPECT_GT(nTexts, 400);
 }
 
 // The lists a sorted list box showed under Wine, locale by locale, the double-byte

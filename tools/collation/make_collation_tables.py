@@ -10,6 +10,9 @@ character, every pair of the page and random texts must give, built from the tab
 the very key Windows gives. What still differs is listed at the end.
 
 Needs the MinGW-w64 compiler and Wine (scripts/deps.sh installs both).
+It also writes tests/data/list-order/sort-keys.txt: texts of each order with the keys
+Windows gives them, which the tests build from the tables.
+
 Run: python3 tools/collation/make_collation_tables.py > platform/core/CollationTables.cpp
 """
 import os
@@ -495,6 +498,39 @@ def emit(languages):
         len(pool), len(words), sum(len(o[1]) for o in orders), len(entries)), file=sys.stderr)
 
 
+SAMPLES = 12
+
+
+def write_samples(languages, path):
+    """Texts of each order and the keys Windows gives them, for the tests of the tables:
+    the characters the order weighs apart from the default, its units of several
+    characters, hyphens, apostrophes and ASCII, mixed."""
+    default = languages[0]
+    rng = random.Random(26)
+    rows, seen = [], set()
+    for lang in languages:
+        order = (tuple(sorted((c, u) for c, u in lang.chars.items() if default.chars.get(c) != u)),
+                 tuple(sorted(lang.joined.items())), lang.reverse)
+        if (lang is not default and order == ((), (), False)) or order in seen:
+            continue
+        seen.add(order)
+        own = [c for c in (lang.chars if lang is default else dict(order[0])) if not is_private(c) and c >= " "]
+        # Mostly the single-byte pages' characters: the double-byte ones outnumber them.
+        near = sorted(c for c in own if ord(c) < 0x3000)
+        far = sorted(c for c in own if ord(c) >= 0x3000)
+        own = rng.sample(near, min(len(near), 300)) + rng.sample(far, min(len(far), 100))
+        pieces = own + [t for t, _ in order[1]] + list("-'aZ09 _") + ["ch", "dzs", "\u30ab\u30fc"]
+        for _ in range(SAMPLES * (4 if lang is default else 1)):
+            text = "".join(rng.choice(pieces) for _ in range(rng.randint(1, 6)))
+            if not lang.compare_only.intersection(text) and "\t" not in text and "\n" not in text:
+                rows.append((lang.name or "en_US", lang.locale, text))
+    keys = winsort.sort_keys([(locale, text) for _, locale, text in rows])
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("# locale, text and the sort key Windows gives it, made by make_collation_tables.py\n")
+        for (name, _, text), key in zip(rows, keys):
+            f.write("%s\t%s\t%s\n" % (name, text, key.hex()))
+
+
 def main():
     pages = winsort.page_characters(SINGLE_BYTE_PAGES + DOUBLE_BYTE_PAGES)
     single = sorted(set(c for p in SINGLE_BYTE_PAGES for c in pages[p]) | {chr(c) for c in range(1, 0x100)} |
@@ -504,6 +540,7 @@ def main():
     double = sorted(set(c for p in DOUBLE_BYTE_PAGES for c in pages[p] if not is_private(c)))
     languages = load_languages(pages, single, double)
     emit(languages)
+    write_samples(languages, os.path.join(winsort.ROOT, "tests", "data", "list-order", "sort-keys.txt"))
 
 
 main()
