@@ -52,6 +52,17 @@ const std::vector<std::vector<std::string>> kAscending = {
 const std::vector<std::pair<std::string, std::string>> kEqual = {
     {"24C02", "24c02"}, {"CAFÉ", "café"}, {"AT24C02B", "at24c02b"}, {"Masse", "Maße"}, {"Aether", "Æther"}};
 
+std::string KeyHex(const std::string& strKey)
+{
+    std::string strHex;
+    char sz[3];
+    for (unsigned char b : strKey) {
+        std::snprintf(sz, sizeof sz, "%02x", b);
+        strHex += sz;
+    }
+    return strHex;
+}
+
 }  // namespace
 
 TEST(Collation, DefaultOrderKeepsWindowsWordSortRules)
@@ -88,17 +99,6 @@ TEST(Collation, TheLocaleLanguageChoosesTheOrder)
         EXPECT_LT(Compare(pszLocale, "Ła", "Lb"), 0) << pszLocale;
 }
 
-std::string Hex(const std::string& strBytes)
-{
-    std::string strHex;
-    char sz[3];
-    for (unsigned char b : strBytes) {
-        std::snprintf(sz, sizeof sz, "%02x", b);
-        strHex += sz;
-    }
-    return strHex;
-}
-
 // Texts of every order, with the keys Windows gave them: each order's own letters, its
 // letters made of several characters, marks, kana, hyphens and apostrophes.
 TEST(Collation, SortKeysAreThoseWindowsGives)
@@ -110,7 +110,7 @@ TEST(Collation, SortKeysAreThoseWindowsGives)
             continue;
         const std::size_t nTab = strLine.find('\t'), nTab2 = strLine.rfind('\t');
         const std::string strLocale = strLine.substr(0, nTab), strText = strLine.substr(nTab + 1, nTab2 - nTab - 1);
-        EXPECT_EQ(Hex(CCollation(strLocale.c_str()).SortKey(Text(strText))), strLine.substr(nTab2 + 1))
+        EXPECT_EQ(KeyHex(CCollation(strLocale.c_str()).SortKey(Text(strText))), strLine.substr(nTab2 + 1))
             << strLocale << ": " << strText;
         ++nTexts;
     }
