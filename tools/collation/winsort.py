@@ -250,6 +250,121 @@ class Model:
         return bytes(out + b"\x01" + special + b"\x00")
 
 
+# Added to every key the tables are read from, so that nothing of the character before
+# it is dropped as a trailing neutral value: an accented letter (the first of these
+# that the language does not count a letter of its own), a full-width letter, and kana
+# of every row.
+ACCENTED = "\u00e9\u00e8\u1ebd\u0113\u0115"
+SENTINEL_TAIL = "\uff21\uff67\u30fd"
+sentinels = {}
+
+
+def sentinel(locale):
+    if locale not in sentinels:
+        keys = sort_keys([(locale, a + SENTINEL_TAIL) for a in ACCENTED])
+        sentinels[locale] = next(a + SENTINEL_TAIL for a, k in zip(ACCENTED, keys) if Key(k).diacritic)
+    return sentinels[locale]
+
+
+def read_units(locale, texts, reverse=False):
+    """Each text's unit, from the key of the text followed by the sentinel. Where the
+    diacritics are read backwards, the diacritics come from the key of the text after
+    the sentinel, whose first diacritic then ends them."""
+    end = sentinel(locale)
+    keys = sort_keys([(locale, end)] + [(locale, t + end) for t in texts] +
+                             [(locale, "a" + t) for t in texts] +
+                             [(locale, end + t) for t in (texts if reverse else [])])
+    tail = Key(keys[0])
+    if reverse:
+        tail.diacritic = tail.diacritic[::-1]
+    n = len(texts)
+    units, odd, folded = {}, [], set()
+    for i, (text, raw, after_a) in enumerate(zip(texts, keys[1:n + 1], keys[n + 1:2 * n + 1])):
+        parts = None
+        readings = Key.readings(raw)
+        if reverse:
+            readings = [k for k in readings if reverse_diacritics(k, keys[2 * n + 1 + i], tail)]
+        for k in readings:
+            rows = (k.primary, k.diacritic, k.case) + (k.kana or ())
+            ends = (tail.primary, tail.diacritic, tail.case) + tail.kana
+            if k.kana is not None and all(r.endswith(e) for r, e in zip(rows, ends)):
+                parts = [r[:len(r) - len(e)] for r, e in zip(rows, ends)]
+                break
+        if parts is None:
+            odd.append(text)
+            continue
+        p, d, c, *kana = parts
+        if fold_marks(p, d, c) != (p, d, c):
+            p, d, c = fold_marks(p, d, c)
+            folded.add(text)
+        if not p and k.special:
+            if len(k.special) != 4 or k.special[:2] != b"\xff\xff":
+                odd.append(text)
+                continue
+            units[text] = Unit(SPECIAL, special=k.special[2:])
+        elif not p and not d and not c and not any(kana):
+            units[text] = Unit(IGNORED)
+        elif not p and len(d) == 1 and not c and not any(kana):
+            units[text] = Unit(NONSPACE, diacritic=d)
+        elif p == b"\xff\xff" and Key.readings(after_a)[0].primary == b"\x0e\x02\x0e\x02":
+            units[text] = Unit(REPEAT, p, d, c, kana)
+        else:
+            units[text] = Unit(NORMAL, p, d, c, kana)
+    return units, odd, folded
+
+
+def read_marks(lang):
+    """A length or iteration mark's own weights show only after kana: its diacritic and
+    its second kana row, and the width a length mark gives (see Model.repeated)."""
+    marks = [ch for ch, u in lang.chars.items() if u.kind == REPEAT]
+    after_kana, odd, _ = read_units(lang.locale, ["\u30a2" + m for m in marks], lang.reverse)
+    for m in marks:
+        pair = after_kana.get("\u30a2" + m)
+        if pair is None or len(pair.diacritic) != 2 or any(len(row) != 2 for row in pair.kana):
+            raise SystemExit("%s: cannot read the mark U+%04X after kana" % (lang.locale, ord(m)))
+        lang.chars[m] = Unit(REPEAT, b"\xff\xff", pair.diacritic[1:], b"",
+                             (b"", pair.kana[1][1:], b"", pair.kana[3][1:]))
+
+
+def reverse_diacritics(k, raw_after, tail):
+    """Turns k's diacritics, read backwards, the right way round. The key drops the
+    neutral diacritics a text begins with, so for a text that has primary weights
+    they are read from the key of the text after the sentinel, whose first diacritic
+    then ends them; a lone mark added there would join the sentinel's last letter."""
+    k.diacritic = k.diacritic[::-1]
+    if not k.primary[:len(k.primary) - len(tail.primary)]:
+        return True
+    for after in Key.readings(raw_after):
+        forward = after.diacritic[::-1]  # the sentinel's, then the text's
+        if forward.startswith(tail.diacritic):
+            k.diacritic = forward[len(tail.diacritic):] + tail.diacritic
+            return True
+    return False
+
+
+def fold_marks(p, d, c):
+    """A sort key keeps a mark an expansion brings as a unit of its own (01 00 among
+    the primary weights); a comparison, which is what a list box makes, adds its
+    diacritic to the letter before it, as for any other mark."""
+    if len(p) % 2 or len(p) // 2 != len(d) or b"\x01" not in p[::2]:
+        return p, d, c
+    p2, d2, c2 = bytearray(), bytearray(), bytearray()
+    for i in range(len(d)):
+        if p[2 * i] == 1 and d2:
+            d2[-1] += d[i]
+        else:
+            p2 += p[2 * i:2 * i + 2]
+            d2.append(d[i])
+            c2.append(c[i] if i < len(c) else 2)
+    return bytes(p2), bytes(d2), bytes(c2)
+
+
+# The neutral value of each kana row, which a key leaves out at the row's end: normal
+# size, a kana that is no mark, hiragana, full width.
+KANA_NEUTRAL = (0xC6, 0x03, 0xE4, 0xC5)
+
+
+
 def fallback(ch):
     """A character no table holds sorts after every other, by its code point."""
     c = ord(ch)
