@@ -2,7 +2,7 @@
 // the locale the environment names (LANG=pl_PL.UTF-8 ...), against the byte-wise order
 // the lists had before: each letter folded to lower case in the code page.
 #include "CodePage.h"
-#include "Collation.h"
+#include "ListSortKeys.h"
 #include "SortedListOrder.h"
 
 #include <benchmark/benchmark.h>
@@ -57,12 +57,11 @@ void BM_SortAsListBox(benchmark::State& state)
 {
     const std::vector<std::string>& names = Names();
     for (auto _ : state) {
-        std::vector<ListSortKey> keys;
-        keys.reserve(names.size());
+        CListSortKeys keys;
         for (const std::string& strName : names)
-            keys.push_back(MakeListSortKey(strName, CodePage::Windows1252));
+            keys.Add(strName, CodePage::Windows1252);
         const std::vector<std::size_t> order = SortedListOrder(
-            0, keys.size(), [&keys](std::size_t a, std::size_t b) { return CompareListSortKeys(keys[a], keys[b]); });
+            0, keys.GetCount(), [&keys](std::size_t a, std::size_t b) { return keys.Compare(a, b); });
         benchmark::DoNotOptimize(order.data());
     }
 }
@@ -72,8 +71,10 @@ void BM_SortKeys(benchmark::State& state)
 {
     const std::vector<std::string>& names = Names();
     for (auto _ : state) {
+        CListSortKeys keys;
         for (const std::string& strName : names)
-            benchmark::DoNotOptimize(MakeListSortKey(strName, CodePage::Windows1252));
+            keys.Add(strName, CodePage::Windows1252);
+        benchmark::DoNotOptimize(keys.GetCount());
     }
 }
 

@@ -1,17 +1,16 @@
 #include "ListOrder.h"
 
-#include "Collation.h"
+#include "ListSortKeys.h"
 #include "SortedListOrder.h"
 
 std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp)
 {
     const CChipEntryArray& entries = catalog.Entries();
-    std::vector<ListSortKey> keys;
-    keys.reserve(static_cast<std::size_t>(entries.GetSize()));
+    CListSortKeys keys;
     for (int i = 0; i < entries.GetSize(); ++i)
-        keys.push_back(MakeListSortKey(entries[i].name.Str(), cp));
+        keys.Add(entries[i].name.Str(), cp);
     const std::vector<std::size_t> rows = SortedListOrder(
-        0, keys.size(), [&keys](std::size_t a, std::size_t b) { return CompareListSortKeys(keys[a], keys[b]); });
+        0, keys.GetCount(), [&keys](std::size_t a, std::size_t b) { return keys.Compare(a, b); });
     return std::vector<int>(rows.begin(), rows.end());
 }
 

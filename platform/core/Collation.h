@@ -1,35 +1,9 @@
 #pragma once
 
-#include "CodePage.h"
-
 #include <string>
 
-// The order of a sorted list box (LBS_SORT), which the chip list and every listing of
-// names by name follow. Windows orders such a list as CompareStringW does for the
-// user's locale, ignoring case: its "word sort", in which a hyphen or an apostrophe
-// counts only when the texts are otherwise equal, other punctuation and symbols come
-// before digits and digits before letters, an accented letter stands beside its base
-// letter (accents count after the letters), and each language has its own rules:
-// Polish puts Ł after L, Swedish Ä after Z, Czech sorts "ch" after H, Chinese goes by
-// pinyin. Names are compared as the Unicode text of their code page.
-//
-// On Windows the comparison is the system's own. Elsewhere it is rebuilt from the
-// weights Windows gives each character in the locale that also selects the code page
-// (CollationTables.cpp).
-
-// A name made ready for comparing many times: on Windows its UTF-16 text, elsewhere
-// its sort key, whose bytes compare as the names do.
-#ifdef _WIN32
-using ListSortKey = std::wstring;
-#else
-using ListSortKey = std::string;
-#endif
-
-// Both in the system's order: negative when a sorts first, 0 when the list box counts
-// them equal (as "24C02" and "24c02").
-ListSortKey MakeListSortKey(const std::string& strAnsi, CodePage cp);
-int CompareListSortKeys(const ListSortKey& a, const ListSortKey& b);
-int CompareListText(const std::string& a, const std::string& b, CodePage cp);
+// Windows' order of sorted lists (ListSortKeys.h) on systems without it, rebuilt from
+// the weights Windows gives each character in each language (CollationTables.cpp).
 
 #ifndef _WIN32
 struct CollationLanguage;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 CollationUnitView ViewCollationUnit(const unsigned char* pUnit)
@@ -62,8 +64,7 @@ CCollationUnit::CCollationUnit(const unsigned char* pPrimary, std::size_t nPrima
 
 CCollationUnit CCollationUnit::Stepped(const unsigned char* pRecord, std::size_t nIndex)
 {
-    CCollationUnit unit;
-    unit.Put(pRecord, ViewCollationUnit(pRecord).nLength);
+    CCollationUnit unit = Copy(pRecord);
     // The last two primary weights as one number, their digits counting from 02 to FF.
     unsigned char* pLast = unit.m_record + (unit.m_record[0] & 31);
     const std::size_t nValue = pLast[-1] * 254u + pLast[0] - 2 + nIndex;
@@ -80,6 +81,13 @@ CCollationUnit CCollationUnit::FromTemplate(const unsigned char* pTemplate, std:
     const unsigned char* pWeights = pTemplate + v.nLength + nIndex * (v.nPrimary + v.nDiacritic);
     std::memcpy(unit.m_record + 1, pWeights, v.nPrimary);
     std::memcpy(unit.m_record + 2 + v.nPrimary, pWeights + v.nPrimary, v.nDiacritic);
+    return unit;
+}
+
+CCollationUnit CCollationUnit::Copy(const unsigned char* pRecord)
+{
+    CCollationUnit unit;
+    unit.Put(pRecord, ViewCollationUnit(pRecord).nLength);
     return unit;
 }
 
@@ -134,32 +142,34 @@ const unsigned char* FindInTables(const CollationLanguage& language, char32_t c,
     return FindIn(kCollationLanguages[0], c, unit);
 }
 
-// The records of the ASCII characters of each language, looked up once: most names
-// are mostly ASCII. Null where the record is made.
-const unsigned char* AsciiUnit(const CollationLanguage& language, char32_t c)
+// The units of the ASCII characters of a language, found once, when the language is
+// first used: most names are mostly ASCII.
+const CCollationUnit& AsciiUnit(const CollationLanguage& language, char32_t c)
 {
-    static const std::vector<std::array<const unsigned char*, 128>> units = [] {
-        std::vector<std::array<const unsigned char*, 128>> all(kCollationLanguageCount);
-        for (std::size_t i = 0; i < kCollationLanguageCount; ++i) {
-            for (char32_t c2 = 0; c2 < 128; ++c2) {
-                CCollationUnit unit;
-                const unsigned char* pUnit = FindInTables(kCollationLanguages[i], c2, unit);
-                all[i][c2] = pUnit == unit.Record() ? nullptr : pUnit;
-            }
+    using Units = std::array<CCollationUnit, 128>;
+    static std::vector<std::once_flag> found(kCollationLanguageCount);
+    static std::vector<std::unique_ptr<Units>> units(kCollationLanguageCount);
+    const std::size_t nLanguage = static_cast<std::size_t>(&language - kCollationLanguages);
+    std::call_once(found[nLanguage], [&language, nLanguage] {
+        units[nLanguage] = std::make_unique<Units>();
+        for (char32_t c2 = 0; c2 < 128; ++c2) {
+            CCollationUnit& unit = (*units[nLanguage])[c2];
+            const unsigned char* pUnit = FindInTables(language, c2, unit);
+            if (!pUnit)
+                unit = CCollationUnit::Unknown(c2);
+            else if (pUnit != unit.Record())
+                unit = CCollationUnit::Copy(pUnit);
         }
-        return all;
-    }();
-    return units[static_cast<std::size_t>(&language - kCollationLanguages)][c];
+    });
+    return (*units[nLanguage])[c];
 }
 
 }  // namespace
 
 const unsigned char* FindCollationUnit(const CollationLanguage& language, char32_t c, CCollationUnit& unit)
 {
-    if (c < 128) {
-        if (const unsigned char* pUnit = AsciiUnit(language, c))
-            return pUnit;
-    }
+    if (c < 128)
+        return AsciiUnit(language, c).Record();
     if (const unsigned char* pUnit = FindInTables(language, c, unit))
         return pUnit;
     unit = CCollationUnit::Unknown(c);

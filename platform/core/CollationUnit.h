@@ -33,6 +33,7 @@ public:
     static CCollationUnit Stepped(const unsigned char* pRecord, std::size_t nIndex);
     // The record of character nIndex of a template at pTemplate.
     static CCollationUnit FromTemplate(const unsigned char* pTemplate, std::size_t nIndex);
+    static CCollationUnit Copy(const unsigned char* pRecord);
     // A character no table weighs: after all others, by its code point.
     static CCollationUnit Unknown(char32_t c);
 

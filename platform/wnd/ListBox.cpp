@@ -1,6 +1,6 @@
 #include "ListBox.h"
 
-#include "Collation.h"
+#include "ListSortKeys.h"
 #include "SortedListOrder.h"
 
 int AfxCompareListText(const CString& a, const CString& b)
@@ -60,16 +60,13 @@ void CListBox::AddStrings(const std::vector<CString>& rows)
         all.push_back(pWnd->ListGetText(m_nID, static_cast<int>(i)));
     all.insert(all.end(), rows.begin(), rows.end());
     if (IsSorted()) {
-        const CodePage cp = SystemAnsiCodePage();
-        std::vector<ListSortKey> keys;
-        keys.reserve(all.size());
+        CListSortKeys keys;
         for (const CString& strRow : all)
-            keys.push_back(MakeListSortKey(strRow.Str(), cp));
+            keys.Add(strRow.Str(), SystemAnsiCodePage());
         std::vector<CString> sorted;
         sorted.reserve(all.size());
-        for (std::size_t i : SortedListOrder(nCount, all.size(), [&keys](std::size_t a, std::size_t b) {
-                 return CompareListSortKeys(keys[a], keys[b]);
-             }))
+        for (std::size_t i : SortedListOrder(nCount, all.size(),
+                                             [&keys](std::size_t a, std::size_t b) { return keys.Compare(a, b); }))
             sorted.push_back(std::move(all[i]));
         all = std::move(sorted);
     }

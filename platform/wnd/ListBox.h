@@ -8,7 +8,7 @@
 constexpr int LB_ERR = -1;
 
 // A list box control. A list with LBS_SORT keeps its rows in the order of the user's
-// locale, ignoring case (Collation.h), and puts each new row where the system's list
+// locale, ignoring case (ListSortKeys.h), and puts each new row where the system's list
 // box would: rows that compare equal stand in the order its search leaves them
 // (SortedListOrder.h), not always the order they came in.
 class CListBox : public CWnd {

@@ -1,3 +1,4 @@
+#include "CodePage.h"
 #include "Collation.h"
 #include "SortedListOrder.h"
 
