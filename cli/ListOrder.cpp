@@ -1,17 +1,17 @@
 #include "ListOrder.h"
 
-#include <algorithm>
+#include "ListSortKeys.h"
+#include "SortedListOrder.h"
 
 std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp)
 {
     const CChipEntryArray& entries = catalog.Entries();
-    std::vector<int> order(static_cast<std::size_t>(entries.GetSize()));
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
-    std::stable_sort(order.begin(), order.end(), [&entries, cp](int a, int b) {
-        return AnsiCompareNoCase(entries[a].name.Str(), entries[b].name.Str(), cp) < 0;
-    });
-    return order;
+    CListSortKeys keys;
+    for (int i = 0; i < entries.GetSize(); ++i)
+        keys.Add(entries[i].name.Str(), cp);
+    const std::vector<std::size_t> rows = SortedListOrder(
+        0, keys.GetCount(), [&keys](std::size_t a, std::size_t b) { return keys.Compare(a, b); });
+    return std::vector<int>(rows.begin(), rows.end());
 }
 
 bool MatchNamePattern(const std::string& strPattern, const std::string& strName, CodePage cp)

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// Entry indexes in the chip list window's order (AnsiCompareNoCase), equal names in
-// file order.
+// Entry indexes in the chip list window's order: that of a sorted list box given the
+// names in file order (ListSortKeys.h, SortedListOrder.h).
 std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp);
 
 // A shell-style pattern on name bytes: '*' any run, '?' one byte, anything else itself,

@@ -1,16 +1,11 @@
 #include "ListBox.h"
 
-#include "CodePage.h"
-
-#include <algorithm>
+#include "ListSortKeys.h"
+#include "SortedListOrder.h"
 
 int AfxCompareListText(const CString& a, const CString& b)
 {
-    return AnsiCompareNoCase(a.Str(), b.Str(), SystemAnsiCodePage());
-}
-
-namespace {
-bool ListLess(const CString& a, const CString& b) { return AfxCompareListText(a, b) < 0; }
+    return CompareListText(a.Str(), b.Str(), SystemAnsiCodePage());
 }
 
 bool CListBox::IsSorted() const
@@ -32,19 +27,9 @@ int CListBox::AddString(const CString& strText)
     if (!pWnd)
         return LB_ERR;
     int nIndex = pWnd->ListGetCount(m_nID);
-    if (IsSorted()) {
-        // After every row that sorts before or equal to the new one.
-        int nLow = 0;
-        int nHigh = nIndex;
-        while (nLow < nHigh) {
-            const int nMid = nLow + (nHigh - nLow) / 2;
-            if (ListLess(strText, pWnd->ListGetText(m_nID, nMid)))
-                nHigh = nMid;
-            else
-                nLow = nMid + 1;
-        }
-        nIndex = nLow;
-    }
+    if (IsSorted())
+        nIndex = SortedListInsertIndex(
+            nIndex, [&](int i) { return AfxCompareListText(pWnd->ListGetText(m_nID, i), strText); });
     pWnd->ListInsertString(m_nID, nIndex, strText);
     return nIndex;
 }
@@ -68,22 +53,24 @@ void CListBox::AddStrings(const std::vector<CString>& rows)
     IDialogWindow* pWnd = GetBackendWindow();
     if (!pWnd)
         return;
-    const int nCount = pWnd->ListGetCount(m_nID);
-    std::vector<CString> existing;
-    existing.reserve(static_cast<std::size_t>(nCount));
-    for (int i = 0; i < nCount; ++i)
-        existing.push_back(pWnd->ListGetText(m_nID, i));
-    std::vector<CString> added(rows);
-    std::vector<CString> merged;
-    merged.reserve(existing.size() + added.size());
+    const std::size_t nCount = static_cast<std::size_t>(pWnd->ListGetCount(m_nID));
+    std::vector<CString> all;
+    all.reserve(nCount + rows.size());
+    for (std::size_t i = 0; i < nCount; ++i)
+        all.push_back(pWnd->ListGetText(m_nID, static_cast<int>(i)));
+    all.insert(all.end(), rows.begin(), rows.end());
     if (IsSorted()) {
-        std::stable_sort(added.begin(), added.end(), ListLess);
-        std::merge(existing.begin(), existing.end(), added.begin(), added.end(), std::back_inserter(merged), ListLess);
-    } else {
-        merged = std::move(existing);
-        merged.insert(merged.end(), added.begin(), added.end());
+        CListSortKeys keys;
+        for (const CString& strRow : all)
+            keys.Add(strRow.Str(), SystemAnsiCodePage());
+        std::vector<CString> sorted;
+        sorted.reserve(all.size());
+        for (std::size_t i : SortedListOrder(nCount, all.size(),
+                                             [&keys](std::size_t a, std::size_t b) { return keys.Compare(a, b); }))
+            sorted.push_back(std::move(all[i]));
+        all = std::move(sorted);
     }
-    pWnd->ListSetStrings(m_nID, std::move(merged));
+    pWnd->ListSetStrings(m_nID, std::move(all));
 }
 
 int CListBox::GetCount() const

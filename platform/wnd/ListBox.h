@@ -7,8 +7,10 @@
 
 constexpr int LB_ERR = -1;
 
-// A list box control. A list with LBS_SORT keeps its rows in the code page's
-// case-insensitive order; rows that compare equal stay in the order they came.
+// A list box control. A list with LBS_SORT keeps its rows in the order of the user's
+// locale, ignoring case (ListSortKeys.h), and puts each new row where the system's list
+// box would: rows that compare equal stand in the order its search leaves them
+// (SortedListOrder.h), not always the order they came in.
 class CListBox : public CWnd {
 public:
     void ResetContent();
@@ -34,5 +36,5 @@ private:
 // Attaches rControl to list nIDC of the dialog being exchanged.
 void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl);
 
-// The order of a sorted list box: letters of the ANSI code page compare without case.
+// The order of a sorted list box, for names in the system's ANSI code page.
 int AfxCompareListText(const CString& a, const CString& b);

@@ -69,12 +69,12 @@ TEST_F(ChipListDlgTest, DeleteRemovesTheFirstEntryOfThatNameOnly)
     m_backend.AnswerMessageBox(IDYES);
     Run([&](CHeadlessDialog& d) {
         DeleteRow(d, 0);  // rows: X, x, X
-        EXPECT_EQ(d.Rows(IDC_CHIP_LIST), (std::vector<CString>{"x", "X"}));
+        EXPECT_EQ(d.Rows(IDC_CHIP_LIST), (std::vector<CString>{"X", "x"}));
         EXPECT_EQ(d.CurSel(IDC_CHIP_LIST), -1);
         CChipCatalog catalog;
         CCatalogFile::Load(catalog);
         EXPECT_EQ(catalog.GetKind(1), 2) << "the later X survives";
-        DeleteRow(d, 1);
+        DeleteRow(d, 0);
         EXPECT_EQ(d.Rows(IDC_CHIP_LIST), std::vector<CString>{"x"});
     });
     EXPECT_EQ(m_backend.MessageTexts(), (std::vector<CString>{"You sure of removing X", "You sure of removing X"}));

@@ -61,7 +61,8 @@ TEST_F(CodePageCommandsTest, APolishSystemReadsAndTypesPolishNames)
     CliResult r = Run({"list"}, 1250);
     ASSERT_EQ(r.nExit, 0) << r.strErr;
     EXPECT_NE(r.strOut.find("Lampa\n"), std::string::npos);
-    EXPECT_LT(r.strOut.find("Zebra"), r.strOut.find("Łódź"));
+    // Ł sorts beside L, not after Z as its byte would.
+    EXPECT_LT(r.strOut.find("Łódź"), r.strOut.find("Zebra"));
     EXPECT_EQ(Run({"list", "--name", "ŁÓDŹ"}, 1250).strOut.substr(30), "Łódź\n");
     r = Run({"add", "łódź", "--type", "0"}, 1250);
     ASSERT_EQ(r.nExit, 0) << r.strErr;

@@ -35,7 +35,7 @@ TEST_F(ChipListWindowTest, ShowsTheCatalogueSortedWithItsIcons)
     CChipListDlg dlg;
     RunModalScript(dlg, [](CQtDialogWindow& wnd) {
         EXPECT_EQ(wnd.Widget()->windowTitle(), "Orvane");
-        EXPECT_EQ(ShownRows(wnd), QStringList({"A", "a", "b", "c"}));
+        EXPECT_EQ(ShownRows(wnd), QStringList({"a", "A", "b", "c"}));
         const QList<QSize> sizes = wnd.Widget()->windowIcon().availableSizes();
         EXPECT_TRUE(sizes.contains(QSize(16, 16)));
         EXPECT_TRUE(sizes.contains(QSize(32, 32)));
