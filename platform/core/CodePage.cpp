@@ -71,22 +71,28 @@ int ChinesePage(const std::string& strTerritory)
 
 }  // namespace
 
+// The tables are in the order of their numbers: 874, then 1250 to 1258; 932 to 950.
 const CodePageTable* SingleByteTableOf(CodePage cp)
 {
-    for (const CodePageTable& table : kCodePageTables) {
-        if (table.nNumber == static_cast<int>(cp))
-            return &table;
-    }
-    return nullptr;
+    const int nNumber = static_cast<int>(cp);
+    const int nIndex = nNumber == 874 ? 0 : nNumber >= 1250 && nNumber <= 1258 ? nNumber - 1249 : -1;
+    return nIndex < 0 ? nullptr : &kCodePageTables[nIndex];
 }
 
 const DoubleBytePageTable* DoubleByteTableOf(CodePage cp)
 {
-    for (const DoubleBytePageTable& table : kDoubleBytePageTables) {
-        if (table.nNumber == static_cast<int>(cp))
-            return &table;
+    switch (cp) {
+    case CodePage::Windows932:
+        return &kDoubleBytePageTables[0];
+    case CodePage::Windows936:
+        return &kDoubleBytePageTables[1];
+    case CodePage::Windows949:
+        return &kDoubleBytePageTables[2];
+    case CodePage::Windows950:
+        return &kDoubleBytePageTables[3];
+    default:
+        return nullptr;
     }
-    return nullptr;
 }
 
 bool CodePageFromNumber(int nNumber, CodePage& cp)
