@@ -94,6 +94,12 @@ journey_keys() {
     sleep 0.2
 }
 
+# Gives the characters of a text beyond ASCII keys of their own, so that journey_type
+# can type them into a program started afterwards.
+journey_map_keys() {
+    python3 "$journey_root/tests/journeys/map_keys.py" "$1" || journey_fail "cannot map keys for \"$1\""
+}
+
 journey_type() {
     xdotool type --clearmodifiers --delay 40 "$1"
     sleep 0.2
