@@ -5,7 +5,6 @@
 # ORVANE_JOURNEY_NAME_HEX gives its bytes in the system's code page.
 name=${ORVANE_JOURNEY_NAME:-ZZ journey}
 name_hex=${ORVANE_JOURNEY_NAME_HEX:-$(printf %s "$name" | od -An -tx1 | tr -d ' \n')}
-journey_map_keys "$name"
 journey_launch
 
 main=$(journey_window Orvane)
