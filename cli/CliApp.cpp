@@ -40,7 +40,8 @@ void AddGlobalOptions(CLI::App& app, CliContext& ctx)
                 throw CCliError("--codepage", CodePageRefusal(nPage), exitUsage);
             ctx.strPageRefusal.clear();
         },
-        "Code page of the names: 874, or 1250 to 1258 (default: the system's, as the editor)");
+        "Code page of the names: 874, 1250 to 1258, 932, 936, 949, 950 or 65001 (default: the system's, "
+        "as the editor)");
     // Before any command runs, so that no name is read or written in a page it is not in,
     // and every command works on the file the programmer's software reads. CLI11 keeps one
     // such callback, so both steps stand in it.

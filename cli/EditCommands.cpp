@@ -159,7 +159,7 @@ void RunAdd(CliContext& ctx, const AddOptions& given)
         catalog.AddEmptyEntry();
         catalog.SetEntry(catalog.GetEntryCount() - 1, strName, s.data());
         // A chip added by --part is checked against that part, whatever its name.
-        if (options.strPart || MatchPartName(strName, m))
+        if (options.strPart || MatchPartName(strName, m, ctx.cp))
             WarnPartContradictions(ctx, catalog, catalog.GetEntryCount() - 1, m, nullptr, options.nOrg);
     });
 }
@@ -182,7 +182,7 @@ void RunEdit(CliContext& ctx, const EditOptions& options)
         const bool bRenamed = strName != catalog.GetEntryName(nIndex).Str();
         catalog.SetEntry(nIndex, strName, s.data());
         PartMatch m;
-        if (MatchPartName(strName, m))
+        if (MatchPartName(strName, m, ctx.cp))
             WarnPartContradictions(ctx, catalog, nIndex, m, bRenamed ? nullptr : &*before);
     });
 }

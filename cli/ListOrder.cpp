@@ -17,24 +17,29 @@ std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp)
 bool MatchNamePattern(const std::string& strPattern, const std::string& strName, CodePage cp)
 {
     // Iterative matching with one backtrack point, linear in practice and never
-    // exponential on patterns with many stars.
+    // exponential on patterns with many stars. Both strings are walked a character at a
+    // time, so '?' takes a whole double-byte character and a trail byte never matches.
     std::size_t p = 0, n = 0, nStar = std::string::npos, nResume = 0;
-    auto same = [cp](char a, char b) {
-        return AnsiFoldCase(static_cast<unsigned char>(a), cp) == AnsiFoldCase(static_cast<unsigned char>(b), cp);
-    };
     while (n < strName.size()) {
+        const AnsiChar name = AnsiCharAt(strName, n, cp);
         if (p < strPattern.size() && strPattern[p] == '*') {
-            nStar = p++;
+            nStar = ++p;
             nResume = n;
-        } else if (p < strPattern.size() && (strPattern[p] == '?' || same(strPattern[p], strName[n]))) {
-            ++p;
-            ++n;
-        } else if (nStar != std::string::npos) {
-            p = nStar + 1;
-            n = ++nResume;
-        } else {
-            return false;
+            continue;
         }
+        if (p < strPattern.size()) {
+            const AnsiChar pattern = AnsiCharAt(strPattern, p, cp);
+            if (strPattern[p] == '?' || AnsiFoldedCode(pattern, cp) == AnsiFoldedCode(name, cp)) {
+                p += pattern.nLength;
+                n += name.nLength;
+                continue;
+            }
+        }
+        if (nStar == std::string::npos)
+            return false;
+        p = nStar;
+        nResume += AnsiCharAt(strName, nResume, cp).nLength;
+        n = nResume;
     }
     while (p < strPattern.size() && strPattern[p] == '*')
         ++p;

@@ -10,6 +10,6 @@
 // names in file order (ListSortKeys.h, SortedListOrder.h).
 std::vector<int> SortedEntryOrder(const CChipCatalog& catalog, CodePage cp);
 
-// A shell-style pattern on name bytes: '*' any run, '?' one byte, anything else itself,
-// letters without case as in the list order.
+// A shell-style pattern on names: '*' any run of characters, '?' one character (of one
+// or two bytes), anything else itself, letters without case as in the list order.
 bool MatchNamePattern(const std::string& strPattern, const std::string& strName, CodePage cp);

@@ -2,22 +2,35 @@
 
 #include <cstdio>
 
+namespace {
+
+void AppendEscaped(std::string& out, unsigned char b)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kDigits[b >> 4];
+    out += kDigits[b & 0xF];
+}
+
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
+
+}  // namespace
+
 void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp)
 {
-    for (char ch : strAnsi) {
-        const unsigned char b = static_cast<unsigned char>(ch);
-        if (b >= 0x20 && b < 0x7F) {
-            out += ch;
-            continue;
+    for (std::size_t i = 0; i < strAnsi.size();) {
+        const AnsiChar ch = AnsiCharAt(strAnsi, i, cp);
+        const bool bShown = ch.kind == AnsiCharKind::Defined || ch.kind == AnsiCharKind::Variant;
+        if (bShown && !IsControl(ch.c)) {
+            out += AnsiToUtf8(strAnsi.substr(i, ch.nLength), cp);
+        } else {
+            for (std::size_t k = i; k < i + ch.nLength; ++k)
+                AppendEscaped(out, static_cast<unsigned char>(strAnsi[k]));
         }
-        if (b >= 0x80 && AnsiIsDefined(b, cp)) {
-            out += AnsiToUtf8(std::string(1, ch), cp);
-            continue;
-        }
-        static const char kDigits[] = "0123456789ABCDEF";
-        out += "\\x";
-        out += kDigits[b >> 4];
-        out += kDigits[b & 0xF];
+        i += ch.nLength;
     }
 }
 
@@ -36,7 +49,6 @@ std::string QuotedText(const std::string& strAnsi, CodePage cp)
 
 std::string MessageText(const std::string& strUtf8)
 {
-    static const char kDigits[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(strUtf8.size());
     for (std::size_t i = 0; i < strUtf8.size();) {
@@ -50,12 +62,8 @@ std::string MessageText(const std::string& strUtf8)
         // Of a bad sequence only the first byte is escaped, so the next starts afresh.
         if (!bValid)
             i = nStart + 1;
-        for (std::size_t k = nStart; k < i; ++k) {
-            const unsigned char b = static_cast<unsigned char>(strUtf8[k]);
-            out += "\\x";
-            out += kDigits[b >> 4];
-            out += kDigits[b & 0xF];
-        }
+        for (std::size_t k = nStart; k < i; ++k)
+            AppendEscaped(out, static_cast<unsigned char>(strUtf8[k]));
     }
     return out;
 }

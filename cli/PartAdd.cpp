@@ -135,8 +135,8 @@ std::string Joined(const std::vector<std::string>& items)
 int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<int> nType, AddOptions& options,
               PartMatch& m)
 {
-    if (!MatchPartName(*options.strPart, m))
-        throw CCliError("--part", QuotedText(*options.strPart, ctx.cp) +
+    if (!MatchPartName(*options.strPart, m, CodePage::Utf8))
+        throw CCliError("--part", QuotedText(*options.strPart, CodePage::Utf8) +
                                       " holds no part number Orvane knows; orvane-cli parts lists the families",
                         exitUsage);
     if (!options.strName) {

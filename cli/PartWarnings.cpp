@@ -64,7 +64,7 @@ void CheckPartNumbers(const CChipCatalog& catalog, CodePage cp, std::vector<Find
         PartMatch m;
         const ChipSettings& s = entries[i].settings;
         const std::optional<PartChip> chip = PartChipOfSettings(catalog, s);
-        if (!chip || !MatchPartName(entries[i].name.Str(), m))
+        if (!chip || !MatchPartName(entries[i].name.Str(), m, cp))
             continue;
         const std::vector<PartContradiction> found = CheckPart(m, *chip);
         const int nKind = s[ChipSettings::Kind];

@@ -110,10 +110,11 @@ void RunParts(CliContext& ctx, const PartsOptions& options)
 {
     const std::string& strPattern = options.strPattern;
     PartMatch m;
-    const bool bPart = strPattern.find_first_of("*?") == std::string::npos && MatchPartName(strPattern, m);
+    const bool bPart =
+        strPattern.find_first_of("*?") == std::string::npos && MatchPartName(strPattern, m, CodePage::Utf8);
     std::vector<const PartFamily*> families;
     for (const PartFamily& family : PartFamilies()) {
-        const bool bNamed = strPattern.empty() || MatchNamePattern(strPattern, family.pszName, ctx.cp);
+        const bool bNamed = strPattern.empty() || MatchNamePattern(strPattern, family.pszName, CodePage::Utf8);
         if (bNamed || (bPart && m.pFamily == &family))
             families.push_back(&family);
     }

@@ -29,6 +29,39 @@ std::string UpperAscii(std::string s)
     return s;
 }
 
+// The text with each character of more than one byte made spaces, so that words are read
+// from whole characters: the second byte of a double-byte character may be a letter.
+std::string SingleByteChars(const std::string& s, CodePage cp)
+{
+    std::string out = s;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t nLength = AnsiCharAt(s, i, cp).nLength;
+        if (nLength > 1)
+            out.replace(i, nLength, nLength, ' ');
+        i += nLength;
+    }
+    return out;
+}
+
+// OrgInText on a text whose characters are all single bytes.
+PartOrg OrgInWords(const std::string& strText)
+{
+    bool bX8 = false, bX16 = false;
+    for (std::size_t i = 0; i < strText.size(); ++i) {
+        if ((strText[i] != 'x' && strText[i] != 'X') || (i > 0 && IsWordChar(strText[i - 1])))
+            continue;
+        std::size_t p = i + 1;
+        while (p < strText.size() && IsDigit(strText[p]))
+            ++p;
+        if (p < strText.size() && IsLetter(strText[p]))
+            continue;
+        const std::string strDigits = strText.substr(i + 1, p - i - 1);
+        bX8 = bX8 || strDigits == "8";
+        bX16 = bX16 || strDigits == "16";
+    }
+    return bX8 == bX16 ? PartOrg::unknown : bX8 ? PartOrg::x8 : PartOrg::x16;
+}
+
 bool HasAt(const std::string& s, std::size_t nPos, const char* psz)
 {
     return nPos <= s.size() && s.compare(nPos, std::strlen(psz), psz) == 0;
@@ -81,7 +114,7 @@ void SetOrganisation(PartMatch& m, const std::string& strRest)
         m.strOrgReason = std::string("suffix ") + cSuffix;
         return;
     }
-    m.org = OrgInText(strRest);
+    m.org = OrgInWords(strRest);
     if (m.org != PartOrg::unknown)
         m.strOrgReason = std::string("the name says ") + PartOrgName(m.org);
 }
@@ -148,13 +181,13 @@ bool MatchAt(const std::string& s, std::size_t nStart, PartMatch& m)
 
 }  // namespace
 
-bool MatchPartName(const std::string& strName, PartMatch& match)
+bool MatchPartName(const std::string& strName, PartMatch& match, CodePage cp)
 {
     // Most names in a large catalogue hold neither family's digits; check on a million
     // chips should not pay for reading them.
     if (strName.find("24") == std::string::npos && strName.find("93") == std::string::npos)
         return false;
-    const std::string s = UpperAscii(strName);
+    const std::string s = UpperAscii(SingleByteChars(strName, cp));
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (i > 0 && IsWordChar(s[i - 1]))
             continue;
@@ -167,22 +200,9 @@ bool MatchPartName(const std::string& strName, PartMatch& match)
     return false;
 }
 
-PartOrg OrgInText(const std::string& strText)
+PartOrg OrgInText(const std::string& strText, CodePage cp)
 {
-    bool bX8 = false, bX16 = false;
-    for (std::size_t i = 0; i < strText.size(); ++i) {
-        if ((strText[i] != 'x' && strText[i] != 'X') || (i > 0 && IsWordChar(strText[i - 1])))
-            continue;
-        std::size_t p = i + 1;
-        while (p < strText.size() && IsDigit(strText[p]))
-            ++p;
-        if (p < strText.size() && IsLetter(strText[p]))
-            continue;
-        const std::string strDigits = strText.substr(i + 1, p - i - 1);
-        bX8 = bX8 || strDigits == "8";
-        bX16 = bX16 || strDigits == "16";
-    }
-    return bX8 == bX16 ? PartOrg::unknown : bX8 ? PartOrg::x8 : PartOrg::x16;
+    return OrgInWords(SingleByteChars(strText, cp));
 }
 
 std::string FamilyFacts(const PartFamily& family)

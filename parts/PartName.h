@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CodePage.h"
 #include "PartTable.h"
 
 #include <string>
@@ -21,12 +22,14 @@ struct PartMatch {
 // and suffix letters, starting at the beginning of the name or of a word in it, letters
 // without case: "AT24C256", "M24C02-W", "93LC66B", "24LC512-I/P". The density must be
 // followed by something other than a digit, so "24LC164" is not read as a 24xx16.
-// Returns false, leaving match as it was, when the name holds no part number.
-bool MatchPartName(const std::string& strName, PartMatch& match);
+// Returns false, leaving match as it was, when the name holds no part number. The name is
+// read a character of code page cp at a time: a character of two bytes is no letter or
+// digit, though its second byte may look like one.
+bool MatchPartName(const std::string& strName, PartMatch& match, CodePage cp = SystemAnsiCodePage());
 
 // The organisation a text names with a word "x8" or "x16" ("Microwire x16 (variant 2)");
 // unknown when it names neither or both.
-PartOrg OrgInText(const std::string& strText);
+PartOrg OrgInText(const std::string& strText, CodePage cp = SystemAnsiCodePage());
 
 // "24xx512, 65536 bytes, 128-byte page" or "93xx66, 512 bytes, 9/8 address bits (x8/x16)".
 std::string FamilyFacts(const PartFamily& family);

@@ -35,7 +35,7 @@ _orvane_cli()
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
-        --codepage | --from-codepage) COMPREPLY=($(compgen -W "874 1250 1251 1252 1253 1254 1255 1256 1257 1258" -- "$cur")); return ;;
+        --codepage | --from-codepage) COMPREPLY=($(compgen -W "874 1250 1251 1252 1253 1254 1255 1256 1257 1258 932 936 949 950 65001" -- "$cur")); return ;;
         --family) COMPREPLY=($(compgen -W "i2c microwire other" -- "$cur")); return ;;
         --format) COMPREPLY=($(compgen -W "json csv" -- "$cur")); return ;;
         --org) COMPREPLY=($(compgen -W "8 16" -- "$cur")); return ;;

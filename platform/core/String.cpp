@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -58,21 +57,14 @@ int CString::Compare(const char* psz) const
 
 int CString::CompareNoCase(const char* psz) const
 {
-    CodePage cp = SystemAnsiCodePage();
-    const unsigned char* a = reinterpret_cast<const unsigned char*>(m_str.c_str());
-    const unsigned char* b = reinterpret_cast<const unsigned char*>(psz ? psz : "");
-    for (;; ++a, ++b) {
-        int d = AnsiFoldCase(*a, cp) - AnsiFoldCase(*b, cp);
-        if (d != 0 || *a == 0)
-            return d;
-    }
+    return AnsiCompareNoCase(m_str.c_str(), psz ? psz : "", SystemAnsiCodePage());
 }
 
 int _mbscmp(const char* a, const char* b)
 {
-    // strcmp compares as unsigned char, which is what the multibyte routine does for
-    // the single-byte code pages this layer supports.
-    return std::strcmp(a, b);
+    // A lead byte before the terminating NUL is compared as a character of its own, so
+    // that names of different bytes never compare equal.
+    return AnsiCompare(a, b, SystemAnsiCodePage());
 }
 
 void CStringArray::RemoveAt(int nIndex, int nCount)

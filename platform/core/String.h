@@ -55,8 +55,9 @@ private:
     std::string m_str;
 };
 
-// The C runtime's multibyte comparison: 0 when both strings are equal byte for byte up
-// to their terminating NUL.
+// The C runtime's multibyte comparison in the system's ANSI code page: character by
+// character, a double-byte character as lead << 8 | trail; 0 when both strings are equal
+// byte for byte up to their terminating NUL.
 int _mbscmp(const char* a, const char* b);
 
 class CStringArray {

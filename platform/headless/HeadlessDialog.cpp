@@ -1,5 +1,6 @@
 #include "HeadlessDialog.h"
 
+#include "CodePage.h"
 #include "DialogManager.h"
 
 CHeadlessDialog::CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate& tmpl, IDialogSite& site)
@@ -99,15 +100,22 @@ void CHeadlessDialog::TypeKeys(int nID, const CString& strKeys)
     m_nFocus = nID;
     pCtl->selection = {pCtl->strText.GetLength(), pCtl->strText.GetLength()};
     const DWORD dwStyle = TemplateAt(IndexOf(nID)).dwStyle;
-    for (const char ch : strKeys.Str()) {
-        if (IsEnded() || !CDialogManager::EditTakesChar(dwStyle, static_cast<unsigned char>(ch)))
+    const std::string& keys = strKeys.Str();
+    const CodePage cp = SystemAnsiCodePage();
+    for (std::size_t i = 0; i < keys.size();) {
+        // A key is a character, of two bytes in a double-byte page.
+        const AnsiChar ch = AnsiCharAt(keys, i, cp);
+        const std::string strChar = keys.substr(i, ch.nLength);
+        i += ch.nLength;
+        if (IsEnded() || !CDialogManager::EditTakesChar(dwStyle, ch.c))
             continue;
         // A key replaces the selection and leaves the caret after itself.
         const auto [nStart, nEnd] = pCtl->selection;
         std::string text = pCtl->strText.Str();
-        text.replace(static_cast<std::size_t>(nStart), static_cast<std::size_t>(nEnd - nStart), 1, ch);
+        text.replace(static_cast<std::size_t>(nStart), static_cast<std::size_t>(nEnd - nStart), strChar);
         SetText(nID, CString(text));
-        pCtl->selection = {nStart + 1, nStart + 1};
+        const int nCaret = nStart + static_cast<int>(strChar.size());
+        pCtl->selection = {nCaret, nCaret};
     }
 }
 

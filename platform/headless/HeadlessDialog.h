@@ -30,8 +30,9 @@ public:
     // one is recorded as a script failure).
     void Click(int nID);  // a push button, or a check box (which toggles first)
     void Type(int nID, const CString& strText);  // replaces the text, EN_CHANGE if it differs
-    // Clicks at the end of an edit box's text and types there, key by key; a key the box
-    // refuses (a letter in a digits-only box) is dropped.
+    // Clicks at the end of an edit box's text and types there, key by key, a key being
+    // one character of the system's code page; a key the box refuses (a letter in a
+    // digits-only box) is dropped.
     void TypeKeys(int nID, const CString& strKeys);
     void SelectRow(int nID, int nRow);  // LBN_SELCHANGE
     void DoubleClickRow(int nID, int nRow);

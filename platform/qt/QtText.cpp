@@ -19,5 +19,5 @@ CString QStringToAnsi(const QString& strText)
 
 bool IsAnsiRepresentable(char32_t cp32)
 {
-    return cp32 == U'?' || UnicodeToAnsi(cp32, SystemAnsiCodePage()) != '?';
+    return AnsiHasChar(cp32, SystemAnsiCodePage());
 }

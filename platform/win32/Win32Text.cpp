@@ -4,9 +4,12 @@
 
 bool CWin32Text::IsAnsiRepresentable(wchar_t ch)
 {
+    // UTF-8 holds every character, those beyond the BMP too, which come as two halves.
+    if (::GetACP() == CP_UTF8)
+        return true;
     if (ch >= 0xD800 && ch <= 0xDFFF)
         return false;
-    if (ch == L'?' || ::GetACP() == CP_UTF8)
+    if (ch == L'?')
         return true;
     char achBytes[4];
     BOOL bUsedDefault = FALSE;

@@ -9,6 +9,7 @@
 class CWin32Text {
 public:
     // True when the code page has a character for ch, so that a typed character
-    // survives being stored as 8-bit text. Half of a surrogate pair never has one.
+    // survives being stored as 8-bit text. Half of a surrogate pair has one only in
+    // UTF-8, the one page with characters beyond the Basic Multilingual Plane.
     static bool IsAnsiRepresentable(wchar_t ch);
 };

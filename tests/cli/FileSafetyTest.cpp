@@ -116,11 +116,9 @@ TEST_F(CliFileSafetyTest, ImportReportsEveryBadDocumentInItsOwnWordsAndExits2)
         {strHead + R"("version":null,)" + strTail, "in.json: version: null is not a version this tool reads (1)"},
         {strHead + R"("version":1,"codepage":4294968548,"types":[],"entries":[]})",
          "in.json: codepage: 4294968548 is not a code page number"},
-        {strHead + R"("version":1,"codepage":932,"types":[],"entries":[]})",
-         "in.json: codepage: code page 932 (Japanese) is a double-byte page, which is not supported yet, since names "
-         "would be sorted and matched byte by byte and their characters split"},
         {strHead + R"("version":1,"codepage":1200,"types":[],"entries":[]})",
-         "in.json: codepage: code page 1200 is not supported; the supported pages are 874 and 1250 to 1258"},
+         "in.json: codepage: code page 1200 is not supported; the supported pages are 874, 1250 to 1258, 932, 936, "
+         "949, 950 and 65001"},
         {strHead + "\"version\":1" + std::string(400, '0') + "," + strTail,
          "in.json: not valid JSON: it holds a number too large to be read"},
         {strHead + R"("deep":)" + strDeep + R"(,"version":1,)" + strTail,

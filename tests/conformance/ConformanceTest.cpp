@@ -184,8 +184,11 @@ TEST_P(Conformance, ProgramChangesToChecksAndListsRaiseNothing)
 
 TEST_P(Conformance, BytesTheCodePageLacksSurviveAnUntouchedControl)
 {
-    // Bytes the system's ANSI page leaves undefined.
-    const CString strOdd = SystemAnsiCodePage() == CodePage::Windows1251 ? "a\x98z" : "a\x81\x8D\x90z";
+    // Bytes the system's ANSI page leaves undefined; in a double-byte page a lead byte
+    // before a byte that is no trail byte, and one at the end.
+    const CodePage cp = SystemAnsiCodePage();
+    const bool bDoubleByte = AnsiCharAt("\x81\x40", 0, cp).nLength == 2;
+    const CString strOdd = cp == CodePage::Windows1251 ? "a\x98z" : bDoubleByte ? "a\x81\x20z\x81" : "a\x81\x8D\x90z";
     Run([&](IDriverWindow&) {
         for (int nID : {D::IDC_ENTRY, D::IDC_LABEL}) {
             m_dlg.SetDlgItemText(nID, strOdd);

@@ -1,15 +1,19 @@
 # The steps of the add, edit and delete journey, shared by the program on Linux and
 # orvane.exe under Wine: a person adds an I2C chip, edits it and deletes it, by keyboard
 # only; Progr.ini is checked after each step. Sourced after journey_start.
+# ORVANE_JOURNEY_NAME names the chip (it must sort after the starter's chips) and
+# ORVANE_JOURNEY_NAME_HEX gives its bytes in the system's code page.
+name=${ORVANE_JOURNEY_NAME:-ZZ journey}
+name_hex=${ORVANE_JOURNEY_NAME_HEX:-$(printf %s "$name" | od -An -tx1 | tr -d ' \n')}
 journey_launch
 
 main=$(journey_window Orvane)
 journey_screenshot chip-list "$main"
-journey_add_i2c "ZZ journey" 512
+journey_add_i2c "$name" 512
 journey_window_gone "Setup I2C Memory"
-journey_check_file "after Add New" '
-expect_last(b"ZZ journey", "80 00 02 11 20 10 10 08 A0 00 10 00", "new entry")
-'
+journey_check_file "after Add New" "
+expect_last(bytes.fromhex('$name_hex'), '80 00 02 11 20 10 10 08 A0 00 10 00', 'new entry')
+"
 
 # Back in the list, which sorts the new chip last: select it and press Edit chip. A
 # Windows list box without a selection spends the first key on selecting the focus
@@ -21,9 +25,9 @@ journey_keys shift+Tab
 journey_type "1024"
 journey_keys Return
 journey_window_gone "Setup I2C Memory"
-journey_check_file "after Edit chip" '
-expect_last(b"ZZ journey", "80 00 04 11 20 10 10 08 A0 00 10 00", "edited entry")
-'
+journey_check_file "after Edit chip" "
+expect_last(bytes.fromhex('$name_hex'), '80 00 04 11 20 10 10 08 A0 00 10 00', 'edited entry')
+"
 
 # Select the chip again, press Delete Chip and answer the question with Enter (Yes).
 journey_window Orvane >/dev/null

@@ -94,8 +94,15 @@ journey_keys() {
     sleep 0.2
 }
 
+# Types a text. Under Wine, with ORVANE_JOURNEY_TYPER naming type_text.exe, a text beyond
+# ASCII comes as an input method gives it: xdotool types such characters on keys it maps
+# for the moment, which a busy program may read only after they are gone.
 journey_type() {
-    xdotool type --clearmodifiers --delay 40 "$1"
+    if [ -n "${ORVANE_JOURNEY_TYPER:-}" ] && LC_ALL=C.UTF-8 grep -q '[^ -~]' <<<"$1"; then
+        "$wine" "$ORVANE_JOURNEY_TYPER" "$1" || journey_fail "type_text.exe could not type \"$1\""
+    else
+        xdotool type --clearmodifiers --delay 40 "$1"
+    fi
     sleep 0.2
 }
 

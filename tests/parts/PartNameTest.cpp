@@ -131,6 +131,18 @@ TEST(PartNameTest, OrganisationWords)
         EXPECT_EQ(OrgInText(c.pszText), c.org) << c.pszText;
 }
 
+TEST(PartNameTest, TheSecondByteOfADoubleByteCharacterIsNoLetter)
+{
+    PartMatch m;
+    // 乀 (81 54) ends in a byte that looks like a T, 갂 (81 41) in one like an A.
+    ASSERT_TRUE(MatchPartName("\x81\x54" "24C02", m, CodePage::Windows936));
+    EXPECT_STREQ(m.pFamily->pszName, "24xx02");
+    EXPECT_FALSE(MatchPartName("\x81\x41T24C02", m, CodePage::Windows949));
+    EXPECT_TRUE(MatchPartName("\x81\x41T24C02", m, CodePage::Windows1252));  // Atmel's AT24C02
+    EXPECT_EQ(OrgInText("Microwire \x81\x78" "16", CodePage::Windows936), any);  // 亁16
+    EXPECT_EQ(OrgInText("Microwire \x81\x78" "16", CodePage::Windows1252), x16);
+}
+
 TEST(PartNameTest, DescriptionSaysWhatThePartNumberImplies)
 {
     PartMatch m;

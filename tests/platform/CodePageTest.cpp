@@ -8,15 +8,25 @@
 
 namespace {
 
-const CodePage kPages[] = {CodePage::Windows874,  CodePage::Windows1250, CodePage::Windows1251, CodePage::Windows1252,
-                           CodePage::Windows1253, CodePage::Windows1254, CodePage::Windows1255, CodePage::Windows1256,
-                           CodePage::Windows1257, CodePage::Windows1258};
-
 std::string Ansi(const std::string& strUtf8, CodePage cp)
 {
     std::string strAnsi, strWhy;
     EXPECT_TRUE(Utf8ToAnsi(strUtf8, cp, strAnsi, strWhy)) << strWhy;
     return strAnsi;
+}
+
+// One byte as a string of the page, read as one character.
+AnsiChar ByteChar(int b, CodePage cp)
+{
+    const AnsiChar ch = AnsiCharAt(std::string(1, static_cast<char>(b)), 0, cp);
+    EXPECT_EQ(ch.nLength, 1u) << b;
+    return ch;
+}
+
+std::string Written(char32_t c, CodePage cp)
+{
+    std::string out;
+    return AppendAnsiChar(c, cp, out) ? out : "(none)";
 }
 
 // Per page: the bytes Windows reads as private-use characters, some of its own
@@ -84,81 +94,82 @@ TEST(CodePage, TheLocaleChoosesThePageAsWindowsWould)
     EXPECT_EQ(AnsiCodePageFromLocale(nullptr), 1252);
 }
 
-TEST(CodePage, OnlyTheSingleBytePagesAreTakenAndTheOthersAreExplained)
+TEST(CodePage, EveryWindowsAnsiPageIsTakenAndOtherNumbersAreExplained)
 {
+    const std::vector<int> supported = {874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 65001};
     for (int n = 0; n < 70000; ++n) {
         CodePage cp;
-        const bool bSupported = n == 874 || (n >= 1250 && n <= 1258);
+        const bool bSupported = std::binary_search(supported.begin(), supported.end(), n);
         ASSERT_EQ(CodePageFromNumber(n, cp), bSupported) << n;
         EXPECT_EQ(CodePageRefusal(n).empty(), bSupported) << n;
         if (bSupported) {
             EXPECT_EQ(static_cast<int>(cp), n);
         }
     }
-    EXPECT_EQ(CodePageRefusal(932), "code page 932 (Japanese) is a double-byte page, which is not supported yet, "
-                                    "since names would be sorted and matched byte by byte and their characters split");
-    for (int n : {936, 949, 950})
-        EXPECT_NE(CodePageRefusal(n).find("double-byte"), std::string::npos) << n;
-    EXPECT_EQ(CodePageRefusal(65001), "code page 65001 is not supported; the supported pages are 874 and 1250 to 1258");
+    EXPECT_EQ(CodePageRefusal(1249), "code page 1249 is not supported; the supported pages are 874, 1250 to 1258, "
+                                     "932, 936, 949, 950 and 65001");
+    EXPECT_STREQ(CodePageName(CodePage::Windows950), "Traditional Chinese");
+    EXPECT_STREQ(CodePageName(CodePage::Utf8), "UTF-8");
 }
 
-TEST(CodePage, EveryByteOfEveryPageReadsAndWritesAsOnWindows)
+TEST(CodePage, EveryByteOfEverySingleBytePageReadsAndWritesAsOnWindows)
 {
     for (const PageFacts& f : kFacts) {
         SCOPED_TRACE(static_cast<int>(f.cp));
         std::vector<char32_t> seen;
         for (int b = 0; b < 256; ++b) {
-            const unsigned char ch = static_cast<unsigned char>(b);
-            const char32_t u = AnsiToUnicode(ch, f.cp);
-            EXPECT_EQ(static_cast<unsigned char>(UnicodeToAnsi(u, f.cp)), b) << b;
+            const AnsiChar ch = ByteChar(b, f.cp);
+            EXPECT_EQ(Written(ch.c, f.cp), std::string(1, static_cast<char>(b))) << b;
             if (b < 0x80) {
-                EXPECT_EQ(u, char32_t(b));
+                EXPECT_EQ(ch.c, char32_t(b));
             }
-            seen.push_back(u);
+            seen.push_back(ch.c);
             // Undefined bytes are the C1 controls of their own value or private-use ones.
-            const bool bStandIn = u == char32_t(b) ? b >= 0x80 && b < 0xA0 : u >= 0xE000 && u <= 0xF8FF;
-            EXPECT_EQ(AnsiIsDefined(ch, f.cp), !bStandIn) << b;
+            const bool bStandIn = ch.c == char32_t(b) ? b >= 0x80 && b < 0xA0 : ch.c >= 0xE000 && ch.c <= 0xF8FF;
+            EXPECT_EQ(ch.kind, bStandIn ? AnsiCharKind::StandIn : AnsiCharKind::Defined) << b;
             EXPECT_EQ(AnsiToUtf8(std::string(1, char(b)), f.cp) == "\xEF\xBF\xBD", bStandIn) << b;
         }
         std::sort(seen.begin(), seen.end());
         EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << "two bytes read alike";
         for (const auto& [b, u] : f.privateUse)
-            EXPECT_EQ(AnsiToUnicode(static_cast<unsigned char>(b), f.cp), u) << b;
+            EXPECT_EQ(ByteChar(b, f.cp).c, u) << b;
         for (const auto& [b, u] : f.characters) {
-            EXPECT_EQ(AnsiToUnicode(static_cast<unsigned char>(b), f.cp), u) << b;
-            EXPECT_TRUE(AnsiIsDefined(static_cast<unsigned char>(b), f.cp)) << b;
+            EXPECT_EQ(ByteChar(b, f.cp).c, u) << b;
+            EXPECT_EQ(ByteChar(b, f.cp).kind, AnsiCharKind::Defined) << b;
         }
-        EXPECT_EQ(UnicodeToAnsi(U'\u4E2D', f.cp), '?');
-        EXPECT_EQ(UnicodeToAnsi(0xFFFD, f.cp), '?');
+        EXPECT_FALSE(AnsiHasChar(U'\u4E2D', f.cp));
+        EXPECT_FALSE(AnsiHasChar(0xFFFD, f.cp));
+        EXPECT_EQ(Utf32ToAnsi(U"a\u4E2D", f.cp), "a?");
     }
 }
 
 TEST(CodePage, LettersFoldToTheirPartnersInTheSamePage)
 {
+    const auto fold = [](int b, CodePage cp) { return AnsiFoldedCode(ByteChar(b, cp), cp); };
     for (const PageFacts& f : kFacts) {
         SCOPED_TRACE(static_cast<int>(f.cp));
         const std::string strUpper = Ansi(f.pszUpper, f.cp), strLower = Ansi(f.pszLower, f.cp);
         ASSERT_EQ(strUpper.size(), strLower.size());
         for (std::size_t i = 0; i < strUpper.size(); ++i) {
             const unsigned char up = static_cast<unsigned char>(strUpper[i]), low = static_cast<unsigned char>(strLower[i]);
-            EXPECT_EQ(AnsiFoldCase(up, f.cp), low) << int(up);
-            EXPECT_EQ(AnsiFoldCase(low, f.cp), low) << int(low);
+            EXPECT_EQ(fold(up, f.cp), low) << int(up);
+            EXPECT_EQ(fold(low, f.cp), low) << int(low);
         }
         // Folding is idempotent and never joins a letter to a character of another kind.
         for (int b = 0; b < 256; ++b) {
-            const unsigned char folded = AnsiFoldCase(static_cast<unsigned char>(b), f.cp);
-            EXPECT_EQ(AnsiFoldCase(folded, f.cp), folded) << b;
-            EXPECT_EQ(AnsiIsDefined(folded, f.cp), AnsiIsDefined(static_cast<unsigned char>(b), f.cp)) << b;
+            const std::uint32_t folded = fold(b, f.cp);
+            EXPECT_EQ(fold(static_cast<int>(folded), f.cp), folded) << b;
+            EXPECT_EQ(ByteChar(static_cast<int>(folded), f.cp).kind, ByteChar(b, f.cp).kind) << b;
         }
     }
     // The Turkish dotted capital I and dotless small i have no partner in their page.
-    EXPECT_EQ(AnsiFoldCase(0xDD, CodePage::Windows1254), 0xDD);
-    EXPECT_EQ(AnsiFoldCase(0xFD, CodePage::Windows1254), 0xFD);
-    EXPECT_EQ(AnsiFoldCase('I', CodePage::Windows1254), 'i');
+    EXPECT_EQ(fold(0xDD, CodePage::Windows1254), 0xDDu);
+    EXPECT_EQ(fold(0xFD, CodePage::Windows1254), 0xFDu);
+    EXPECT_EQ(fold('I', CodePage::Windows1254), std::uint32_t('i'));
     // The Greek final sigma and the micro sign are small letters already.
-    EXPECT_EQ(AnsiFoldCase(0xF2, CodePage::Windows1253), 0xF2);
-    EXPECT_EQ(AnsiFoldCase(0xB5, CodePage::Windows1253), 0xB5);
-    EXPECT_EQ(AnsiFoldCase(0xD7, CodePage::Windows1252), 0xD7);  // × is no letter
+    EXPECT_EQ(fold(0xF2, CodePage::Windows1253), 0xF2u);
+    EXPECT_EQ(fold(0xB5, CodePage::Windows1253), 0xB5u);
+    EXPECT_EQ(fold(0xD7, CodePage::Windows1252), 0xD7u);  // × is no letter
     EXPECT_EQ(CString("24c02").CompareNoCase("24C02"), 0);
     EXPECT_LT(CString("abc").CompareNoCase("ABD"), 0);
 }

@@ -131,6 +131,29 @@ TEST_F(WidgetTest, TextsAreShownInTheAnsiCodePageAndTypedCharactersItLacksAreRef
     });
 }
 
+// Runs under a Japanese locale (ctest's qt_japanese), where names are in code page 932.
+TEST_F(WidgetTest, DoubleByteNamesAreShownWholeAndKeptUntilEdited)
+{
+    if (SystemAnsiCodePage() != CodePage::Windows932)
+        GTEST_SKIP() << "needs a Japanese locale, such as LC_ALL=ja_JP.UTF-8";
+    const CString strName = "\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67";  // 表示ソフト
+    const CString strOdd = "A\x85\x41\x95";  // an undefined pair and a lead byte at the end
+    RunModalScript(m_dlg, [&](CQtDialogWindow& wnd) {
+        auto* pName = Control<QLineEdit>(wnd, D::IDC_ENTRY);
+        wnd.SetText(D::IDC_ENTRY, strName);
+        EXPECT_EQ(pName->text(), QString::fromUtf8("表示ソフト"));
+        EXPECT_EQ(wnd.GetText(D::IDC_ENTRY), strName);
+        wnd.SetText(D::IDC_ENTRY, strOdd);
+        EXPECT_EQ(pName->text(), QString::fromUtf8("A\u30FB\u30FB"));
+        EXPECT_EQ(wnd.GetText(D::IDC_ENTRY), strOdd);
+        // Typed text is stored a character at a time; a character 932 lacks is refused.
+        pName->clear();
+        TypeKeys(pName, QString::fromUtf8("表ｱ갂\\"));
+        EXPECT_EQ(wnd.GetText(D::IDC_ENTRY), CString("\x95\x5C\xB1\\"));
+        wnd.EndModal(IDCANCEL);
+    });
+}
+
 TEST_F(WidgetTest, ARejectedValueIsReportedInAWarningBoxOverTheDialog)
 {
     QString strText, strCaption;
