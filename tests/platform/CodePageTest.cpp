@@ -8,10 +8,6 @@
 
 namespace {
 
-const CodePage kPages[] = {CodePage::Windows874,  CodePage::Windows1250, CodePage::Windows1251, CodePage::Windows1252,
-                           CodePage::Windows1253, CodePage::Windows1254, CodePage::Windows1255, CodePage::Windows1256,
-                           CodePage::Windows1257, CodePage::Windows1258};
-
 std::string Ansi(const std::string& strUtf8, CodePage cp)
 {
     std::string strAnsi, strWhy;
