@@ -13,6 +13,8 @@ if [ "${1:-test}" = test ]; then
   # The install checks: desktop entry, metainfo, package dependencies and lint, manual
   # pages, completion.
   packages+=(desktop-file-utils appstream dpkg-dev lintian groff-base bash-completion)
+  # The sanitizer build and its libFuzzer targets.
+  packages+=(clang-14 libclang-rt-14-dev)
   # The locales whose code pages and orders the tests run under, on Linux and under Wine.
   packages+=(locales)
 fi

@@ -6,7 +6,7 @@
 // failure, and whatever loads must survive a store and a second load unchanged.
 TEST(FuzzCorpus, EverySeedLoadsOrFailsCleanly)
 {
-    const std::string dir = std::string(ORVANE_SOURCE_DIR) + "/fuzz/corpus";
+    const std::string dir = std::string(ORVANE_SOURCE_DIR) + "/fuzz/corpus/load";
     DIR* d = ::opendir(dir.c_str());
     ASSERT_NE(d, nullptr) << dir;
     int nFiles = 0;

@@ -16,7 +16,7 @@ Bytes SaveOfLoad(const Bytes& file)
 std::vector<std::string> CorpusFiles()
 {
     std::vector<std::string> files;
-    const std::string dir = std::string(ORVANE_SOURCE_DIR) + "/fuzz/corpus";
+    const std::string dir = std::string(ORVANE_SOURCE_DIR) + "/fuzz/corpus/load";
     if (DIR* d = ::opendir(dir.c_str())) {
         while (dirent* e = ::readdir(d)) {
             if (e->d_name[0] != '.')

@@ -73,7 +73,7 @@ TEST_F(WidgetTest, UserListSelectionAndDoubleClickNotify)
 
 TEST_F(WidgetTest, DigitBoxesAlignRightAndRefusePastedLetters)
 {
-    RunModalScript(m_dlg, [this](CQtDialogWindow& wnd) {
+    RunModalScript(m_dlg, [](CQtDialogWindow& wnd) {
         auto* pDigits = Control<QLineEdit>(wnd, D::IDC_DIGITS);
         EXPECT_TRUE(pDigits->alignment() & Qt::AlignRight);
         pDigits->selectAll();
@@ -85,7 +85,7 @@ TEST_F(WidgetTest, DigitBoxesAlignRightAndRefusePastedLetters)
 
 TEST_F(WidgetTest, BoxesWithoutScrollingStopWhenFull)
 {
-    RunModalScript(m_dlg, [this](CQtDialogWindow& wnd) {
+    RunModalScript(m_dlg, [](CQtDialogWindow& wnd) {
         auto* pNarrow = Control<QLineEdit>(wnd, D::IDC_NARROW);
         const QString strLong(200, QChar('W'));
         TypeKeys(pNarrow, strLong);
