@@ -10,7 +10,7 @@ namespace {
 // was started on one, so that two windows on two catalogues can be told apart.
 class CMainWindowDlg : public CChipListDlg {
 public:
-    explicit CMainWindowDlg(const CString& strShownPath) : m_strShownPath(strShownPath) {}
+    explicit CMainWindowDlg(const CDisplayText& strShownPath) : m_strShownPath(strShownPath) {}
 
 protected:
     BOOL OnInitDialog() override
@@ -22,7 +22,7 @@ protected:
     }
 
 private:
-    CString m_strShownPath;
+    CDisplayText m_strShownPath;
 };
 }  // namespace
 
@@ -75,7 +75,7 @@ void CCatalogApp::UseVirtualStoreCopy()
     if (strCopy.empty())
         return;
     CCatalogFile::SetEditorFile(strCopy.c_str());
-    m_strShownPath = CString(strCopy + " (the VirtualStore copy the programmer reads)");
+    m_strShownPath = CDisplayText::FromUtf8(strCopy + " (the VirtualStore copy the programmer reads)");
 }
 
 // Asks until the user picks a catalogue that can be worked on, or cancels. A choice that
@@ -92,7 +92,7 @@ bool CCatalogApp::AskForCatalog()
             m_strShownPath = place.DisplayPath();
             return true;
         }
-        AfxMessageBox(strError);
+        AfxMessageBox(CDisplayText::FromUtf8(strError.Str()));
     }
     return false;
 }

@@ -17,7 +17,7 @@ public:
     // catalogue the program was started on, named in the main window's title (or the
     // VirtualStore copy edited in its place).
     bool m_bAskForCatalog = false;
-    CString m_strShownPath;
+    CDisplayText m_strShownPath;
     // The ANSI code page the names are in. A page the editor cannot use is explained and
     // ends the program before any window opens, with exit code 1.
     int m_nCodePage = SystemAnsiCodePageNumber();

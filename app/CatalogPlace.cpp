@@ -1,7 +1,6 @@
 #include "CatalogPlace.h"
 
 #include "CatalogFile.h"
-#include "CodePage.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -123,16 +122,9 @@ bool CCatalogPlace::Enter(CString& strError) const
     return true;
 }
 
-CString CCatalogPlace::DisplayPath() const
+CDisplayText CCatalogPlace::DisplayPath() const
 {
     const std::string& folder = m_strFolder.Str();
     const bool bJoined = !folder.empty() && IsSeparator(folder.back());
-    const std::string path = folder + (bJoined ? "" : std::string(1, kSeparator)) + m_strFile.Str();
-#ifdef _WIN32
-    return CString(path);
-#else
-    std::u32string text;
-    Utf8ToUtf32(path, text);
-    return CString(Utf32ToAnsi(text, SystemAnsiCodePage()));
-#endif
+    return CDisplayText::FromUtf8(folder + (bJoined ? "" : std::string(1, kSeparator)) + m_strFile.Str());
 }

@@ -25,7 +25,7 @@ void Tell(std::FILE* stream, const CString& strText)
     while (!strShown.empty() && strShown.back() == '\n')
         strShown.pop_back();
     CWin32Backend backend;
-    backend.MessageBox(strShown, "orvane", stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK);
+    backend.MessageBox(CString(strShown), "orvane", stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK);
 #else
     std::fputs(strText, stream);
 #endif

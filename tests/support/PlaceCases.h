@@ -18,6 +18,9 @@ struct PlaceCase {
     const char* pszFileOrError;
 };
 
+// A folder whose name no single ANSI code page can spell.
+inline const char* const kUnicodeFolder = u8"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C";
+
 // Paths given in a test folder that holds sub/other.dat, and on POSIX also sub/Progr.ini,
 // cat.INI, a FIFO pipe.ini and a symbolic link to sub.
 inline const std::vector<PlaceCase> kPlaces = {

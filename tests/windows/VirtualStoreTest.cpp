@@ -83,7 +83,7 @@ TEST_F(VirtualStoreTest, TheEditorEditsTheCopyAndNamesItInTheTitle)
         << strError.GetString();
     CCatalogApp app;
     app.m_strShownPath = place.DisplayPath();
-    CString strCaption;
+    CDisplayText strCaption;
     std::vector<CString> rows;
     m_backend.AnswerMessageBox(IDYES);
     m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [&](CHeadlessDialog& dlg) {

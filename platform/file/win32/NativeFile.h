@@ -26,12 +26,17 @@ public:
     };
 
     static constexpr int NativeErrorBase = 0x10000;
+    static constexpr unsigned Utf8CodePage = 65001;
 
     // Between the framework's 8-bit strings in the system's ANSI code page (0, CP_ACP), or
     // another page the system converts, and the UTF-16 of the system's calls; a character
     // the page lacks becomes '?'.
     static std::wstring Wide(const std::string& strAnsi, unsigned nCodePage = 0);
     static std::string Ansi(const std::wstring& strWide, unsigned nCodePage = 0);
+    // Between UTF-8, in which the program keeps paths and the texts that name them, and
+    // the system's UTF-16.
+    static std::wstring WidePath(const std::string& strPath) { return Wide(strPath, Utf8CodePage); }
+    static std::string Utf8(const std::wstring& strWide) { return Ansi(strWide, Utf8CodePage); }
     // The full path of a path, relative to the working folder; the path itself when the
     // system cannot tell.
     static std::wstring FullPath(const std::wstring& strPath);
