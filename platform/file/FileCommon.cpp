@@ -124,7 +124,7 @@ bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
     return true;
 }
 
-CString CFile::ErrorText(int nError)
+std::string CFile::ErrorText(int nError)
 {
     switch (nError) {
     case errFifo:

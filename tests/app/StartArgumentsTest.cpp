@@ -75,6 +75,7 @@ protected:
             std::ofstream(pszFile) << "x";
         ASSERT_EQ(mkfifo("pipe.ini", 0644), 0);
         ASSERT_EQ(symlink("sub", "link"), 0);
+        MakeUnicodeFolder();
     }
 };
 
@@ -96,6 +97,8 @@ TEST_F(CatalogPlaceTest, AnAbsolutePathNeedsNoWorkingFolder)
 TEST_F(CatalogPlaceTest, EnteringMakesTheFolderWorkingAndTheFileTheEditors)
 {
     ExpectEntered("sub/other.dat", m_strFull + "/sub", "other.dat");
+    const std::string strFolder = m_strFull + "/" + kUnicodeFolder;
+    ExpectEntered((strFolder + "/Progr.ini").c_str(), strFolder, "Progr.ini");
 }
 
 TEST_F(CatalogPlaceTest, AFolderThatWentAwayIsReportedAndNothingChanges)

@@ -3,7 +3,7 @@
 # only; Progr.ini is checked after each step. Sourced after journey_start.
 journey_launch
 
-main=$(journey_window Orvane)
+main=$(journey_window "$journey_title")
 journey_screenshot chip-list "$main"
 journey_add_i2c "ZZ journey" 512
 journey_window_gone "Setup I2C Memory"
@@ -14,7 +14,7 @@ expect_last(b"ZZ journey", "80 00 02 11 20 10 10 08 A0 00 10 00", "new entry")
 # Back in the list, which sorts the new chip last: select it and press Edit chip. A
 # Windows list box without a selection spends the first key on selecting the focus
 # row, so Home comes before End.
-journey_window Orvane >/dev/null
+journey_window "$journey_title" >/dev/null
 journey_keys shift+Tab Home End Tab Tab Return
 journey_window "Setup I2C Memory" >/dev/null
 journey_keys shift+Tab
@@ -26,7 +26,7 @@ expect_last(b"ZZ journey", "80 00 04 11 20 10 10 08 A0 00 10 00", "edited entry"
 '
 
 # Select the chip again, press Delete Chip and answer the question with Enter (Yes).
-journey_window Orvane >/dev/null
+journey_window "$journey_title" >/dev/null
 journey_keys shift+Tab shift+Tab Home End Tab Tab Tab Return
 # The question is captioned with the program's name, as the main window is.
 journey_window orvane "$main" >/dev/null

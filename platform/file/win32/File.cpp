@@ -109,10 +109,25 @@ int CFile::Remove(const char* pszFileName)
     return CNativeFile::Remove(pszFileName);
 }
 
-CString CFile::SystemErrorText(int nError)
+int CFile::GetStatus(const char* pszPath, CFileStatus& status)
+{
+    CNativeFile::Status native;
+    if (int nError = CNativeFile::PathStatus(pszPath, native))
+        return nError;
+    status.kind = KindOf(native.kind);
+    status.strFullName = CNativeFile::Utf8(CNativeFile::FullPath(CNativeFile::WidePath(pszPath)));
+    return 0;
+}
+
+int CFile::SetCurrentFolder(const char* pszFolder)
+{
+    return CNativeFile::SetCurrentFolder(pszFolder);
+}
+
+std::string CFile::SystemErrorText(int nError)
 {
     // The system's own words for an error the C library has no number for.
     if (nError >= CNativeFile::NativeErrorBase)
-        return CString(CNativeFile::ErrorText(nError));
+        return CNativeFile::ErrorText(nError);
     return std::strerror(nError);
 }

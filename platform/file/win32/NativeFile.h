@@ -5,8 +5,8 @@
 #include <vector>
 
 // The Windows calls behind the framework's file classes, in plain C++ types, because
-// <windows.h> cannot share a source file with the framework's Types.h. Paths are 8-bit
-// strings in the ANSI code page, as the framework keeps them, and are handed to the
+// <windows.h> cannot share a source file with the framework's Types.h. Paths are UTF-8,
+// so that any file name the system has can be named, and are handed to the
 // wide-character calls. An open file is a C runtime descriptor in binary mode that owns
 // the native handle. Errors are errno values; a system error that has none is kept as
 // NativeErrorBase plus its code, and ErrorText gives the system's words for it.
@@ -42,7 +42,7 @@ public:
     static std::wstring FullPath(const std::wstring& strPath);
     // The errno value for a system error code, or NativeErrorBase plus the code.
     static int ErrorOf(unsigned long nSystemError);
-    // The system's own text for a NativeErrorBase error; empty for anything else.
+    // The system's own text for a NativeErrorBase error, in UTF-8; empty for anything else.
     static std::string ErrorText(int nError);
 
     // Opens an existing file (or creates or truncates one with bCreate) without waiting
@@ -65,6 +65,12 @@ public:
 
     // What a path names, without opening it: kind and read-only attribute, or ENOENT.
     static int PathStatus(const std::string& strPath, Status& status);
+    // The whole status of the file or folder a path names, through a handle that no
+    // other program's sharing mode refuses.
+    static int FileStatus(const std::string& strPath, Status& status);
+    static int SetCurrentFolder(const std::string& strFolder);
+    // Whether two names are the same to the file system, which ignores case.
+    static bool SameName(const std::string& strName, const std::string& strOther);
     // The path with links and junctions resolved, for a path that names one.
     static bool FinalPath(const std::string& strPath, std::string& strFinal);
     // Puts the file from over the file to, keeping to's attributes, security and
