@@ -43,7 +43,13 @@ CDisplayText Text(const std::string& strUtf8)
 
 std::string ReasonText(const char* pszVerb, const char* pszPath, int nError)
 {
-    return std::string("Cannot ") + pszVerb + " " + pszPath + ": " + CFile::ErrorText(nError);
+    const std::string strStart = std::string("Cannot ") + pszVerb + " " + pszPath + ": ";
+    // Another program's hold outlasted the wait for it: what it means and what to do.
+    if (nError == CFile::errSharingViolation)
+        return strStart + "it is open in another program that does not allow it to be " +
+               (std::strcmp(pszVerb, "read") == 0 ? "read" : "changed") +
+               ", such as the programmer's software. Close that program and try again; the catalogue is unchanged.";
+    return strStart + CFile::ErrorText(nError);
 }
 
 CDisplayText Reason(const char* pszVerb, const char* pszPath, int nError)
@@ -163,7 +169,9 @@ CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vect
                                            const char* pszPath, CCatalogFile::Stamp* pStamp)
 {
     const CFileReplace::Result replaced = target.Replace(bytes.data(), bytes.size());
-    if (target.WroteInPlace() && replaced != CFileReplace::replaced)
+    // A file another program holds was left as it was, whichever way the save went.
+    const bool bHeld = replaced == CFileReplace::failed && target.GetLastError() == CFile::errSharingViolation;
+    if (target.WroteInPlace() && replaced != CFileReplace::replaced && !bHeld)
         return {CCatalogFile::notSaved, InPlaceFailure(target, replaced, pszPath)};
     if (replaced == CFileReplace::failed)
         return {CCatalogFile::notSaved, SaveRefusal(pszPath, target.GetLastError())};

@@ -29,7 +29,8 @@ struct CFileStatus {
 // Paths are the file system's bytes: UTF-8 on Windows, where the system's half converts
 // them for the wide-character calls, and normally on the other systems too.
 // Failures are reported by the result and GetLastError: an errno value, or one of the
-// negative codes below for a path that names something other than a regular file.
+// negative codes below for a path that names something other than a regular file, or
+// for a file another program holds.
 class CFile {
 public:
     enum OpenFlags : UINT {
@@ -39,6 +40,10 @@ public:
         modeCreate = 0x1000,
     };
     enum KindError : int { errFifo = -1, errCharacterDevice = -2, errBlockDevice = -3, errSocket = -4, errOtherKind = -5 };
+    // Windows only: another program has the file open and shares it with no reader or
+    // writer like this one, and kept it so for as long as the file layer waits
+    // (CShareRetry).
+    enum : int { errSharingViolation = -6 };
 
     CFile() = default;
     ~CFile();

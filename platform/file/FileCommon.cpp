@@ -137,6 +137,8 @@ std::string CFile::ErrorText(int nError)
         return "Is a socket, not a regular file";
     case errOtherKind:
         return "Is not a regular file";
+    case errSharingViolation:
+        return "Is open in another program that does not share it";
     default:
         break;
     }

@@ -11,8 +11,8 @@
 #include <cctype>
 #include <filesystem>
 
-// The Windows counterparts of the POSIX file cases: devices and pipes, attributes,
-// another program's handle, and the folder's lock across processes.
+// The Windows counterparts of the POSIX file cases: devices and pipes, attributes, and
+// the folder's lock across processes. HeldFileTest has another program's handle.
 
 namespace {
 
@@ -80,19 +80,6 @@ TEST_F(WindowsFileTest, TheReplacedFileKeepsItsAttributes)
     EXPECT_TRUE(HasHiddenAttribute(m_strPath));
     EXPECT_EQ(ReadFileBytes(m_strPath), CCatalogFile::StoreToBytes(m_catalog));
     EXPECT_EQ(m_dir.List().size(), 1u);
-}
-
-TEST_F(WindowsFileTest, AFileAnotherProgramHoldsKeepsItsBytesAndNoTemporaryStays)
-{
-    WriteOld();
-    {
-        const std::shared_ptr<void> other = OpenShared(m_strPath, shareNone);
-        ASSERT_TRUE(other);
-        const CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
-        EXPECT_EQ(r.status, CCatalogFile::notSaved);
-        EXPECT_EQ(r.strMessage.Str().rfind("Cannot save " + m_strPath + ": ", 0), 0u) << r.strMessage.GetString();
-    }
-    ExpectOldAndAlone();
 }
 
 TEST_F(WindowsFileTest, TheLockIsTheFoldersWhateverItsSpelling)

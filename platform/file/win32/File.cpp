@@ -10,6 +10,8 @@
 // waiting and shared with other writers, and bytes move in binary through ReadFile and
 // WriteFile, so none of a catalogue is translated.
 
+static_assert(CNativeFile::SharingViolation == CFile::errSharingViolation, "one code for a sharing violation");
+
 namespace {
 
 FileKind KindOf(CNativeFile::Kind kind)

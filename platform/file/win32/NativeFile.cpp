@@ -1,5 +1,7 @@
 #include "NativeFile.h"
 
+#include "ShareRetry.h"
+
 #include <windows.h>
 
 #include <cerrno>
@@ -52,6 +54,22 @@ bool DeviceKind(const std::wstring& strFull, CNativeFile::Kind& kind)
     else
         return false;
     return true;
+}
+
+// A file is opened again, after a pause, while another program's hold refuses it.
+HANDLE CreateFileWaiting(const std::wstring& strPath, DWORD nAccess, DWORD nShare, DWORD nCreation, DWORD nFlags)
+{
+    HANDLE h = INVALID_HANDLE_VALUE;
+    const int nError = CShareRetry::Run(
+        [&] {
+            h = ::CreateFileW(strPath.c_str(), nAccess, nShare, nullptr, nCreation, nFlags, nullptr);
+            return h == INVALID_HANDLE_VALUE ? LastError() : 0;
+        },
+        CNativeFile::SharingViolation);
+    // The error of the last try, for the caller to read as from CreateFileW itself.
+    if (nError == CNativeFile::SharingViolation)
+        ::SetLastError(ERROR_SHARING_VIOLATION);
+    return h;
 }
 
 const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -134,6 +152,7 @@ int CNativeFile::ErrorOf(unsigned long nSystemError)
         {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_NOT_SAME_DEVICE, EXDEV},
         {ERROR_CANT_RESOLVE_FILENAME, ELOOP}, {ERROR_BROKEN_PIPE, EPIPE},
         {ERROR_CRC, EIO},                     {ERROR_IO_DEVICE, EIO},
+        {ERROR_SHARING_VIOLATION, SharingViolation}, {ERROR_LOCK_VIOLATION, SharingViolation},
     };
     for (const auto& m : kMap) {
         if (m.nSystem == nSystemError)
@@ -167,8 +186,8 @@ int CNativeFile::Open(const std::string& strPath, Access access, bool bCreate, i
         return 0;
     const DWORD nAccess = access == readOnly ? GENERIC_READ : access == writeOnly ? GENERIC_WRITE
                                                                                    : GENERIC_READ | GENERIC_WRITE;
-    const HANDLE h = ::CreateFileW(strWide.c_str(), nAccess, kShareAll, nullptr, bCreate ? CREATE_ALWAYS : OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = CreateFileWaiting(strWide, nAccess, kShareAll, bCreate ? CREATE_ALWAYS : OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL);
     if (h == INVALID_HANDLE_VALUE) {
         const int nError = LastError();
         // A folder cannot be opened as a file at all; say what it is.
@@ -329,7 +348,7 @@ bool CNativeFile::FinalPath(const std::string& strPath, std::string& strFinal)
 
 namespace {
 
-// PutInPlace on full paths.
+// One try at PutInPlace, on full paths.
 int PutInPlaceOnce(const std::wstring& strFrom, const std::wstring& strTo, bool bToExists)
 {
     if (bToExists) {
@@ -365,7 +384,8 @@ int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo
 {
     // Wine's ReplaceFileW takes full paths only.
     const std::wstring strWideFrom = FullPath(WidePath(strFrom)), strWideTo = FullPath(WidePath(strTo));
-    return PutInPlaceOnce(strWideFrom, strWideTo, bToExists);
+    // Each try leaves both files under their names, or the new one in place.
+    return CShareRetry::Run([&] { return PutInPlaceOnce(strWideFrom, strWideTo, bToExists); }, SharingViolation);
 }
 
 int CNativeFile::Remove(const std::string& strPath)

@@ -8,8 +8,10 @@
 // <windows.h> cannot share a source file with the framework's Types.h. Paths are UTF-8,
 // so that any file name the system has can be named, and are handed to the
 // wide-character calls. An open file is a C runtime descriptor in binary mode that owns
-// the native handle. Errors are errno values; a system error that has none is kept as
-// NativeErrorBase plus its code, and ErrorText gives the system's words for it.
+// the native handle. Errors are errno values, or SharingViolation; a system error that
+// has none is kept as NativeErrorBase plus its code, and ErrorText gives the system's
+// words for it. A call that another program's hold on a file refuses is tried again for
+// about a second (CShareRetry) before SharingViolation is given.
 class CNativeFile {
 public:
     enum class Kind { regular, directory, characterDevice, pipe, other };
@@ -26,6 +28,8 @@ public:
     };
 
     static constexpr int NativeErrorBase = 0x10000;
+    // CFile::errSharingViolation.
+    static constexpr int SharingViolation = -6;
     static constexpr unsigned Utf8CodePage = 65001;
 
     // Between the framework's 8-bit strings in the system's ANSI code page (0, CP_ACP), or
