@@ -84,14 +84,15 @@ int CFileReplace::ResolveTarget()
     if (int nError = CNativeFile::PathStatus(m_strTarget, status))
         return nError == ENOENT ? 0 : nError;
     m_bExists = true;
-    CNativeFile::Status links;
-    m_nLinks = CNativeFile::FileStatus(m_strTarget, links) == 0 ? links.nLinks : 1;
     if (status.kind == CNativeFile::Kind::directory)
         return EISDIR;
     if (status.kind == CNativeFile::Kind::pipe)
         return CFile::KindError(FileKind::fifo);
     if (status.kind != CNativeFile::Kind::regular)
         return CFile::KindError(FileKind::characterDevice);
+    // Only a regular file is opened for its names, since opening a device talks to it.
+    CNativeFile::Status links;
+    m_nLinks = CNativeFile::FileStatus(m_strTarget, links) == 0 ? links.nLinks : 1;
     // A file its owner made read-only is not to be replaced behind their back.
     return status.bReadOnly ? EACCES : 0;
 }
