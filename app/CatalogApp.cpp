@@ -10,7 +10,7 @@ namespace {
 // was started on one, so that two windows on two catalogues can be told apart.
 class CMainWindowDlg : public CChipListDlg {
 public:
-    explicit CMainWindowDlg(const CString& strShownPath) : m_strShownPath(strShownPath) {}
+    explicit CMainWindowDlg(const CDisplayText& strShownPath) : m_strShownPath(strShownPath) {}
 
 protected:
     BOOL OnInitDialog() override
@@ -22,7 +22,7 @@ protected:
     }
 
 private:
-    CString m_strShownPath;
+    CDisplayText m_strShownPath;
 };
 }  // namespace
 
@@ -33,11 +33,11 @@ END_MESSAGE_MAP()
 CCatalogApp::CCatalogApp() : CWinApp(nullptr) {}
 
 // The catalogue is named as the main window's title names it.
-CString CCatalogApp::HelpText(const CString& strShownPath)
+CDisplayText CCatalogApp::HelpText(const CDisplayText& strShownPath)
 {
-    const CString strCatalog =
-        strShownPath.IsEmpty() ? CString("Progr.ini in the folder it was started in") : strShownPath;
-    return "This program edits the chip catalogue " + strCatalog +
+    const CDisplayText strCatalog =
+        strShownPath.IsEmpty() ? CDisplayText("Progr.ini in the folder it was started in") : strShownPath;
+    return CDisplayText("This program edits the chip catalogue ") + strCatalog +
            ".\n\n"
            "Add New asks for a chip type and opens its setup form; Edit chip opens the form of the selected "
            "chip; Delete Chip removes it; Edit Type in Select Type renames a type. Changes are saved to the "
@@ -84,7 +84,7 @@ void CCatalogApp::UseVirtualStoreCopy()
     if (strCopy.empty())
         return;
     CCatalogFile::SetEditorFile(strCopy.c_str());
-    m_strShownPath = CString(strCopy + " (the VirtualStore copy the programmer reads)");
+    m_strShownPath = CDisplayText::FromUtf8(strCopy + " (the VirtualStore copy the programmer reads)");
 }
 
 // Asks until the user picks a catalogue that can be worked on, or cancels. A choice that
@@ -101,7 +101,7 @@ bool CCatalogApp::AskForCatalog()
             m_strShownPath = place.DisplayPath();
             return true;
         }
-        AfxMessageBox(strError);
+        AfxMessageBox(CDisplayText::FromUtf8(strError.Str()));
     }
     return false;
 }

@@ -17,7 +17,7 @@ public:
     // catalogue the program was started on, named in the main window's title (or the
     // VirtualStore copy edited in its place).
     bool m_bAskForCatalog = false;
-    CString m_strShownPath;
+    CDisplayText m_strShownPath;
     // The ANSI code page the names are in. A page the editor cannot use is explained and
     // ends the program before any window opens, with exit code 1.
     int m_nCodePage = SystemAnsiCodePageNumber();
@@ -26,7 +26,7 @@ public:
     static OpenFileRequest CatalogRequest();
     // What F1 shows: the catalogue edited, as m_strShownPath names it, and when changes
     // are saved.
-    static CString HelpText(const CString& strShownPath);
+    static CDisplayText HelpText(const CDisplayText& strShownPath);
 
 protected:
     bool AskForCatalog();

@@ -1,20 +1,15 @@
 #include "CatalogPlace.h"
 
 #include "CatalogFile.h"
-#include "CodePage.h"
+#include "File.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
-#include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 #ifdef _WIN32
-// Windows takes both slashes; its paths are in the ANSI code page already.
+// Windows takes both slashes.
 const char* const kSeparators = "/\\";
 const char kSeparator = '\\';
 #else
@@ -22,9 +17,9 @@ const char* const kSeparators = "/";
 const char kSeparator = '/';
 #endif
 
-CString Failure(const CString& strPath, const char* pszWhy)
+CString Failure(const CString& strPath, const std::string& strWhy)
 {
-    return "'" + strPath + "': " + pszWhy;
+    return "'" + strPath + "': " + strWhy;
 }
 
 bool IsSeparator(char ch)
@@ -42,30 +37,27 @@ std::size_t RootLength(const std::string& path)
     return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
 }
 
-bool AbsoluteFolder(const std::string& strFolder, CString& strAbsolute)
-{
-#ifdef _WIN32
-    char szResolved[_MAX_PATH * 4];
-    if (!_fullpath(szResolved, strFolder.c_str(), sizeof szResolved))
-        return false;
-#else
-    char szResolved[PATH_MAX];
-    if (!realpath(strFolder.c_str(), szResolved))
-        return false;
-#endif
-    strAbsolute = szResolved;
-    return true;
-}
-
-bool IsFolder(const std::string& strPath)
-{
-    struct stat st;
-    return stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 bool EndsWithIni(const std::string& strName)
 {
-    return strName.size() > 4 && strcasecmp(strName.c_str() + strName.size() - 4, ".ini") == 0;
+    if (strName.size() <= 4)
+        return false;
+    std::string strEnd = strName.substr(strName.size() - 4);
+    std::transform(strEnd.begin(), strEnd.end(), strEnd.begin(),
+                   [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 32) : ch; });
+    return strEnd == ".ini";
+}
+
+// The place of an existing folder and a name in it; false with the error when the folder
+// has no full path.
+bool Place(const std::string& strFolder, const std::string& strName, CCatalogPlace& place, int& nError)
+{
+    CFileStatus folder;
+    nError = CFile::GetStatus(strFolder.c_str(), folder);
+    if (nError != 0)
+        return false;
+    place.m_strFolder = folder.strFullName;
+    place.m_strFile = strName;
+    return true;
 }
 
 }  // namespace
@@ -83,56 +75,48 @@ bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CStrin
                                                        : path.substr(0, nSlash);
     const std::string name = nSlash == std::string::npos ? path : path.substr(nSlash + 1);
 
-    struct stat st;
-    if (stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            place.m_strFile = CCatalogFile::DefaultFileName;
-            if (AbsoluteFolder(path, place.m_strFolder))
-                return true;
-        } else if (S_ISREG(st.st_mode) && !bFolderOnly) {
-            place.m_strFile = name;
-            if (AbsoluteFolder(folder, place.m_strFolder))
-                return true;
-        } else {
-            strError = Failure(strPath, bFolderOnly ? "not a folder" : "not a catalogue file or a folder");
+    CFileStatus status;
+    int nError = CFile::GetStatus(path.c_str(), status);
+    if (nError == 0 && status.kind == FileKind::directory) {
+        place.m_strFolder = status.strFullName;
+        place.m_strFile = CCatalogFile::DefaultFileName;
+        return true;
+    }
+    if (nError == 0 && status.kind == FileKind::regular && !bFolderOnly) {
+        if (Place(folder, name, place, nError))
+            return true;
+    } else if (nError == 0) {
+        strError = Failure(strPath, bFolderOnly ? "not a folder" : "not a catalogue file or a folder");
+        return false;
+    } else if (nError == ENOENT || nError == ENOTDIR) {
+        CFileStatus parent;
+        const bool bNew = !bFolderOnly && EndsWithIni(name) && CFile::GetStatus(folder.c_str(), parent) == 0 &&
+                          parent.kind == FileKind::directory;
+        if (!bNew) {
+            strError = Failure(strPath, bFolderOnly ? "no such folder"
+                                                    : "no such file or folder (a new catalogue's name ends in .ini)");
             return false;
         }
-    } else if (errno != ENOENT && errno != ENOTDIR) {
-        strError = Failure(strPath, std::strerror(errno));
-        return false;
-    } else if (bFolderOnly || !EndsWithIni(name) || !IsFolder(folder)) {
-        strError = Failure(strPath, bFolderOnly ? "no such folder" : "no such file or folder (a new catalogue's name ends in .ini)");
-        return false;
-    } else {
-        place.m_strFile = name;
-        if (AbsoluteFolder(folder, place.m_strFolder))
+        if (Place(folder, name, place, nError))
             return true;
     }
-    strError = Failure(strPath, std::strerror(errno));
+    strError = Failure(strPath, CFile::ErrorText(nError));
     return false;
 }
 
 bool CCatalogPlace::Enter(CString& strError) const
 {
-    if (chdir(m_strFolder) != 0) {
-        strError = Failure(m_strFolder, "cannot work in this folder: ");
-        strError += std::strerror(errno);
+    if (const int nError = CFile::SetCurrentFolder(m_strFolder)) {
+        strError = Failure(m_strFolder, "cannot work in this folder: " + CFile::ErrorText(nError));
         return false;
     }
     CCatalogFile::SetEditorFile(m_strFile);
     return true;
 }
 
-CString CCatalogPlace::DisplayPath() const
+CDisplayText CCatalogPlace::DisplayPath() const
 {
     const std::string& folder = m_strFolder.Str();
     const bool bJoined = !folder.empty() && IsSeparator(folder.back());
-    const std::string path = folder + (bJoined ? "" : std::string(1, kSeparator)) + m_strFile.Str();
-#ifdef _WIN32
-    return CString(path);
-#else
-    std::u32string text;
-    Utf8ToUtf32(path, text);
-    return CString(Utf32ToAnsi(text, SystemAnsiCodePage()));
-#endif
+    return CDisplayText::FromUtf8(folder + (bJoined ? "" : std::string(1, kSeparator)) + m_strFile.Str());
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "DisplayText.h"
 #include "String.h"
 
-// The folder the editor works in and the catalogue file it edits there.
+// The folder the editor works in and the catalogue file it edits there. Paths, and the
+// messages that quote them, are the file system's bytes: UTF-8 (on Windows converted from
+// the system's UTF-16).
 class CCatalogPlace {
 public:
     // What a FOLDER or FILE names: a folder gives its Progr.ini; an existing regular file
@@ -15,9 +18,8 @@ public:
     // load and save.
     bool Enter(CString& strError) const;
 
-    // The whole path, as shown in the main window's title: the file system's UTF-8 put
-    // into the ANSI code page every window text is in.
-    CString DisplayPath() const;
+    // The whole path, as the main window's title shows it.
+    CDisplayText DisplayPath() const;
 
     CString m_strFolder;  // absolute, without symbolic links
     CString m_strFile;  // a name in that folder

@@ -4,12 +4,15 @@
 #include "Templates.h"
 
 #ifdef _WIN32
+#include "NativeConsole.h"
 #include "Win32Backend.h"
 #else
 #include "QtBackend.h"
 #endif
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 CCatalogApp theApp;
 
@@ -17,7 +20,8 @@ namespace {
 constexpr int kExitUsage = 2;
 
 // Help, the version and what is wrong with the arguments go to the terminal; the
-// Windows editor has none, so there a message box shows them.
+// Windows editor has none, so there a message box shows them. The texts are UTF-8, as
+// the arguments and paths they may quote are.
 void Tell(std::FILE* stream, const CString& strText)
 {
 #ifdef _WIN32
@@ -25,7 +29,8 @@ void Tell(std::FILE* stream, const CString& strText)
     while (!strShown.empty() && strShown.back() == '\n')
         strShown.pop_back();
     CWin32Backend backend;
-    backend.MessageBox(strShown, "orvane", stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK);
+    const UINT nType = stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK;
+    backend.MessageBox(CDisplayText::FromUtf8(strShown), "orvane", nType);
 #else
     std::fputs(strText, stream);
 #endif
@@ -33,7 +38,7 @@ void Tell(std::FILE* stream, const CString& strText)
 
 // Acts on the command line before any window exists, so that --help, --version and bad
 // arguments need no display. Returns -1 when the editor should start.
-int TakeArguments(int argc, char** argv)
+int TakeArguments(int argc, const char* const* argv)
 {
     const CStartArguments args = CStartArguments::Parse(argc, argv);
     CCatalogPlace place;
@@ -63,9 +68,8 @@ int TakeArguments(int argc, char** argv)
     }
     return -1;
 }
-}  // namespace
 
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     const int nExit = TakeArguments(argc, argv);
     if (nExit >= 0)
@@ -80,3 +84,23 @@ int main(int argc, char** argv)
     return RunQtApplication(1, qtArgv);
 #endif
 }
+}  // namespace
+
+#ifdef _WIN32
+// The UTF-16 command line, in UTF-8 as the program keeps paths: main's own arguments
+// are in the ANSI code page, which cannot name every folder.
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::string> args = Utf8Arguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& strArg : args)
+        pointers.push_back(strArg.data());
+    pointers.push_back(nullptr);
+    return Run(argc, pointers.data());
+}
+#else
+int main(int argc, char** argv)
+{
+    return Run(argc, argv);
+}
+#endif

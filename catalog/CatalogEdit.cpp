@@ -2,6 +2,8 @@
 
 #include "ChipCatalog.h"
 
+#include <string>
+
 CCatalogFile::LoadResult CCatalogEdit::Load(CChipCatalog& catalog)
 {
     CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
@@ -10,29 +12,25 @@ CCatalogFile::LoadResult CCatalogEdit::Load(CChipCatalog& catalog)
     return result;
 }
 
-bool CCatalogEdit::Ask(const CString& strQuestion) const
+bool CCatalogEdit::Ask(const std::string& strQuestion) const
 {
-    return m_pfnMessageBox(strQuestion, MB_YESNO, 0) == IDYES;
+    // The questions name the file, whose path is UTF-8.
+    return m_pfnMessageBox(CDisplayText::FromUtf8(strQuestion), MB_YESNO, 0) == IDYES;
 }
 
 BOOL CCatalogEdit::Save(CChipCatalog& catalog, const CCatalogFile::Reapply& reapply)
 {
     const char* pszFile = CCatalogFile::EditorFile();
     if (m_nTrailingBytes > 0) {
-        CString strQuestion;
-        strQuestion.Format("%s has %llu bytes after its catalogue, which saving drops.\n\nSave anyway and drop them?",
-                           pszFile, static_cast<unsigned long long>(m_nTrailingBytes));
-        if (!Ask(strQuestion))
+        if (!Ask(std::string(pszFile) + " has " + std::to_string(m_nTrailingBytes) +
+                 " bytes after its catalogue, which saving drops.\n\nSave anyway and drop them?"))
             return FALSE;
         m_nTrailingBytes = 0;
     }
     CCatalogFile::SaveResult result = CCatalogFile::SaveChange(catalog, m_stamp, reapply, false, pszFile);
     if (result.status == CCatalogFile::conflict) {
-        CString strQuestion;
-        strQuestion.Format("%s was changed by another program since this window read it.\n\n"
-                           "Save anyway and overwrite those changes?",
-                           pszFile);
-        if (!Ask(strQuestion))
+        if (!Ask(std::string(pszFile) + " was changed by another program since this window read it.\n\n"
+                                        "Save anyway and overwrite those changes?"))
             return FALSE;
         result = CCatalogFile::SaveChange(catalog, m_stamp, reapply, true, pszFile);
     }

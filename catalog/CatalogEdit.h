@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogFile.h"
+#include "DisplayText.h"
 
 class CChipCatalog;
 
@@ -10,7 +11,7 @@ class CChipCatalog;
 class CCatalogEdit {
 public:
     // The framework's message box: AfxMessageBox.
-    using MessageBoxFn = int (*)(const CString& strText, UINT nType, UINT nIDHelp);
+    using MessageBoxFn = int (*)(const CDisplayText& strText, UINT nType, UINT nIDHelp);
 
     explicit CCatalogEdit(MessageBoxFn pfnMessageBox) : m_pfnMessageBox(pfnMessageBox) {}
 
@@ -25,7 +26,7 @@ public:
     BOOL Save(CChipCatalog& catalog, const CCatalogFile::Reapply& reapply);
 
 private:
-    bool Ask(const CString& strQuestion) const;
+    bool Ask(const std::string& strQuestion) const;
 
     MessageBoxFn m_pfnMessageBox;
     CCatalogFile::Stamp m_stamp;

@@ -35,43 +35,58 @@ const char* CCatalogFile::EditorFile()
 
 namespace {
 
-CString Reason(const char* pszVerb, const char* pszPath, int nError)
+// Messages name the file by its path, which is UTF-8, so they are UTF-8 texts.
+CDisplayText Text(const std::string& strUtf8)
 {
-    return CString(std::string("Cannot ") + pszVerb + " " + pszPath + ": " + CFile::ErrorText(nError).Str());
+    return CDisplayText::FromUtf8(strUtf8);
+}
+
+std::string ReasonText(const char* pszVerb, const char* pszPath, int nError)
+{
+    const std::string strStart = std::string("Cannot ") + pszVerb + " " + pszPath + ": ";
+    // Another program's hold outlasted the wait for it: what it means and what to do.
+    if (nError == CFile::errSharingViolation)
+        return strStart + "it is open in another program that does not allow it to be " +
+               (std::strcmp(pszVerb, "read") == 0 ? "read" : "changed") +
+               ", such as the programmer's software. Close that program and try again; the catalogue is unchanged.";
+    return strStart + CFile::ErrorText(nError);
+}
+
+CDisplayText Reason(const char* pszVerb, const char* pszPath, int nError)
+{
+    return Text(ReasonText(pszVerb, pszPath, nError));
 }
 
 // A refused save of a file in a folder Windows protects also says why, and where the
 // programmer's own software keeps its changes instead.
-CString SaveRefusal(const char* pszPath, int nError)
+CDisplayText SaveRefusal(const char* pszPath, int nError)
 {
-    CString strMessage = Reason("save", pszPath, nError);
+    std::string strMessage = ReasonText("save", pszPath, nError);
     const std::string strCopy = nError == EACCES ? CVirtualStore::CopyPathOf(pszPath) : std::string();
     if (!strCopy.empty())
-        strMessage += CString(". Its folder needs administrator rights to change; the programmer's own software "
-                              "would write its changes to " + strCopy + " instead.");
-    return strMessage;
+        strMessage += ". Its folder needs administrator rights to change; the programmer's own software "
+                      "would write its changes to " + strCopy + " instead.";
+    return Text(strMessage);
 }
 
 // What failed in a save in place, and whether the old catalogue survived it.
-CString InPlaceFailure(const CFileReplace& target, CFileReplace::Result result, const char* pszPath)
+CDisplayText InPlaceFailure(const CFileReplace& target, CFileReplace::Result result, const char* pszPath)
 {
     static const char* const kSteps[] = {"opening it to write in place", "reading the old catalogue",
                                          "writing it in place", "cutting it to its new length",
                                          "flushing it to disk", "closing it"};
-    CString strMessage;
-    strMessage.Format("Cannot save %s: %s while %s", pszPath, CFile::ErrorText(target.GetLastError()).GetString(),
-                      kSteps[target.GetFailedStep()]);
+    const std::string strMessage = std::string("Cannot save ") + pszPath + ": " +
+                                   CFile::ErrorText(target.GetLastError()) + " while " +
+                                   kSteps[target.GetFailedStep()];
     if (result == CFileReplace::failed)
-        return strMessage + "; the old catalogue is intact.";
+        return Text(strMessage + "; the old catalogue is intact.");
     if (result == CFileReplace::restored)
-        return strMessage + "; the old catalogue was written back and is intact.";
-    CString strDamage;
-    strDamage.Format(", and writing the old catalogue back failed too (%s), so the file may be damaged. ",
-                     CFile::ErrorText(target.GetRestoreError()).GetString());
+        return Text(strMessage + "; the old catalogue was written back and is intact.");
     const std::string& strCopy = target.GetCopyPath();
-    return strMessage + strDamage +
-           CString(strCopy.empty() ? "No copy of the old catalogue could be made."
-                                   : "A copy of the old catalogue is in " + strCopy + ".");
+    return Text(strMessage + ", and writing the old catalogue back failed too (" +
+                CFile::ErrorText(target.GetRestoreError()) + "), so the file may be damaged. " +
+                (strCopy.empty() ? "No copy of the old catalogue could be made."
+                                 : "A copy of the old catalogue is in " + strCopy + "."));
 }
 
 // Tells whether the bytes of a file changed; not for defence against a forger.
@@ -108,9 +123,9 @@ CCatalogFile::LoadResult ReadCatalogBytes(const char* pszPath, std::vector<BYTE>
     if (!file.ReadAll(bytes, CCatalogFile::MaxFileSize)) {
         result.status = CCatalogFile::unreadable;
         if (file.GetLastError() == EFBIG)
-            result.strMessage.Format("Cannot read %s: Is %lld bytes, more than the 1 GiB (%llu bytes) a catalogue "
-                                     "may hold", pszPath, file.GetLength(),
-                                     static_cast<unsigned long long>(CCatalogFile::MaxFileSize));
+            result.strMessage = Text(std::string("Cannot read ") + pszPath + ": Is " +
+                                     std::to_string(file.GetLength()) + " bytes, more than the 1 GiB (" +
+                                     std::to_string(CCatalogFile::MaxFileSize) + " bytes) a catalogue may hold");
         else
             result.strMessage = Reason("read", pszPath, file.GetLastError());
         return result;
@@ -131,7 +146,7 @@ void ParseCatalogBytes(CChipCatalog& catalog, const std::vector<BYTE>& bytes, co
         result.nTrailingBytes = CCatalogFile::LoadFromBytes(catalog, bytes.data(), bytes.size(), pszPath);
     } catch (const CArchiveException& e) {
         result.status = CCatalogFile::damaged;
-        result.strMessage = e.GetErrorMessage();
+        result.strMessage = Text(e.GetErrorMessage().Str());
     } catch (const std::bad_alloc&) {
         result.status = CCatalogFile::unreadable;
         result.strMessage = Reason("read", pszPath, ENOMEM);
@@ -147,14 +162,16 @@ CCatalogFile::SaveResult PrepareSave(CFileReplace& target, CFileLock& lock, cons
     if (CCatalogFile::SaveResult locked = CCatalogFile::Lock(lock, pszPath); !locked.Ok())
         return locked;
     target.RemoveStaleTemporaries();
-    return {CCatalogFile::saved, CString()};
+    return {CCatalogFile::saved, CDisplayText()};
 }
 
 CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vector<BYTE>& bytes,
                                            const char* pszPath, CCatalogFile::Stamp* pStamp)
 {
     const CFileReplace::Result replaced = target.Replace(bytes.data(), bytes.size());
-    if (target.WroteInPlace() && replaced != CFileReplace::replaced)
+    // A file another program holds was left as it was, whichever way the save went.
+    const bool bHeld = replaced == CFileReplace::failed && target.GetLastError() == CFile::errSharingViolation;
+    if (target.WroteInPlace() && replaced != CFileReplace::replaced && !bHeld)
         return {CCatalogFile::notSaved, InPlaceFailure(target, replaced, pszPath)};
     if (replaced == CFileReplace::failed)
         return {CCatalogFile::notSaved, SaveRefusal(pszPath, target.GetLastError())};
@@ -164,14 +181,12 @@ CCatalogFile::SaveResult WriteCatalogBytes(CFileReplace& target, const std::vect
         pStamp->identity.nSize = static_cast<long long>(bytes.size());
         pStamp->nHash = HashBytes(bytes);
     }
-    if (replaced == CFileReplace::notDurable) {
-        CString strMessage;
-        strMessage.Format("%s was saved, but its folder could not be synced to disk (%s); a system crash now "
-                          "could still bring back the old file.",
-                          pszPath, CFile::ErrorText(target.GetLastError()).GetString());
-        return {CCatalogFile::notDurable, strMessage};
-    }
-    return {CCatalogFile::saved, CString()};
+    if (replaced == CFileReplace::notDurable)
+        return {CCatalogFile::notDurable,
+                Text(std::string(pszPath) + " was saved, but its folder could not be synced to disk (" +
+                     CFile::ErrorText(target.GetLastError()) +
+                     "); a system crash now could still bring back the old file.")};
+    return {CCatalogFile::saved, CDisplayText()};
 }
 
 }  // namespace
@@ -201,11 +216,11 @@ CCatalogFile::SaveResult CCatalogFile::Lock(CFileLock& lock, const char* pszPath
     (void)target.Resolve();
     const int nError = lock.Lock(target.GetFolder().c_str());
     if (nError == EWOULDBLOCK)
-        return {notSaved, CString(std::string("Cannot save ") + pszPath +
-                                         ": it is being saved by another program; try again.")};
+        return {notSaved, Text(std::string("Cannot save ") + pszPath +
+                               ": it is being saved by another program; try again.")};
     if (nError != 0)
         return {notSaved, Reason("save", pszPath, nError)};
-    return {saved, CString()};
+    return {saved, CDisplayText()};
 }
 
 CCatalogFile::SaveResult CCatalogFile::Save(const CChipCatalog& catalog, const char* pszPath)
@@ -243,7 +258,7 @@ CCatalogFile::SaveResult CCatalogFile::SaveChange(CChipCatalog& catalog, Stamp& 
             return {notSaved, now.strMessage};
         std::vector<BYTE>().swap(current);
         if (now.nTrailingBytes > 0 || !reapply || !reapply(fresh))
-            return {conflict, CString(std::string(pszPath) + " was changed by another program.")};
+            return {conflict, Text(std::string(pszPath) + " was changed by another program.")};
         const std::vector<BYTE> bytes = StoreToBytes(fresh);
         SaveResult result = WriteCatalogBytes(target, bytes, pszPath, &stamp);
         if (result.Written())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayText.h"
 #include "File.h"
 #include "String.h"
 
@@ -35,14 +36,14 @@ public:
 
     struct LoadResult {
         LoadStatus status = noFile;
-        CString strMessage;  // empty for loaded and noFile; names the file and the reason
+        CDisplayText strMessage;  // empty for loaded and noFile; names the file and the reason
         Stamp stamp;
         std::size_t nTrailingBytes = 0;  // bytes after the catalogue, which a save drops
         bool Ok() const { return status == loaded || status == noFile; }
     };
     struct SaveResult {
         SaveStatus status = notSaved;
-        CString strMessage;  // empty when saved; names the file and the reason
+        CDisplayText strMessage;  // empty when saved; names the file and the reason
         bool Ok() const { return status == saved; }
         // The new catalogue is in the file (also when notDurable).
         bool Written() const { return status == saved || status == notDurable; }

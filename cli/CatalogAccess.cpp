@@ -43,7 +43,7 @@ std::vector<BYTE> ReadFileBytes(const std::string& strPath, int nExitCode)
     std::vector<BYTE> bytes;
     if (!file.Open(strPath.c_str(), CFile::modeRead) || !file.ReadAll(bytes, CCatalogFile::MaxFileSize)) {
         int nError = file.GetLastError();
-        throw CCliError(strPath, nError == ENOENT ? "no such file" : CFile::ErrorText(nError).Str(), nExitCode);
+        throw CCliError(strPath, nError == ENOENT ? "no such file" : CFile::ErrorText(nError), nExitCode);
     }
     return bytes;
 }

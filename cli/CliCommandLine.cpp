@@ -7,30 +7,9 @@
 
 #include <memory>
 
-#ifdef _WIN32
-#include "CodePage.h"
-#endif
-
 CLI::Validator NativePath()
 {
-    return CLI::Validator(
-        [](std::string& strPath) {
-#ifdef _WIN32
-            // Bytes that are not UTF-8 did not come from the wide command line: they are
-            // the system's own already.
-            std::u32string text;
-            std::string strAnsi, strWhy;
-            if (!Utf8ToUtf32(strPath, text))
-                return std::string();
-            if (!Utf8ToAnsi(strPath, SystemAnsiCodePage(), strAnsi, strWhy))
-                return "the file name \"" + strPath + "\" " + strWhy + ", the system's ANSI code page";
-            strPath = strAnsi;
-#else
-            (void)strPath;
-#endif
-            return std::string();
-        },
-        "FILE");
+    return CLI::Validator([](std::string&) { return std::string(); }, "FILE");
 }
 
 namespace {

@@ -10,7 +10,7 @@ class Validator;
 // Declares every subcommand with its options and help; each runs when it is parsed.
 void AddSubcommands(CLI::App& app, CliContext& ctx);
 
-// A file name from the command line, which is UTF-8, as the file layer takes it: the
-// same on Linux; in the system's ANSI code page on Windows, refused when that page
-// lacks one of its characters. Bytes that are not UTF-8 are taken as they are.
+// A file name from the command line, shown as FILE in the help. It is the file layer's
+// path as it is: bytes on Linux, and on Windows the UTF-8 of the UTF-16 command line,
+// which the file layer turns back into UTF-16 for the system.
 CLI::Validator NativePath();

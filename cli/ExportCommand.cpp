@@ -6,9 +6,7 @@
 #include "File.h"
 #include "NameText.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -69,11 +67,13 @@ void WriteOutput(const CliContext& ctx, const std::string& strPath, const std::s
     }
     if (SameFile(strPath, ctx.strFile))
         throw CCliError(strPath, "is the catalogue itself; export would write over it");
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    file << strText;
-    file.close();
-    if (!file)
-        throw CCliError(strPath, std::string("cannot write: ") + std::strerror(errno));
+    CFile file;
+    bool bOk = file.Open(strPath.c_str(), CFile::modeCreate | CFile::modeWrite);
+    const std::size_t nChunk = std::size_t(1) << 30;
+    for (std::size_t nDone = 0; bOk && nDone < strText.size(); nDone += nChunk)
+        bOk = file.Write(strText.data() + nDone, static_cast<UINT>(std::min(nChunk, strText.size() - nDone)));
+    if (!bOk || !file.Close())
+        throw CCliError(strPath, "cannot write: " + CFile::ErrorText(file.GetLastError()));
 }
 
 }  // namespace

@@ -2,14 +2,14 @@
 
 #include "CatalogJson.h"
 #include "CliError.h"
+#include "File.h"
 #include "JsonDocument.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -17,22 +17,23 @@ std::string ReadInput(const std::string& strPath, const std::string& strSource)
 {
     if (strPath == "-")
         return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file)
-        throw CCliError(strSource, std::strerror(errno), exitUsage);
-    std::string strText((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        throw CCliError(strSource, "cannot read it", exitUsage);
-    return strText;
+    CFile file;
+    std::vector<BYTE> bytes;
+    if (!file.Open(strPath.c_str(), CFile::modeRead))
+        throw CCliError(strSource, CFile::ErrorText(file.GetLastError()), exitUsage);
+    if (!file.ReadAll(bytes))
+        throw CCliError(strSource, "cannot read it: " + CFile::ErrorText(file.GetLastError()), exitUsage);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 bool PathExists(const std::string& strPath)
 {
-    struct stat st {};
 #ifdef _WIN32
-    return ::stat(strPath.c_str(), &st) == 0;
+    CFileStatus status;
+    return CFile::GetStatus(strPath.c_str(), status) != ENOENT;
 #else
     // A link that leads nowhere is there too.
+    struct stat st {};
     return ::lstat(strPath.c_str(), &st) == 0;
 #endif
 }

@@ -39,10 +39,12 @@ function(orvane_windows_resources name description)
 endfunction()
 orvane_windows_resources(orvane "Orvane chip catalogue editor")
 
-# The editor: a window program, so that no console opens beside it.
+# The editor: a window program, so that no console opens beside it; wmain takes its
+# command line in UTF-16.
 add_executable(orvane WIN32 app/main.cpp $<TARGET_OBJECTS:orvane_resources>)
 target_link_libraries(orvane PRIVATE orvane_ui winfx_win32)
 target_compile_definitions(orvane PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
+target_link_options(orvane PRIVATE -municode)
 
 if(TARGET orvane-cli)
   orvane_windows_resources(orvane-cli "Orvane chip catalogue command-line tool")

@@ -165,10 +165,11 @@ BOOL CSetupFormDlg::OpenEntry()
     CString strError;
     strError.Format("%s has no chip at index %d (chip count: %d).",
                     CCatalogFile::EditorFile(), m_nIndex, m_catalog.GetEntryCount());
-    return RefuseToOpen(strError);
+    // It names the file, whose path is UTF-8.
+    return RefuseToOpen(CDisplayText::FromUtf8(strError.Str()));
 }
 
-BOOL CSetupFormDlg::RefuseToOpen(const CString& strError)
+BOOL CSetupFormDlg::RefuseToOpen(const CDisplayText& strError)
 {
     // Saving this catalogue would write an empty or partial copy over the file, so the
     // form never opens on it.

@@ -3,6 +3,7 @@
 #include "CatalogEdit.h"
 #include "ChipCatalog.h"
 #include "Dialog.h"
+#include "DisplayText.h"
 #include "PartTable.h"
 
 class CDataExchange;
@@ -64,7 +65,7 @@ protected:
     // checks the index in edit mode. A failure is reported and ends the form as Cancel;
     // it then returns FALSE and the caller must stop opening the form.
     BOOL OpenEntry();
-    BOOL RefuseToOpen(const CString& strError);
+    BOOL RefuseToOpen(const CDisplayText& strError);
     // Writes the Name box and the settings into the entry and saves the whole catalogue.
     // A failed save is reported and returns FALSE; the form stays open.
     BOOL SaveEntry(const ChipSettings& settings);

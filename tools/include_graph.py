@@ -33,7 +33,7 @@ LAYERS = [
     ("tools", "tools", {"core", "file", "wnd", "catalog", "parts", "res"}),
 ]
 # The programs' entry points choose a backend or the system's console; nothing else may.
-ENTRY_POINTS = {"app/main.cpp": {"qt", "win32"}, "cli/main.cpp": {"file/win32"}}
+ENTRY_POINTS = {"app/main.cpp": {"qt", "win32", "file/win32"}, "cli/main.cpp": {"file/win32"}}
 SOURCE = re.compile(r"\.(h|cpp)$")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 

@@ -3,6 +3,7 @@
 #include "String.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What a path names, as far as reading and replacing a file cares.
@@ -16,10 +17,20 @@ struct FileIdentity {
     long long nModifiedNs = 0;
 };
 
+// What a path names, as CFile::GetStatus tells it without opening it.
+struct CFileStatus {
+    FileKind kind = FileKind::other;
+    // Absolute; on POSIX without symbolic links, as the system names the file.
+    std::string strFullName;
+};
+
 // A file as the framework opens it, restricted to regular files: a FIFO, device, socket
 // or folder is refused by Open (without blocking on it) rather than read or written.
+// Paths are the file system's bytes: UTF-8 on Windows, where the system's half converts
+// them for the wide-character calls, and normally on the other systems too.
 // Failures are reported by the result and GetLastError: an errno value, or one of the
-// negative codes below for a path that names something other than a regular file.
+// negative codes below for a path that names something other than a regular file, or
+// for a file another program holds.
 class CFile {
 public:
     enum OpenFlags : UINT {
@@ -29,6 +40,10 @@ public:
         modeCreate = 0x1000,
     };
     enum KindError : int { errFifo = -1, errCharacterDevice = -2, errBlockDevice = -3, errSocket = -4, errOtherKind = -5 };
+    // Windows only: another program has the file open and shares it with no reader or
+    // writer like this one, and kept it so for as long as the file layer waits
+    // (CShareRetry).
+    enum : int { errSharingViolation = -6 };
 
     CFile() = default;
     ~CFile();
@@ -65,11 +80,15 @@ public:
 
     // Deletes a file. 0 or the error.
     static int Remove(const char* pszFileName);
+    // What a path names, following links; 0, or the error (ENOENT when nothing is there).
+    static int GetStatus(const char* pszPath, CFileStatus& status);
+    // Makes a folder the working folder, which relative paths start from. 0 or the error.
+    static int SetCurrentFolder(const char* pszFolder);
 
-    // The text for an error of this class: the system's for an errno value ("Permission
-    // denied"), or what the path is for a kind error ("Is a FIFO (named pipe), not a
-    // regular file").
-    static CString ErrorText(int nError);
+    // The text for an error of this class, in UTF-8: the system's for an errno value
+    // ("Permission denied"), or what the path is for a kind error ("Is a FIFO (named
+    // pipe), not a regular file").
+    static std::string ErrorText(int nError);
     // The kind error for a path of that kind; 0 for a regular file, EISDIR for a folder.
     static int KindError(FileKind kind);
 
@@ -87,7 +106,7 @@ private:
     // The offset of the next read: 0 or an errno value.
     int GetPosition(long long& nPos) const;
     // The system's words for an errno value, or for a system error that has none.
-    static CString SystemErrorText(int nError);
+    static std::string SystemErrorText(int nError);
 
     int m_fd = -1;
     int m_nLastError = 0;

@@ -124,7 +124,7 @@ bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
     return true;
 }
 
-CString CFile::ErrorText(int nError)
+std::string CFile::ErrorText(int nError)
 {
     switch (nError) {
     case errFifo:
@@ -137,6 +137,8 @@ CString CFile::ErrorText(int nError)
         return "Is a socket, not a regular file";
     case errOtherKind:
         return "Is not a regular file";
+    case errSharingViolation:
+        return "Is open in another program that does not share it";
     default:
         break;
     }

@@ -54,10 +54,10 @@ std::unique_ptr<IDialogWindow> CHeadlessBackend::CreateDialogWindow(const Dialog
     return std::make_unique<CHeadlessDialog>(static_cast<IHeadlessScripts&>(*this), tmpl, site);
 }
 
-int CHeadlessBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
+int CHeadlessBackend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
 {
-    const int nAnswer = AnswerFromScript(nType, strText);
-    m_messages.push_back({strText, strCaption, nType, nAnswer});
+    const int nAnswer = AnswerFromScript(nType, strText.Str());
+    m_messages.push_back({strText.Str(), strCaption, nType, nAnswer, strText.IsUtf8()});
     return nAnswer;
 }
 

@@ -14,11 +14,13 @@ class CHeadlessBackend : public IWindowBackend, private IHeadlessScripts {
 public:
     using Script = HeadlessScript;
 
+    // The text's bytes, and whether they are UTF-8 rather than ANSI.
     struct MessageRecord {
         CString strText;
         CString strCaption;
         UINT nType;
         int nAnswer;
+        bool bUtf8;
     };
 
     CHeadlessBackend();  // installs itself as the current backend
@@ -50,7 +52,7 @@ public:
 
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
-    int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
     bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 
 private:

@@ -4,7 +4,7 @@
 #include "DialogManager.h"
 
 CHeadlessDialog::CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate& tmpl, IDialogSite& site)
-    : CDialogWindowBase(tmpl, site), m_backend(backend), m_controls(tmpl.controls.size()), m_strCaption(tmpl.pszCaption)
+    : CDialogWindowBase(tmpl, site), m_backend(backend), m_controls(tmpl.controls.size()), m_caption(tmpl.pszCaption)
 {
     for (std::size_t n = 0; n < m_controls.size(); ++n) {
         const ControlTemplate& c = tmpl.controls[n];

@@ -53,7 +53,7 @@ public:
     int Focus() const { return m_nFocus; }
     // The selection of an edit box as [start, end).
     std::pair<int, int> Selection(int nID) const;
-    CString Caption() const { return m_strCaption; }
+    const CDisplayText& Caption() const { return m_caption; }
 
     // IDialogWindow.
     int RunModal() override;
@@ -62,7 +62,7 @@ public:
     void EnableControl(int nID, BOOL bEnable) override;
     BOOL IsControlEnabled(int nID) const override;
     void SelectAllText(int nID) override;
-    void SetCaption(const CString& strText) override { m_strCaption = strText; }
+    void SetCaption(const CDisplayText& strText) override { m_caption = strText; }
 
 private:
     // What the user sees of a control, beside the texts and rows the base keeps.
@@ -85,5 +85,5 @@ private:
     IHeadlessScripts& m_backend;
     std::vector<Control> m_controls;  // in template order
     int m_nFocus = 0;
-    CString m_strCaption;
+    CDisplayText m_caption;
 };

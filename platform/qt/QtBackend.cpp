@@ -69,10 +69,11 @@ std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTempla
     return std::make_unique<CQtDialogWindow>(tmpl, site, pParent);
 }
 
-int CQtBackend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
+int CQtBackend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
 {
-    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption), AnsiToQString(strText),
-                      MessageIcon(nType), QApplication::activeModalWidget());
+    const QString strShown = strText.IsUtf8() ? QString::fromStdString(strText.Str()) : AnsiToQString(strText.Str());
+    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption), strShown, MessageIcon(nType),
+                      QApplication::activeModalWidget());
     return box.Ask();
 }
 

@@ -7,7 +7,7 @@ class CQtBackend : public IWindowBackend {
 public:
     std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                       IDialogWindow* pOwner) override;
-    int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
     bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 };
 

@@ -182,9 +182,9 @@ void CQtDialogWindow::ShowIcon(HICON /*hIcon*/, BOOL /*bBigIcon*/)
     m_pDialog->setWindowIcon(icon);
 }
 
-void CQtDialogWindow::SetCaption(const CString& strText)
+void CQtDialogWindow::SetCaption(const CDisplayText& strText)
 {
-    m_pDialog->setWindowTitle(AnsiToQString(strText));
+    m_pDialog->setWindowTitle(strText.IsUtf8() ? QString::fromStdString(strText.Str()) : AnsiToQString(strText.Str()));
 }
 
 std::u16string CQtDialogWindow::ToShown(const CString& strText) const { return AnsiToQString(strText).toStdU16String(); }

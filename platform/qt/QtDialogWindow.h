@@ -34,7 +34,7 @@ public:
     void SetFocusTo(int nID) override;
     int GetFocus() const override;
     void SelectAllText(int nID) override;
-    void SetCaption(const CString& strText) override;
+    void SetCaption(const CDisplayText& strText) override;
 
 private:
     void BuildControls();

@@ -19,7 +19,7 @@ std::unique_ptr<IDialogWindow> CWin32Backend::CreateDialogWindow(const DialogTem
     return std::make_unique<CWin32DialogWindow>(tmpl, site, hOwner);
 }
 
-int CWin32Backend::MessageBox(const CString& strText, const CString& strCaption, UINT nType)
+int CWin32Backend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
 {
     const MessageBoxButtons buttons = MessageBoxButtons::ForType(nType);
     constexpr UINT kIconMask = 0xF0;
@@ -27,7 +27,8 @@ int CWin32Backend::MessageBox(const CString& strText, const CString& strCaption,
     const UINT nButtons = buttons.answers.size() == 2 ? MB_YESNO : MB_OK;
     const bool bSecondIsDefault = buttons.answers.size() == 2 && buttons.nDefault == buttons.answers[1];
     const UINT nNativeType = nButtons | (nType & kIconMask) | (bSecondIsDefault ? kDefaultButton2 : 0);
-    const int nAnswer = CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CNativeFile::Wide(strText.Str()),
+    const unsigned nPage = strText.IsUtf8() ? CNativeFile::Utf8CodePage : 0;
+    const int nAnswer = CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CNativeFile::Wide(strText.Str(), nPage),
                                                CNativeFile::Wide(strCaption.Str()), nNativeType, buttons.nEscape);
     for (int nGiven : buttons.answers)
         if (nAnswer == nGiven)

@@ -106,7 +106,10 @@ int CWin32DialogWindow::GetFocus() const
     return HasControl(nID) ? nID : 0;
 }
 
-void CWin32DialogWindow::SetCaption(const CString& strCaption) { m_dialog.SetCaption(CNativeFile::Wide(strCaption.Str())); }
+void CWin32DialogWindow::SetCaption(const CDisplayText& strCaption)
+{
+    m_dialog.SetCaption(CNativeFile::Wide(strCaption.Str(), strCaption.IsUtf8() ? CNativeFile::Utf8CodePage : 0));
+}
 
 void CWin32DialogWindow::SelectAllText(int nID)
 {

@@ -23,7 +23,7 @@ public:
     void SetFocusTo(int nID) override;
     int GetFocus() const override;
     void SelectAllText(int nID) override;
-    void SetCaption(const CString& strCaption) override;
+    void SetCaption(const CDisplayText& strCaption) override;
 
 private:
     Win32DialogEvents Events();

@@ -8,30 +8,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-// The path as the ANSI code page spells it, or empty when some character has no spelling.
-std::string ExactAnsi(const std::wstring& strPath)
-{
-    const std::string strAnsi = CNativeFile::Ansi(strPath);
-    return CNativeFile::Wide(strAnsi) == strPath ? strAnsi : std::string();
-}
-
-// The short form of a path whose file may not exist yet: its folder's short form and
-// the name as given.
-std::wstring ShortPath(const std::wstring& strPath)
-{
-    const std::size_t nSlash = strPath.find_last_of(L"\\/");
-    const bool bExists = ::GetFileAttributesW(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const std::wstring strLong = bExists || nSlash == std::wstring::npos ? strPath : strPath.substr(0, nSlash);
-    std::vector<wchar_t> buffer(MAX_PATH * 4);
-    const DWORD nLength = ::GetShortPathNameW(strLong.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (nLength == 0 || nLength >= buffer.size())
-        return strPath;
-    std::wstring strShort(buffer.data(), nLength);
-    return bExists || nSlash == std::wstring::npos ? strShort : strShort + strPath.substr(nSlash);
-}
-}  // namespace
-
 bool CWin32FileDialog::AskForFile(HWND__* hOwner, const Request& request, std::string& strPath)
 {
     std::vector<wchar_t> file(32768, L'\0');
@@ -58,10 +34,6 @@ bool CWin32FileDialog::AskForFile(HWND__* hOwner, const Request& request, std::s
     ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!::GetOpenFileNameW(&ofn))
         return false;
-    const std::wstring strChosen(file.data());
-    std::string strAnsi = ExactAnsi(strChosen);
-    if (strAnsi.empty())
-        strAnsi = CNativeFile::Ansi(ShortPath(strChosen));
-    strPath = strAnsi;
+    strPath = CNativeFile::Utf8(file.data());
     return true;
 }

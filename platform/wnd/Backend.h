@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogTemplate.h"
+#include "DisplayText.h"
 #include "String.h"
 
 #include <memory>
@@ -49,6 +50,8 @@ struct OpenFileRequest {
 
 // One dialog window of a backend, built from a template. Controls are addressed by ID.
 // Texts are 8-bit strings in the ANSI code page; a backend converts them for display.
+// Titles and message boxes, which may name a file, take a CDisplayText, which says
+// whether its bytes are ANSI or UTF-8.
 class IDialogWindow {
 public:
     virtual ~IDialogWindow() = default;
@@ -72,7 +75,7 @@ public:
     virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
     // The window's title, in place of the template's caption. A backend that cannot
     // retitle a window keeps the template's.
-    virtual void SetCaption(const CString&) {}
+    virtual void SetCaption(const CDisplayText&) {}
 
     // List boxes hold rows in the order given; the framework decides sorted places and
     // passes only indexes from 0 to the row count.
@@ -92,7 +95,7 @@ public:
     virtual std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                               IDialogWindow* pOwner) = 0;
     // nType carries MB_OK or MB_YESNO and the icon; returns IDOK, IDYES or IDNO.
-    virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
+    virtual int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) = 0;
     // The window system's Open dialog: an existing file, or a new name in an existing
     // folder. Gives the chosen path in the file system's own
     // encoding; false when the user cancels. A backend without a file dialog cannot ask,

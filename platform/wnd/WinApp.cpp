@@ -82,20 +82,21 @@ bool AfxTakeExitAfterShow()
     return bExit;
 }
 
-int AfxMessageBox(const CString& strText, UINT nType, UINT)
+int AfxMessageBox(const CDisplayText& strText, UINT nType, UINT)
 {
     IWindowBackend* pBackend = AfxGetBackend();
     if (!pBackend) {
-        std::fprintf(stderr, "%s: %s\n", AppTitle().GetString(), strText.GetString());
+        std::fprintf(stderr, "%s: %s\n", AppTitle().GetString(), strText.Utf8().c_str());
         return (nType & MB_YESNO) ? IDNO : IDOK;
     }
     return pBackend->MessageBox(strText, AppTitle(), nType | MB_ICONEXCLAMATION);
 }
 
-CString AfxExceptionMessage(const std::exception& e)
+CDisplayText AfxExceptionMessage(const std::exception& e)
 {
+    // An archive's file name is a path, which is UTF-8.
     if (const auto* pArchive = dynamic_cast<const CArchiveException*>(&e))
-        return pArchive->GetErrorMessage();
+        return CDisplayText::FromUtf8(pArchive->GetErrorMessage().Str());
     if (dynamic_cast<const std::bad_alloc*>(&e))
         return "Out of memory.";
     return CString(e.what());

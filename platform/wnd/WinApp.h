@@ -2,6 +2,7 @@
 
 #include "CmdTarget.h"
 #include "DialogTemplate.h"
+#include "DisplayText.h"
 #include "String.h"
 
 #include <exception>
@@ -31,7 +32,7 @@ public:
 
     CWnd* m_pMainWnd = nullptr;
     // What OnHelp shows; the application sets it.
-    CString m_strHelpText;
+    CDisplayText m_strHelpText;
     // The title of message boxes: the name given, else the executable's file name.
     CString m_strAppTitle;
 
@@ -42,9 +43,9 @@ protected:
 CWinApp* AfxGetApp();
 // Shows a message box captioned with the application title; MB_OK and MB_YESNO boxes
 // both carry the exclamation icon. Returns IDOK, IDYES or IDNO.
-int AfxMessageBox(const CString& strText, UINT nType = MB_OK, UINT nIDHelp = 0);
-// The text the framework shows for an exception.
-CString AfxExceptionMessage(const std::exception& e);
+int AfxMessageBox(const CDisplayText& strText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The text the framework shows for an exception, which names the file of an archive.
+CDisplayText AfxExceptionMessage(const std::exception& e);
 
 // For start-up measurements: the first dialog shown is cancelled right after its first
 // paint. AfxWinMain switches it on when ORVANE_EXIT_AFTER_SHOW is 1.

@@ -66,11 +66,11 @@ void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
         pWnd->SetIcon(hIcon, bBigIcon);
 }
 
-void CWnd::SetWindowText(const CString& strText)
+void CWnd::SetWindowText(const CDisplayText& strText)
 {
     IDialogWindow* pWnd = GetBackendWindow();
     if (pWnd && m_nID == 0)
         pWnd->SetCaption(strText);
     else if (pWnd)
-        pWnd->SetText(m_nID, strText);
+        pWnd->SetText(m_nID, strText.Ansi());
 }

@@ -25,8 +25,9 @@ public:
     UINT IsDlgButtonChecked(int nID) const;
     void EnableDlgItem(int nID, BOOL bEnable);
     void SetIcon(HICON hIcon, BOOL bBigIcon);
-    // A dialog's title, or a control's text.
-    void SetWindowText(const CString& strText);
+    // A dialog's title, which may name a file in any script, or a control's text, which
+    // holds only what the ANSI code page has.
+    void SetWindowText(const CDisplayText& strText);
 
     // The dialog this window is or belongs to, and its control ID (0 for a dialog).
     CWnd* GetOwnerDialog() const { return m_pOwner; }

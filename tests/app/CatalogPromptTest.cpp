@@ -2,6 +2,7 @@
 #include "Resource.h"
 
 #include "support/CatalogDirFixture.h"
+#include "support/PlaceCases.h"
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -66,7 +67,7 @@ protected:
 
     CCatalogApp m_app;
     std::vector<BYTE> m_homeBytes;
-    CString m_strCaption;
+    CDisplayText m_strCaption;
     std::vector<CString> m_rows;
 };
 
@@ -99,6 +100,20 @@ TEST_F(CatalogPromptTest, AChosenFileIsEditedInItsFolderAndNamedInTheTitle)
     ASSERT_TRUE(CCatalogFile::Load(catalog, "Mine.ini").Ok());
     ASSERT_EQ(catalog.GetEntryCount(), 1);
     EXPECT_STREQ(catalog.GetEntryName(0), "24C02");
+}
+
+// The window system gets the path as UTF-8, so no ANSI code page turns it into '?'.
+TEST_F(CatalogPromptTest, AFolderOfAnyScriptIsNamedInTheTitleAsItIs)
+{
+    const std::string strFolder = std::string("cats/") + kUnicodeFolder;
+    ASSERT_EQ(mkdir(strFolder.c_str(), 0755), 0);
+    SaveAt(strFolder + "/Progr.ini", {"24C02"});
+    m_backend.AnswerFilePrompt(strFolder.c_str());
+    ExpectMainWindow();
+    m_app.InitInstance();
+    EXPECT_TRUE(m_strCaption.IsUtf8());
+    EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strFull + "/" + strFolder + "/Progr.ini");
+    EXPECT_EQ(m_rows, std::vector<CString>{"24C02"});
 }
 
 TEST_F(CatalogPromptTest, AChosenFolderStartsItsProgrIniThere)
@@ -140,7 +155,7 @@ TEST_F(CatalogPromptTest, WithoutTheQuestionTheStartFolderIsEditedUnderThePlainT
     ExpectMainWindow();
     m_app.InitInstance();
     EXPECT_EQ(m_backend.FilePrompts().size(), 0u);
-    EXPECT_STREQ(m_strCaption, "Orvane");
+    EXPECT_EQ(m_strCaption.Str(), "Orvane");
     EXPECT_EQ(m_rows, (std::vector<CString>{"HOME"}));
 }
 
@@ -151,7 +166,7 @@ TEST_F(CatalogPromptTest, APathGivenAtStartIsNamedInTheTitleWithoutAQuestion)
     ExpectMainWindow();
     m_app.InitInstance();
     EXPECT_EQ(m_backend.FilePrompts().size(), 0u);
-    EXPECT_STREQ(m_strCaption, "Orvane - /data/Progr.ini");
+    EXPECT_EQ(m_strCaption.Str(), "Orvane - /data/Progr.ini");
 }
 TEST_F(CatalogPromptTest, F1InTheMainWindowShowsTheEditorsHelp)
 {

@@ -20,7 +20,7 @@ TEST_F(HelpTextTest, F1NamesTheCatalogueOfAFolderArgumentAndWhenChangesAreSaved)
     ASSERT_TRUE(CCatalogPlace::Resolve("chips", place, strError) && place.Enter(strError)) << strError.Str();
     CCatalogApp app;
     app.m_strShownPath = place.DisplayPath();
-    CString strCaption;
+    CDisplayText strCaption;
     m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [&](CHeadlessDialog& dlg) {
         strCaption = dlg.Caption();
         dlg.Press(DialogKey::Help);

@@ -73,7 +73,7 @@ TEST_F(CatalogFileTest, MissingFilesAreNormalButUnreadableAndDamagedOnesAreRepor
     CCatalogFile::LoadResult r = CCatalogFile::Load(catalog, m_strPath.c_str());
     EXPECT_EQ(r.status, CCatalogFile::noFile);
     EXPECT_TRUE(r.Ok());
-    EXPECT_EQ(r.strMessage, "");
+    EXPECT_TRUE(r.strMessage.IsEmpty());
 
     WriteFileBytes(m_strPath, m_oldBytes);
     std::string beneathFile = m_strPath + "/Progr.ini";
@@ -82,12 +82,12 @@ TEST_F(CatalogFileTest, MissingFilesAreNormalButUnreadableAndDamagedOnesAreRepor
     r = CCatalogFile::Load(catalog, m_dir.Path().c_str());
     EXPECT_EQ(r.status, CCatalogFile::unreadable);
     EXPECT_FALSE(r.Ok());
-    EXPECT_EQ(r.strMessage, CString("Cannot read " + m_dir.Path() + ": Is a directory"));
+    EXPECT_EQ(r.strMessage.Str(), std::string("Cannot read " + m_dir.Path() + ": Is a directory"));
 
     WriteFileBytes(m_strPath, Hex("01 00 05 41"));
     r = CCatalogFile::Load(catalog, m_strPath.c_str());
     EXPECT_EQ(r.status, CCatalogFile::damaged);
-    EXPECT_EQ(r.strMessage, CString("An attempt was made to access " + m_strPath +
+    EXPECT_EQ(r.strMessage.Str(), std::string("An attempt was made to access " + m_strPath +
                                     " past its end (type name 0, byte offset 2)."));
 }
 
@@ -100,7 +100,7 @@ TEST_F(CatalogFileTest, AFileWithoutReadPermissionIsUnreadable)
     AsOrdinaryUser user;
     CCatalogFile::LoadResult r = CCatalogFile::Load(catalog, m_strPath.c_str());
     EXPECT_EQ(r.status, CCatalogFile::unreadable);
-    EXPECT_EQ(r.strMessage, CString("Cannot read " + m_strPath + ": Permission denied"));
+    EXPECT_EQ(r.strMessage.Str(), std::string("Cannot read " + m_strPath + ": Permission denied"));
 }
 #endif
 
@@ -110,7 +110,7 @@ TEST_F(CatalogFileTest, SaveReplacesTheFileAndLeavesNothingElse)
     ::chmod(m_strPath.c_str(), 0640);
     CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
     ASSERT_TRUE(r.Ok()) << r.strMessage.GetString();
-    EXPECT_EQ(r.strMessage, "");
+    EXPECT_TRUE(r.strMessage.IsEmpty());
     EXPECT_EQ(ReadFileBytes(m_strPath), CCatalogFile::StoreToBytes(m_catalog));
     EXPECT_EQ(m_dir.List(), std::vector<std::string>{"Progr.ini"});
 #ifndef _WIN32
@@ -155,7 +155,7 @@ TEST_F(CatalogFileTest, AWriteFailingAtAnyByteLeavesTheOldFile)
         });
         CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
         EXPECT_FALSE(r.Ok()) << nFailAt;
-        EXPECT_EQ(r.strMessage, CString("Cannot save " + m_strPath + ": No space left on device"));
+        EXPECT_EQ(r.strMessage.Str(), std::string("Cannot save " + m_strPath + ": No space left on device"));
         ExpectUntouched(m_strPath);
     }
 }
@@ -191,7 +191,7 @@ TEST_F(CatalogFileTest, AFileSizeLimitFailsTheSaveCleanly)
     CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(r.strMessage, CString("Cannot save " + m_strPath + ": File too large"));
+    EXPECT_EQ(r.strMessage.Str(), std::string("Cannot save " + m_strPath + ": File too large"));
     ExpectUntouched(m_strPath);
 }
 
@@ -224,7 +224,7 @@ TEST_F(CatalogFileTest, AWritableFileInAReadOnlyFolderIsSavedInPlaceAndAReadOnly
         }
         ::chmod(m_dir.Path().c_str(), 0755);
         if (!c.bSaved) {
-            EXPECT_EQ(r.strMessage, denied);
+            EXPECT_EQ(r.strMessage.Str(), denied.Str());
             ExpectUntouched(m_strPath);
             continue;
         }
@@ -246,12 +246,12 @@ TEST_F(CatalogFileTest, ADirectoryOrAMissingFolderIsNoTarget)
     std::string sub = m_dir / "sub";
     ASSERT_TRUE(std::filesystem::create_directory(sub));
     CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, sub.c_str());
-    EXPECT_EQ(r.strMessage, CString("Cannot save " + sub + ": Is a directory"));
+    EXPECT_EQ(r.strMessage.Str(), std::string("Cannot save " + sub + ": Is a directory"));
     EXPECT_EQ(m_dir.List(), std::vector<std::string>{"sub"});
 
     std::string missing = m_dir / "none/Progr.ini";
     r = CCatalogFile::Save(m_catalog, missing.c_str());
-    EXPECT_EQ(r.strMessage, CString("Cannot save " + missing + ": No such file or directory"));
+    EXPECT_EQ(r.strMessage.Str(), std::string("Cannot save " + missing + ": No such file or directory"));
 }
 
 #ifndef _WIN32

@@ -77,11 +77,11 @@ TEST_P(SpecialFileTest, IsNeitherReadNorReplacedAndNamedForWhatItIs)
     CChipCatalog catalog;
     CCatalogFile::LoadResult loaded = LoadFile(catalog);
     EXPECT_EQ(loaded.status, CCatalogFile::unreadable);
-    EXPECT_EQ(loaded.strMessage, CString("Cannot read " + m_strPath + ": " + GetParam().pszText));
+    EXPECT_EQ(loaded.strMessage.Str(), std::string("Cannot read " + m_strPath + ": " + GetParam().pszText));
 
     CCatalogFile::SaveResult saved = CCatalogFile::Save(m_catalog, m_strPath.c_str());
     EXPECT_EQ(saved.status, CCatalogFile::notSaved);
-    EXPECT_EQ(saved.strMessage, CString("Cannot save " + m_strPath + ": " + GetParam().pszText));
+    EXPECT_EQ(saved.strMessage.Str(), std::string("Cannot save " + m_strPath + ": " + GetParam().pszText));
 #ifndef _WIN32
     struct stat after;
     ASSERT_EQ(::lstat(m_strPath.c_str(), &after), 0);
@@ -102,7 +102,7 @@ TEST_F(FileSafetyTest, AFileAboveTheCeilingIsRefusedBeforeItIsRead)
     CChipCatalog catalog;
     CCatalogFile::LoadResult r = LoadFile(catalog);
     EXPECT_EQ(r.status, CCatalogFile::unreadable);
-    EXPECT_EQ(r.strMessage, CString("Cannot read " + m_strPath +
+    EXPECT_EQ(r.strMessage.Str(), std::string("Cannot read " + m_strPath +
                                     ": Is 1073741825 bytes, more than the 1 GiB (1073741824 bytes) a catalogue may hold"));
 }
 
@@ -245,8 +245,8 @@ TEST_F(FileSafetyTest, ASaveWaitsForTheLockOnlySoLongAndThenSaysWhy)
         ASSERT_TRUE(holder.IsHeld());
         CFileLock::SetWaitLimit(50);
         CCatalogFile::SaveResult r = CCatalogFile::Save(m_catalog, m_strPath.c_str());
-        EXPECT_EQ(r.strMessage,
-                  CString("Cannot save " + m_strPath + ": it is being saved by another program; try again."));
+        EXPECT_EQ(r.strMessage.Str(),
+                  std::string("Cannot save " + m_strPath + ": it is being saved by another program; try again."));
         EXPECT_EQ(ReadFileBytes(m_strPath), Hex("00 00 00 00 00 00"));
     }
 

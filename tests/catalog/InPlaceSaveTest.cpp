@@ -170,7 +170,7 @@ TEST_P(InPlaceWriteFailureTest, SaysWhatBecameOfTheOldCatalogue)
         EXPECT_EQ(copies[0].rfind("orvane-Progr.ini.", 0), 0u) << copies[0];
         const std::string strEnd = copies[0] + ".";
         EXPECT_NE(r.strMessage.Str().find(strExpected + m_tmp.Path()), std::string::npos) << r.strMessage.GetString();
-        EXPECT_EQ(r.strMessage.Str().substr(r.strMessage.GetLength() - strEnd.size()), strEnd);
+        EXPECT_EQ(r.strMessage.Str().substr(r.strMessage.Str().size() - strEnd.size()), strEnd);
         EXPECT_EQ(ReadFileBytes(m_tmp / copies[0]), m_oldBytes);
         return;
     }

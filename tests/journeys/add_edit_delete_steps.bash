@@ -7,7 +7,7 @@ name=${ORVANE_JOURNEY_NAME:-ZZ journey}
 name_hex=${ORVANE_JOURNEY_NAME_HEX:-$(printf %s "$name" | od -An -tx1 | tr -d ' \n')}
 journey_launch
 
-main=$(journey_window Orvane)
+main=$(journey_window "$journey_title")
 journey_screenshot chip-list "$main"
 journey_add_i2c "$name" 512
 journey_window_gone "Setup I2C Memory"
@@ -18,7 +18,7 @@ expect_last(bytes.fromhex('$name_hex'), '80 00 02 11 20 10 10 08 A0 00 10 00', '
 # Back in the list, which sorts the new chip last: select it and press Edit chip. A
 # Windows list box without a selection spends the first key on selecting the focus
 # row, so Home comes before End.
-journey_window Orvane >/dev/null
+journey_window "$journey_title" >/dev/null
 journey_keys shift+Tab Home End Tab Tab Return
 journey_window "Setup I2C Memory" >/dev/null
 journey_keys shift+Tab
@@ -30,7 +30,7 @@ expect_last(bytes.fromhex('$name_hex'), '80 00 04 11 20 10 10 08 A0 00 10 00', '
 "
 
 # Select the chip again, press Delete Chip and answer the question with Enter (Yes).
-journey_window Orvane >/dev/null
+journey_window "$journey_title" >/dev/null
 journey_keys shift+Tab shift+Tab Home End Tab Tab Tab Return
 # The question is captioned with the program's name, as the main window is.
 journey_window orvane "$main" >/dev/null

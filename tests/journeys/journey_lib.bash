@@ -5,6 +5,8 @@
 journey_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$journey_root/tests/support/xvfb.bash"
 journey_orvane=
+# The main window's title, as journey_window matches it.
+journey_title=${journey_title:-Orvane}
 journey_dir=
 journey_app_pid=
 journey_watchdog_pid=
@@ -151,7 +153,7 @@ journey_add_i2c() {
 
 # Ends the program with Esc in its main window and waits up to 10 s for it to exit 0.
 journey_quit() {
-    journey_window Orvane >/dev/null
+    journey_window "$journey_title" >/dev/null
     journey_keys Escape
     local i
     for i in $(seq 50); do

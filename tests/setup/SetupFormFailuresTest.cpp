@@ -15,7 +15,7 @@ protected:
     std::vector<CString> ExpectedLoadMessage() const
     {
         CChipCatalog catalog;
-        return {CCatalogFile::Load(catalog).strMessage};
+        return {CCatalogFile::Load(catalog).strMessage.Str()};
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,18 @@ struct PlaceCase {
     const char* pszFileOrError;
 };
 
-// Paths given in a test folder that holds sub/other.dat, and on POSIX also sub/Progr.ini,
-// cat.INI, a FIFO pipe.ini and a symbolic link to sub.
+// A folder whose name no single ANSI code page can spell, holding a catalogue.
+inline const char* const kUnicodeFolder = u8"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C";
+
+inline void MakeUnicodeFolder()
+{
+    const std::filesystem::path folder = std::filesystem::u8path(kUnicodeFolder);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    std::ofstream(folder / "Progr.ini") << "x";
+}
+
+// Paths given in a test folder that holds sub/other.dat and the Unicode folder, and on
+// POSIX also sub/Progr.ini, cat.INI, a FIFO pipe.ini and a symbolic link to sub.
 inline const std::vector<PlaceCase> kPlaces = {
     {"sub", "/sub", "Progr.ini"},
     {"sub/", "/sub", "Progr.ini"},
@@ -34,6 +45,11 @@ inline const std::vector<PlaceCase> kPlaces = {
     {"nosuch/", nullptr, "'nosuch/': no such folder"},
     {".ini", nullptr, "no such file or folder"},
     {"", nullptr, "no such file or folder"},
+    {u8"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C",
+     u8"/\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C", "Progr.ini"},
+    {u8"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C/\u0416\u0443\u043A.ini",
+     u8"/\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C", u8"\u0416\u0443\u043A.ini"},
+    {u8"sub/\u0416\u0443\u043A", nullptr, u8"'sub/\u0416\u0443\u043A': no such file or folder"},
 #ifndef _WIN32
     {"link", "/sub", "Progr.ini"},
     {"link/Progr.ini", "/sub", "Progr.ini"},
@@ -81,6 +97,6 @@ inline void ExpectEntered(const char* pszPath, const std::string& strFolder, con
     CString strError;
     ASSERT_TRUE(CCatalogPlace::Resolve(pszPath, place, strError));
     ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
-    EXPECT_EQ(std::filesystem::current_path().string(), strFolder);
+    EXPECT_EQ(std::filesystem::current_path().u8string(), strFolder);
     EXPECT_STREQ(CCatalogFile::EditorFile(), pszFile);
 }

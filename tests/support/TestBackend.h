@@ -12,7 +12,7 @@ public:
     // Runs before the next message box is answered.
     void WhileNextMessageShows(std::function<void()> action) { m_actions.push_back(std::move(action)); }
 
-    int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override
     {
         if (!m_actions.empty()) {
             std::function<void()> action = std::move(m_actions.front());

@@ -1,6 +1,7 @@
 #include "ConformanceDlg.h"
 #include "Resource.h"
 #include "Templates.h"
+#include "WinApp.h"
 #include "Win32TestSupport.h"
 
 #include <string>
@@ -105,6 +106,27 @@ TEST_F(Win32BehaviourTest, MessageBoxesCarryTheProgramNameAndReturnTheAnswer)
         EXPECT_EQ(answer.strText, "Go on?");
         EXPECT_EQ(dlg.m_nAnswer, nButton);
     }
+}
+
+// A title or message that names a path is UTF-8 and shows any script; an ANSI one goes
+// through the code page, as every other window text does.
+TEST_F(Win32BehaviourTest, TitlesAndMessagesShowPathsInAnyScript)
+{
+    const std::string strPath = u8"C:\\\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C\\Progr.ini";
+    std::string strTitle, strAnsiTitle;
+    MessageBoxAnswer answer;
+    RunScript(m_dlg, [&] {
+        m_dlg.SetWindowText(CDisplayText::FromUtf8("Orvane - " + strPath));
+        strTitle = N::WindowTextUtf8(N::TopDialog());
+        m_dlg.SetWindowText(CString("Caf\xE9"));
+        strAnsiTitle = N::WindowTextUtf8(N::TopDialog());
+        answer.AnswerNext(N::TopDialog(), IDOK);
+        AfxMessageBox(CDisplayText::FromUtf8("Cannot save " + strPath + "."));
+        N::PressKey(N::kEscape);
+    });
+    EXPECT_EQ(strTitle, "Orvane - " + strPath);
+    EXPECT_EQ(strAnsiTitle, u8"Caf\u00E9");
+    EXPECT_EQ(answer.strText, "Cannot save " + strPath + ".");
 }
 
 TEST_F(Win32BehaviourTest, AHandlerFailureDestroysTheWindowBeforeItReachesTheCaller)

@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 
 // A fresh folder holding one catalogue, removed at the end.
 struct CatalogFolder {
-    CatalogFolder() : path(fs::temp_directory_path() / "orvane-file-dialog")
+    explicit CatalogFolder(const char* pszName = "orvane-file-dialog")
+        : path(fs::temp_directory_path() / fs::u8path(pszName))
     {
         fs::remove_all(path);
         fs::create_directories(path);
@@ -37,6 +38,16 @@ TEST(Win32FileDialogTest, OpenDialogGivesAnExistingCatalogue)
     EXPECT_TRUE(Ask((folder.path / "Progr.ini").wstring(), strPath, strTitle));
     EXPECT_EQ(strTitle, std::string("Open a chip catalogue"));
     EXPECT_TRUE(fs::equivalent(fs::path(strPath.Str()), folder.path / "Progr.ini"));
+}
+
+// Paths are UTF-8 in the program, so a folder no ANSI code page can spell comes whole.
+TEST(Win32FileDialogTest, OpenDialogGivesAPathInAnyScript)
+{
+    CatalogFolder folder(u8"orvane-file-dialog \u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC \u65E5\u672C");
+    CString strPath;
+    std::string strTitle;
+    EXPECT_TRUE(Ask((folder.path / "Progr.ini").wstring(), strPath, strTitle));
+    EXPECT_EQ(fs::u8path(strPath.Str()), folder.path / "Progr.ini");
 }
 
 TEST(Win32FileDialogTest, OpenDialogGivesANewNameInAnExistingFolder)

@@ -148,6 +148,13 @@ std::string WindowText(HWND__* hWnd)
     return Narrow(szText);
 }
 
+std::string WindowTextUtf8(HWND__* hWnd)
+{
+    wchar_t szText[512] = L"";
+    ::GetWindowTextW(hWnd, szText, 512);
+    return CNativeFile::Utf8(szText);
+}
+
 std::string FontFace(HWND__* hDialog)
 {
     auto hFont = reinterpret_cast<HFONT>(::SendMessageW(hDialog, WM_GETFONT, 0, 0));
@@ -450,7 +457,7 @@ std::string MessageBoxText(HWND__* hBox)
     for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
         wchar_t szClass[16] = L"";
         ::GetClassNameW(hChild, szClass, 16);
-        std::string strChild = WindowText(hChild);
+        std::string strChild = WindowTextUtf8(hChild);
         if (::lstrcmpiW(szClass, L"Static") == 0 && strChild.size() > strText.size())
             strText = strChild;
     }

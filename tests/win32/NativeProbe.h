@@ -39,7 +39,9 @@ Rect MapDialogRect(HWND__* hDialog, int x, int y, int cx, int cy);
 Rect ClientSize(HWND__* hDialog);
 std::uint32_t WindowStyle(HWND__* hWnd);
 std::uint32_t WindowExStyle(HWND__* hWnd);
+// A window's text in the ANSI code page, or whole in UTF-8.
 std::string WindowText(HWND__* hWnd);
+std::string WindowTextUtf8(HWND__* hWnd);
 std::string FontFace(HWND__* hDialog);
 // The big (true) or small window icon's width, or 0 when none is set.
 int WindowIconSize(HWND__* hDialog, bool bBig);
@@ -67,7 +69,8 @@ std::pair<int, int> EditSelection(int nID);
 std::vector<std::string> ListRowsShown(int nID);
 bool ControlVisible(int nID);
 
-// The message box owned by hOwner, or null; its caption and text; a button press.
+// The message box owned by hOwner, or null; its caption and text (in UTF-8); a button
+// press.
 HWND__* FindMessageBox(HWND__* hOwner);
 std::string MessageBoxText(HWND__* hBox);
 void Answer(HWND__* hBox, int nButtonID);

@@ -2,7 +2,8 @@
 # A whole-program journey of tests/journeys run in orvane.exe under Wine, checked on the
 # bytes the Linux journey expects: by default a person adds an I2C chip, edits it and
 # deletes it, by keyboard only. Usage: journey_add_edit_delete.sh EXE [STEPS]
-# (STEPS: a steps file of tests/journeys, add_edit_delete_steps.bash unless given)
+# (STEPS: a steps file of tests/journeys, add_edit_delete_steps.bash unless given, or
+# the path of another)
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 exe=${1:?usage: journey_add_edit_delete.sh ORVANE_EXE [STEPS]}
@@ -17,10 +18,14 @@ steps=${2:-add_edit_delete_steps.bash}
 bash "$here/run_wine.sh" prepare >/dev/null || exit 1
 "$wineserver" -w
 
-# The journey starts "the program" in a fresh folder: here Wine running the executable.
+# The journey starts "the program" in a fresh folder: here Wine running the executable,
+# with the arguments a journey gives it.
 launch_dir=$(mktemp -d /tmp/orvane-wine-launch-XXXXXX)
-printf '#!/bin/sh\nexec "%s" "%s"\n' "$wine" "$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")" >"$launch_dir/orvane"
+printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$wine" "$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")" >"$launch_dir/orvane"
 chmod +x "$launch_dir/orvane"
 journey_start "$launch_dir/orvane"
 trap '"$wineserver" -k 2>/dev/null; journey_cleanup; rm -rf "$launch_dir"' EXIT
-. "$here/../journeys/$steps"
+case $steps in
+*/*) . "$steps" ;;
+*) . "$here/../journeys/$steps" ;;
+esac

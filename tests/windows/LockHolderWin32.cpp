@@ -1,5 +1,7 @@
 #include "support/LockHolder.h"
 
+#include "NativeFile.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -7,12 +9,12 @@
 namespace {
 
 // lock_holder.exe, in the test program's own folder.
-std::string HolderProgram()
+std::wstring HolderProgram()
 {
-    std::vector<char> path(32768);
-    const DWORD nLength = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::string strPath(path.data(), nLength);
-    return strPath.substr(0, strPath.find_last_of("\\/") + 1) + "lock_holder.exe";
+    std::vector<wchar_t> path(32768);
+    const DWORD nLength = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::wstring strPath(path.data(), nLength);
+    return strPath.substr(0, strPath.find_last_of(L"\\/") + 1) + L"lock_holder.exe";
 }
 
 }  // namespace
@@ -31,15 +33,15 @@ CLockHolder::CLockHolder(const std::string& strFolder)
     // The child inherits only its ends of the pipes.
     ::SetHandleInformation(hReadyRead, HANDLE_FLAG_INHERIT, 0);
     ::SetHandleInformation(hReleaseWrite, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = hReleaseRead;
     startup.hStdOutput = hReadyWrite;
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-    std::string strCommand = "\"" + HolderProgram() + "\" \"" + strFolder + "\"";
+    std::wstring strCommand = L"\"" + HolderProgram() + L"\" \"" + CNativeFile::WidePath(strFolder) + L"\"";
     PROCESS_INFORMATION process = {};
-    const bool bStarted = ::CreateProcessA(nullptr, &strCommand[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+    const bool bStarted = ::CreateProcessW(nullptr, &strCommand[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                            &startup, &process);
     ::CloseHandle(hReadyWrite);
     ::CloseHandle(hReleaseRead);

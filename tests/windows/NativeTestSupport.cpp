@@ -1,22 +1,26 @@
 #include "NativeTestSupport.h"
 
+#include "NativeFile.h"
+
 #include <windows.h>
 
 bool SetFileAttribute(const std::string& strPath, bool bHidden, bool bReadOnly)
 {
     DWORD nAttributes = (bHidden ? FILE_ATTRIBUTE_HIDDEN : 0) | (bReadOnly ? FILE_ATTRIBUTE_READONLY : 0);
-    return ::SetFileAttributesA(strPath.c_str(), nAttributes ? nAttributes : FILE_ATTRIBUTE_NORMAL);
+    return ::SetFileAttributesW(CNativeFile::WidePath(strPath).c_str(),
+                                nAttributes ? nAttributes : FILE_ATTRIBUTE_NORMAL);
 }
 
 bool HasHiddenAttribute(const std::string& strPath)
 {
-    const DWORD nAttributes = ::GetFileAttributesA(strPath.c_str());
+    const DWORD nAttributes = ::GetFileAttributesW(CNativeFile::WidePath(strPath).c_str());
     return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
-std::shared_ptr<void> OpenExclusive(const std::string& strPath)
+std::shared_ptr<void> OpenShared(const std::string& strPath, unsigned nShare)
 {
-    const HANDLE h = ::CreateFileA(strPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE h = ::CreateFileW(CNativeFile::WidePath(strPath).c_str(), GENERIC_READ, nShare, nullptr, OPEN_EXISTING,
+                                   0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return nullptr;
     return std::shared_ptr<void>(h, [](void* p) { ::CloseHandle(p); });

@@ -12,7 +12,8 @@
 
 // A catalogue installed under Program Files (x86) with the copy Windows keeps for old
 // programs in the user's VirtualStore. Wine virtualizes nothing, so the test makes both
-// folders itself; the editor and orvane-cli must work on the copy and say so.
+// folders itself; the editor and orvane-cli must work on the copy and say so. The
+// install folder's name has Greek letters, which the ANSI code page (1252) lacks.
 
 namespace {
 
@@ -36,12 +37,12 @@ protected:
         const std::string strLocal = Variable("LOCALAPPDATA");
         if (strProgramFiles.size() < 3 || strLocal.empty())
             GTEST_SKIP() << "no Program Files (x86) or LOCALAPPDATA in this environment";
-        const std::string strName = "Orvane Test " + std::to_string(::_getpid());
+        const std::string strName = u8"Orvane \u0394\u03BF\u03BA\u03B9\u03BC\u03AE " + std::to_string(::_getpid());
         m_strInstalled = strProgramFiles + "\\" + strName;
         m_strStore = strLocal + "\\VirtualStore" + strProgramFiles.substr(2) + "\\" + strName;
         m_strReal = m_strInstalled + "\\Progr.ini";
         m_strCopy = m_strStore + "\\Progr.ini";
-        std::filesystem::create_directories(m_strInstalled);
+        std::filesystem::create_directories(std::filesystem::u8path(m_strInstalled));
         SaveCatalog({"I2C"}, {{"INSTALLED", {}}}, m_strReal.c_str());
         m_realBytes = ReadBytes(m_strReal);
     }
@@ -52,21 +53,21 @@ protected:
         if (!m_strReal.empty()) {
             SetFileAttribute(m_strReal, false, false);
             std::error_code ec;
-            std::filesystem::remove_all(m_strInstalled, ec);
-            std::filesystem::remove_all(m_strStore, ec);
+            std::filesystem::remove_all(std::filesystem::u8path(m_strInstalled), ec);
+            std::filesystem::remove_all(std::filesystem::u8path(m_strStore), ec);
         }
         CatalogDirFixture::TearDown();
     }
 
     static std::vector<BYTE> ReadBytes(const std::string& strPath)
     {
-        std::ifstream in(strPath, std::ios::binary);
+        std::ifstream in(std::filesystem::u8path(strPath), std::ios::binary);
         return std::vector<BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     void MakeCopy()
     {
-        std::filesystem::create_directories(m_strStore);
+        std::filesystem::create_directories(std::filesystem::u8path(m_strStore));
         SaveCatalog({"I2C"}, {{"24C02", {}}, {"24C01", {}}}, m_strCopy.c_str());
     }
 
@@ -83,7 +84,7 @@ TEST_F(VirtualStoreTest, TheEditorEditsTheCopyAndNamesItInTheTitle)
         << strError.GetString();
     CCatalogApp app;
     app.m_strShownPath = place.DisplayPath();
-    CString strCaption;
+    CDisplayText strCaption;
     std::vector<CString> rows;
     m_backend.AnswerMessageBox(IDYES);
     m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [&](CHeadlessDialog& dlg) {
@@ -133,7 +134,7 @@ TEST_F(VirtualStoreTest, WithoutACopyARefusedSaveSaysWhatTheFolderNeedsAndWhereT
     EXPECT_EQ(r.nExit, 1);
     EXPECT_EQ(r.strErr, "orvane-cli: " + strMessage + "\n");
     EXPECT_EQ(ReadBytes(m_strReal), m_realBytes);
-    EXPECT_FALSE(std::filesystem::exists(m_strStore));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(m_strStore)));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -118,7 +120,26 @@ int CFile::Remove(const char* pszFileName)
     return ::unlink(pszFileName) == 0 ? 0 : errno;
 }
 
-CString CFile::SystemErrorText(int nError)
+int CFile::GetStatus(const char* pszPath, CFileStatus& status)
 {
+    struct stat st;
+    if (::stat(pszPath, &st) != 0)
+        return errno;
+    char szFull[PATH_MAX];
+    if (!::realpath(pszPath, szFull))
+        return errno;
+    status.kind = KindOfMode(st.st_mode);
+    status.strFullName = szFull;
+    return 0;
+}
+
+int CFile::SetCurrentFolder(const char* pszFolder)
+{
+    return ::chdir(pszFolder) == 0 ? 0 : errno;
+}
+
+std::string CFile::SystemErrorText(int nError)
+{
+    // In the locale's character set, which is UTF-8 on the systems of today.
     return std::strerror(nError);
 }

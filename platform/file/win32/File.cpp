@@ -10,6 +10,8 @@
 // waiting and shared with other writers, and bytes move in binary through ReadFile and
 // WriteFile, so none of a catalogue is translated.
 
+static_assert(CNativeFile::SharingViolation == CFile::errSharingViolation, "one code for a sharing violation");
+
 namespace {
 
 FileKind KindOf(CNativeFile::Kind kind)
@@ -109,10 +111,25 @@ int CFile::Remove(const char* pszFileName)
     return CNativeFile::Remove(pszFileName);
 }
 
-CString CFile::SystemErrorText(int nError)
+int CFile::GetStatus(const char* pszPath, CFileStatus& status)
+{
+    CNativeFile::Status native;
+    if (int nError = CNativeFile::PathStatus(pszPath, native))
+        return nError;
+    status.kind = KindOf(native.kind);
+    status.strFullName = CNativeFile::Utf8(CNativeFile::FullPath(CNativeFile::WidePath(pszPath)));
+    return 0;
+}
+
+int CFile::SetCurrentFolder(const char* pszFolder)
+{
+    return CNativeFile::SetCurrentFolder(pszFolder);
+}
+
+std::string CFile::SystemErrorText(int nError)
 {
     // The system's own words for an error the C library has no number for.
     if (nError >= CNativeFile::NativeErrorBase)
-        return CString(CNativeFile::ErrorText(nError));
+        return CNativeFile::ErrorText(nError);
     return std::strerror(nError);
 }

@@ -84,14 +84,15 @@ int CFileReplace::ResolveTarget()
     if (int nError = CNativeFile::PathStatus(m_strTarget, status))
         return nError == ENOENT ? 0 : nError;
     m_bExists = true;
-    CFile file;
-    m_nLinks = file.Open(m_strTarget.c_str(), CFile::modeRead) ? file.GetLinkCount() : 1;
     if (status.kind == CNativeFile::Kind::directory)
         return EISDIR;
     if (status.kind == CNativeFile::Kind::pipe)
         return CFile::KindError(FileKind::fifo);
     if (status.kind != CNativeFile::Kind::regular)
         return CFile::KindError(FileKind::characterDevice);
+    // Only a regular file is opened for its names, since opening a device talks to it.
+    CNativeFile::Status links;
+    m_nLinks = CNativeFile::FileStatus(m_strTarget, links) == 0 ? links.nLinks : 1;
     // A file its owner made read-only is not to be replaced behind their back.
     return status.bReadOnly ? EACCES : 0;
 }
@@ -104,8 +105,8 @@ int CFileReplace::RemoveStaleTemporaries() const
     for (const std::string& name : CNativeFile::FilesMatching(dir, prefix + "??????")) {
         // The wildcard also matches short names and fewer characters; only the exact
         // pattern of this target's temporaries goes.
-        if (name.size() != prefix.size() + 6 || ::_strnicmp(name.c_str(), prefix.c_str(), prefix.size()) != 0 ||
-            !IsTemporarySuffix(name.c_str() + prefix.size()))
+        if (name.size() <= 6 || !CNativeFile::SameName(name.substr(0, name.size() - 6), prefix) ||
+            !IsTemporarySuffix(name.c_str() + name.size() - 6))
             continue;
         if (CNativeFile::Remove(JoinPath(dir, name)) == 0)
             ++nRemoved;
@@ -166,9 +167,13 @@ CFileReplace::Result CFileReplace::ReplaceWhole(const void* pData, std::size_t n
         return failed;
     }
     // The file in place is asked, since a replace may give it the old file's index.
-    CFile file;
-    if (file.Open(m_strTarget.c_str(), CFile::modeRead))
-        m_newIdentity = file.GetIdentity();
+    CNativeFile::Status placed;
+    if (CNativeFile::FileStatus(m_strTarget, placed) == 0) {
+        m_newIdentity.nDevice = placed.nVolume;
+        m_newIdentity.nInode = placed.nIndex;
+        m_newIdentity.nSize = placed.nSize;
+        m_newIdentity.nModifiedNs = placed.nModifiedNs;
+    }
     m_nLastError = 0;
     return replaced;
 }

@@ -1,5 +1,7 @@
 #include "NativeFile.h"
 
+#include "ShareRetry.h"
+
 #include <windows.h>
 
 #include <cerrno>
@@ -52,6 +54,36 @@ bool DeviceKind(const std::wstring& strFull, CNativeFile::Kind& kind)
     else
         return false;
     return true;
+}
+
+// A file is opened again, after a pause, while another program's hold refuses it.
+HANDLE CreateFileWaiting(const std::wstring& strPath, DWORD nAccess, DWORD nShare, DWORD nCreation, DWORD nFlags)
+{
+    HANDLE h = INVALID_HANDLE_VALUE;
+    const int nError = CShareRetry::Run(
+        [&] {
+            h = ::CreateFileW(strPath.c_str(), nAccess, nShare, nullptr, nCreation, nFlags, nullptr);
+            return h == INVALID_HANDLE_VALUE ? LastError() : 0;
+        },
+        CNativeFile::SharingViolation);
+    // The error of the last try, for the caller to read as from CreateFileW itself.
+    if (nError == CNativeFile::SharingViolation)
+        ::SetLastError(ERROR_SHARING_VIOLATION);
+    return h;
+}
+
+const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+void FillStatus(const BY_HANDLE_FILE_INFORMATION& info, CNativeFile::Status& status)
+{
+    status.nVolume = info.dwVolumeSerialNumber;
+    status.nIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    status.nSize = static_cast<long long>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    status.nModifiedNs = SinceUnixEpochNs(info.ftLastWriteTime);
+    status.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CNativeFile::Kind::directory
+                                                                      : CNativeFile::Kind::regular;
+    status.bReadOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    status.nLinks = info.nNumberOfLinks;
 }
 
 CNativeFile::Kind KindOfHandle(HANDLE h, DWORD nAttributes)
@@ -120,6 +152,7 @@ int CNativeFile::ErrorOf(unsigned long nSystemError)
         {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_NOT_SAME_DEVICE, EXDEV},
         {ERROR_CANT_RESOLVE_FILENAME, ELOOP}, {ERROR_BROKEN_PIPE, EPIPE},
         {ERROR_CRC, EIO},                     {ERROR_IO_DEVICE, EIO},
+        {ERROR_SHARING_VIOLATION, SharingViolation}, {ERROR_LOCK_VIOLATION, SharingViolation},
     };
     for (const auto& m : kMap) {
         if (m.nSystem == nSystemError)
@@ -132,11 +165,11 @@ std::string CNativeFile::ErrorText(int nError)
 {
     if (nError < NativeErrorBase)
         return std::string();
-    char* pszText = nullptr;
-    const DWORD nLength = ::FormatMessageA(
+    wchar_t* pszText = nullptr;
+    const DWORD nLength = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(nError - NativeErrorBase), 0, reinterpret_cast<char*>(&pszText), 0, nullptr);
-    std::string strText = nLength ? std::string(pszText, nLength) : std::string();
+        static_cast<DWORD>(nError - NativeErrorBase), 0, reinterpret_cast<wchar_t*>(&pszText), 0, nullptr);
+    std::string strText = nLength ? Utf8(std::wstring(pszText, nLength)) : std::string();
     ::LocalFree(pszText);
     // The system ends its texts with a full stop and a line break; the callers add their own.
     while (!strText.empty() && (strText.back() == '\n' || strText.back() == '\r' || strText.back() == ' ' ||
@@ -147,14 +180,14 @@ std::string CNativeFile::ErrorText(int nError)
 
 int CNativeFile::Open(const std::string& strPath, Access access, bool bCreate, int& fd, Kind& kind)
 {
-    const std::wstring strWide = Wide(strPath);
+    const std::wstring strWide = WidePath(strPath);
     fd = -1;
     if (DeviceKind(FullPath(strWide), kind))
         return 0;
     const DWORD nAccess = access == readOnly ? GENERIC_READ : access == writeOnly ? GENERIC_WRITE
                                                                                    : GENERIC_READ | GENERIC_WRITE;
-    const HANDLE h = ::CreateFileW(strWide.c_str(), nAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, bCreate ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = CreateFileWaiting(strWide, nAccess, kShareAll, bCreate ? CREATE_ALWAYS : OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL);
     if (h == INVALID_HANDLE_VALUE) {
         const int nError = LastError();
         // A folder cannot be opened as a file at all; say what it is.
@@ -178,7 +211,7 @@ int CNativeFile::Open(const std::string& strPath, Access access, bool bCreate, i
 
 int CNativeFile::CreateNew(const std::string& strPath, int& fd)
 {
-    const HANDLE h = ::CreateFileW(Wide(strPath).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const HANDLE h = ::CreateFileW(WidePath(strPath).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return LastError();
@@ -244,19 +277,41 @@ int CNativeFile::StatusOf(int fd, Status& status)
     BY_HANDLE_FILE_INFORMATION info;
     if (!::GetFileInformationByHandle(HandleOf(fd), &info))
         return LastError();
-    status.nVolume = info.dwVolumeSerialNumber;
-    status.nIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-    status.nSize = static_cast<long long>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    status.nModifiedNs = SinceUnixEpochNs(info.ftLastWriteTime);
-    status.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? Kind::directory : Kind::regular;
-    status.bReadOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    status.nLinks = info.nNumberOfLinks;
+    FillStatus(info, status);
     return 0;
+}
+
+int CNativeFile::FileStatus(const std::string& strPath, Status& status)
+{
+    // A handle that asks for no access, which no sharing mode refuses; backup semantics
+    // lets it open a folder too.
+    const HANDLE h = ::CreateFileW(WidePath(strPath).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return LastError();
+    BY_HANDLE_FILE_INFORMATION info;
+    const int nError = ::GetFileInformationByHandle(h, &info) ? 0 : LastError();
+    ::CloseHandle(h);
+    if (nError == 0)
+        FillStatus(info, status);
+    return nError;
+}
+
+int CNativeFile::SetCurrentFolder(const std::string& strFolder)
+{
+    return ::SetCurrentDirectoryW(WidePath(strFolder).c_str()) ? 0 : LastError();
+}
+
+bool CNativeFile::SameName(const std::string& strName, const std::string& strOther)
+{
+    const std::wstring strWide = WidePath(strName), strOtherWide = WidePath(strOther);
+    return ::CompareStringOrdinal(strWide.c_str(), static_cast<int>(strWide.size()), strOtherWide.c_str(),
+                                  static_cast<int>(strOtherWide.size()), TRUE) == CSTR_EQUAL;
 }
 
 int CNativeFile::PathStatus(const std::string& strPath, Status& status)
 {
-    const std::wstring strWide = Wide(strPath);
+    const std::wstring strWide = WidePath(strPath);
     if (DeviceKind(FullPath(strWide), status.kind))
         return 0;
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -273,12 +328,12 @@ int CNativeFile::PathStatus(const std::string& strPath, Status& status)
 
 bool CNativeFile::FinalPath(const std::string& strPath, std::string& strFinal)
 {
-    const std::wstring strWide = Wide(strPath);
+    const std::wstring strWide = WidePath(strPath);
     const DWORD nAttributes = ::GetFileAttributesW(strWide.c_str());
     if (nAttributes == INVALID_FILE_ATTRIBUTES || !(nAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
-    const HANDLE h = ::CreateFileW(strWide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE h = ::CreateFileW(strWide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                   nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     std::wstring strWideFinal(32768, L'\0');
@@ -287,34 +342,29 @@ bool CNativeFile::FinalPath(const std::string& strPath, std::string& strFinal)
     if (nLength == 0 || nLength >= 32768)
         return false;
     strWideFinal.resize(nLength);
-    // A final name with characters the ANSI code page lacks cannot be used.
-    BOOL bLost = FALSE;
-    strFinal = Ansi(strWideFinal);
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, strWideFinal.data(), static_cast<int>(nLength), nullptr, 0,
-                          nullptr, &bLost);
-    return !bLost;
+    strFinal = Utf8(strWideFinal);
+    return true;
 }
 
-int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo, bool bToExists)
+namespace {
+
+// One try at PutInPlace, on full paths.
+int PutInPlaceOnce(const std::wstring& strFrom, const std::wstring& strTo, bool bToExists)
 {
-    // Wine's ReplaceFileW takes full paths only.
-    const std::wstring strWideFrom = FullPath(Wide(strFrom)), strWideTo = FullPath(Wide(strTo));
     if (bToExists) {
         // A failing ReplaceFileW may leave a backup file of its own behind (Wine's does), so
         // whether the old file may go at all is asked first: another program may hold it.
-        const HANDLE h = ::CreateFileW(strWideTo.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr);
+        const HANDLE h = ::CreateFileW(strTo.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
         if (h == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_NOT_FOUND)
             return LastError();
         if (h != INVALID_HANDLE_VALUE)
             ::CloseHandle(h);
         // ReplaceFileW keeps these on Windows, a rename under Wine does not.
-        const DWORD nAttributes = ::GetFileAttributesW(strWideTo.c_str());
+        const DWORD nAttributes = ::GetFileAttributesW(strTo.c_str());
         const DWORD nKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
         if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & nKept))
-            ::SetFileAttributesW(strWideFrom.c_str(), nAttributes & (nKept | FILE_ATTRIBUTE_ARCHIVE));
-        if (::ReplaceFileW(strWideTo.c_str(), strWideFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                           nullptr))
+            ::SetFileAttributesW(strFrom.c_str(), nAttributes & (nKept | FILE_ATTRIBUTE_ARCHIVE));
+        if (::ReplaceFileW(strTo.c_str(), strFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
             return 0;
     }
     const DWORD nError = bToExists ? ::GetLastError() : ERROR_FILE_NOT_FOUND;
@@ -322,34 +372,44 @@ int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo
     // After ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file has already left its name, so
     // the new one must take it now.
     if (nError != ERROR_FILE_NOT_FOUND && nError != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-        return ErrorOf(nError);
-    if (!::MoveFileExW(strWideFrom.c_str(), strWideTo.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return CNativeFile::ErrorOf(nError);
+    if (!::MoveFileExW(strFrom.c_str(), strTo.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return LastError();
     return 0;
 }
 
+}  // namespace
+
+int CNativeFile::PutInPlace(const std::string& strFrom, const std::string& strTo, bool bToExists)
+{
+    // Wine's ReplaceFileW takes full paths only.
+    const std::wstring strWideFrom = FullPath(WidePath(strFrom)), strWideTo = FullPath(WidePath(strTo));
+    // Each try leaves both files under their names, or the new one in place.
+    return CShareRetry::Run([&] { return PutInPlaceOnce(strWideFrom, strWideTo, bToExists); }, SharingViolation);
+}
+
 int CNativeFile::Remove(const std::string& strPath)
 {
-    return ::DeleteFileW(Wide(strPath).c_str()) ? 0 : LastError();
+    return ::DeleteFileW(WidePath(strPath).c_str()) ? 0 : LastError();
 }
 
 std::string CNativeFile::TemporaryFolder()
 {
     wchar_t szFolder[MAX_PATH + 1];
     const DWORD nLength = ::GetTempPathW(MAX_PATH + 1, szFolder);
-    return nLength > 0 && nLength <= MAX_PATH ? Ansi(std::wstring(szFolder, nLength)) : std::string(".\\");
+    return nLength > 0 && nLength <= MAX_PATH ? Utf8(std::wstring(szFolder, nLength)) : std::string(".\\");
 }
 
 std::vector<std::string> CNativeFile::FilesMatching(const std::string& strFolder, const std::string& strPattern)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAW data;
-    const HANDLE h = ::FindFirstFileW(Wide(strFolder + "\\" + strPattern).c_str(), &data);
+    const HANDLE h = ::FindFirstFileW(WidePath(strFolder + "\\" + strPattern).c_str(), &data);
     if (h == INVALID_HANDLE_VALUE)
         return names;
     do {
         if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)))
-            names.push_back(Ansi(data.cFileName));
+            names.push_back(Utf8(data.cFileName));
     } while (::FindNextFileW(h, &data));
     ::FindClose(h);
     return names;
@@ -357,20 +417,12 @@ std::vector<std::string> CNativeFile::FilesMatching(const std::string& strFolder
 
 int CNativeFile::FolderIdentity(const std::string& strFolder, std::uint64_t& nVolume, std::uint64_t& nIndex)
 {
-    // Backup semantics is what lets a folder be opened; it asks for no right of its own.
-    const HANDLE h = ::CreateFileW(Wide(strFolder).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return LastError();
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool bOk = ::GetFileInformationByHandle(h, &info);
-    const int nError = bOk ? 0 : LastError();
-    ::CloseHandle(h);
-    if (!bOk)
+    Status status;
+    if (int nError = FileStatus(strFolder, status))
         return nError;
-    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (status.kind != Kind::directory)
         return ENOTDIR;
-    nVolume = info.dwVolumeSerialNumber;
-    nIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    nVolume = status.nVolume;
+    nIndex = status.nIndex;
     return 0;
 }

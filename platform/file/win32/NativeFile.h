@@ -5,11 +5,13 @@
 #include <vector>
 
 // The Windows calls behind the framework's file classes, in plain C++ types, because
-// <windows.h> cannot share a source file with the framework's Types.h. Paths are 8-bit
-// strings in the ANSI code page, as the framework keeps them, and are handed to the
+// <windows.h> cannot share a source file with the framework's Types.h. Paths are UTF-8,
+// so that any file name the system has can be named, and are handed to the
 // wide-character calls. An open file is a C runtime descriptor in binary mode that owns
-// the native handle. Errors are errno values; a system error that has none is kept as
-// NativeErrorBase plus its code, and ErrorText gives the system's words for it.
+// the native handle. Errors are errno values, or SharingViolation; a system error that
+// has none is kept as NativeErrorBase plus its code, and ErrorText gives the system's
+// words for it. A call that another program's hold on a file refuses is tried again for
+// about a second (CShareRetry) before SharingViolation is given.
 class CNativeFile {
 public:
     enum class Kind { regular, directory, characterDevice, pipe, other };
@@ -26,18 +28,25 @@ public:
     };
 
     static constexpr int NativeErrorBase = 0x10000;
+    // CFile::errSharingViolation.
+    static constexpr int SharingViolation = -6;
+    static constexpr unsigned Utf8CodePage = 65001;
 
     // Between the framework's 8-bit strings in the system's ANSI code page (0, CP_ACP), or
     // another page the system converts, and the UTF-16 of the system's calls; a character
     // the page lacks becomes '?'.
     static std::wstring Wide(const std::string& strAnsi, unsigned nCodePage = 0);
     static std::string Ansi(const std::wstring& strWide, unsigned nCodePage = 0);
+    // Between UTF-8, in which the program keeps paths and the texts that name them, and
+    // the system's UTF-16.
+    static std::wstring WidePath(const std::string& strPath) { return Wide(strPath, Utf8CodePage); }
+    static std::string Utf8(const std::wstring& strWide) { return Ansi(strWide, Utf8CodePage); }
     // The full path of a path, relative to the working folder; the path itself when the
     // system cannot tell.
     static std::wstring FullPath(const std::wstring& strPath);
     // The errno value for a system error code, or NativeErrorBase plus the code.
     static int ErrorOf(unsigned long nSystemError);
-    // The system's own text for a NativeErrorBase error; empty for anything else.
+    // The system's own text for a NativeErrorBase error, in UTF-8; empty for anything else.
     static std::string ErrorText(int nError);
 
     // Opens an existing file (or creates or truncates one with bCreate) without waiting
@@ -60,6 +69,12 @@ public:
 
     // What a path names, without opening it: kind and read-only attribute, or ENOENT.
     static int PathStatus(const std::string& strPath, Status& status);
+    // The whole status of the file or folder a path names, through a handle that no
+    // other program's sharing mode refuses.
+    static int FileStatus(const std::string& strPath, Status& status);
+    static int SetCurrentFolder(const std::string& strFolder);
+    // Whether two names are the same to the file system, which ignores case.
+    static bool SameName(const std::string& strName, const std::string& strOther);
     // The path with links and junctions resolved, for a path that names one.
     static bool FinalPath(const std::string& strPath, std::string& strFinal);
     // Puts the file from over the file to, keeping to's attributes, security and

@@ -34,7 +34,7 @@ bool IsInside(const std::wstring& strPath, const std::wstring& strFolder)
 
 std::string CVirtualStore::CopyPathOf(const std::string& strPath)
 {
-    const std::wstring strFull = CNativeFile::FullPath(CNativeFile::Wide(strPath));
+    const std::wstring strFull = CNativeFile::FullPath(CNativeFile::WidePath(strPath));
     // Only a path on a drive has a place in the store, as its path without the drive.
     if (strFull.size() < 4 || strFull[1] != L':' || strFull[2] != L'\\')
         return std::string();
@@ -43,7 +43,8 @@ std::string CVirtualStore::CopyPathOf(const std::string& strPath)
     for (const KNOWNFOLDERID* pId : kVirtualized) {
         if (IsInside(strFull, KnownFolder(*pId))) {
             const std::wstring strStore = KnownFolder(FOLDERID_LocalAppData);
-            return strStore.empty() ? std::string() : CNativeFile::Ansi(strStore + L"\\VirtualStore" + strFull.substr(2));
+            return strStore.empty() ? std::string()
+                                    : CNativeFile::Utf8(strStore + L"\\VirtualStore" + strFull.substr(2));
         }
     }
     return std::string();
