@@ -131,7 +131,6 @@ static_assert(std::size(kValues) == static_cast<std::size_t>(ChipValue::none) + 
 using F = ChipFamily;
 using C = FieldCoding;
 using V = ChipValue;
-// Whether the form works the bytes out from its other values, or they are as stored.
 constexpr bool kWorkedOut = true, kAsIs = false;
 
 // Each family's fields: those its form shows, in the order show lists them, then the bytes

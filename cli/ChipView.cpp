@@ -1,6 +1,5 @@
 #include "ChipView.h"
 
-#include "ChipRules.h"
 #include "NameText.h"
 #include "PinConversions.h"
 
@@ -70,11 +69,6 @@ std::string MaskText(BYTE nMask)
     return nPin ? "pin " + std::to_string(nPin) : "several pins";
 }
 
-std::string PatternText(BYTE n)
-{
-    return FormatBinary8(n).Str();
-}
-
 // A value as show and JSON give it, with the text show prints for it.
 FormRow Row(const ChipField& field, const ChipSettings& s)
 {
@@ -83,8 +77,8 @@ FormRow Row(const ChipField& field, const ChipSettings& s)
     const BYTE b = static_cast<BYTE>(n);
     switch (field.coding) {
     case C::powerPins: return {info.pszKey, info.ShownLabel(), PinListJson(b), PinListText(b) + " (" + Hex2(n) + ")"};
-    case C::address: return {info.pszKey, info.ShownLabel(), n, PatternText(b) + " (" + Hex2(n) + ")"};
-    case C::pattern: return {info.pszKey, info.ShownLabel(), PatternText(b), PatternText(b)};
+    case C::address: return {info.pszKey, info.ShownLabel(), n, FormatBinary8(b).Str() + " (" + Hex2(n) + ")"};
+    case C::pattern: return {info.pszKey, info.ShownLabel(), FormatBinary8(b).Str(), FormatBinary8(b).Str()};
     default: return {info.pszKey, info.ShownLabel(), n, std::to_string(n)};
     }
 }
@@ -101,7 +95,7 @@ std::string FieldText(const ChipField& field, const ChipSettings& s)
     case C::number: return Hex2(n) + " (" + std::to_string(n) + ")";
     case C::pin: return Hex2(n) + " (" + MaskText(b) + ")";
     case C::pattern:
-    case C::address: return Hex2(n) + " (" + PatternText(b) + ")";
+    case C::address: return Hex2(n) + " (" + FormatBinary8(b).Str() + ")";
     case C::kind:
     case C::variant: return std::to_string(n) + " (" + KindLabel(b) + ")";
     }

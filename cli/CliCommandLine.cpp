@@ -83,15 +83,12 @@ void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
     for (int i = 0; i < static_cast<int>(ChipValue::none); ++i) {
         const ChipValue value = static_cast<ChipValue>(i);
         const ChipValueInfo& info = ChipValueInfoOf(value);
-        if (!info.IsTyped())
-            continue;
         // "Pin DATA of an I2C chip, 0..8", naming the family whose form alone has the value.
-        const bool bI2C = FindChipField(ChipFamily::i2c, value);
-        const bool bMicrowire = FindChipField(ChipFamily::microwire, value);
-        const char* pszOnly = bI2C == bMicrowire ? "" : bI2C ? " of an I2C chip" : " of a Microwire chip";
-        sub->add_option(info.pszOption, values[value],
-                        info.ShownLabel() + std::string(pszOnly) + ", " + std::to_string(info.nMin) + ".." +
-                            std::to_string(info.nMax));
+        const char* pszOnly = !FindChipField(ChipFamily::microwire, value) ? " of an I2C chip"
+                              : !FindChipField(ChipFamily::i2c, value)     ? " of a Microwire chip" : "";
+        const std::string strRange = ", " + std::to_string(info.nMin) + ".." + std::to_string(info.nMax);
+        if (info.IsTyped())
+            sub->add_option(info.pszOption, values[value], info.ShownLabel() + std::string(pszOnly) + strRange);
     }
 }
 

@@ -33,8 +33,7 @@ struct ImportOptions {
     bool bForce = false;
 };
 
-// Values for add and edit, by the value of the form they set; an empty one leaves the
-// form's value as it is.
+// Values for add and edit, by the form's value they set; an empty one leaves it as it is.
 struct ChipValueOptions {
     std::optional<std::string> strPowerPins;  // "1,3,8", "none" or a mask "0x85"
     std::optional<int> values[static_cast<int>(ChipValue::none)];

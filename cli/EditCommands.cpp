@@ -1,6 +1,5 @@
 #include "Commands.h"
 
-#include "ChipView.h"
 #include "CliError.h"
 #include "NameText.h"
 #include "PartAdd.h"

@@ -85,10 +85,8 @@ std::vector<PartFigure> PartFigures(const PartMatch& m, PartOrg org)
     std::vector<PartFigure> figures;
     if (FitsLengthField(family))
         figures.push_back({ChipValue::length, family.nBytes});
-    if (family.bus == PartBus::i2c)
-        figures.push_back({ChipValue::writeBuffer, m.nPage});
-    else
-        figures.push_back({ChipValue::bitsAddress, AddressBits(family, org)});
+    figures.push_back(family.bus == PartBus::i2c ? PartFigure{ChipValue::writeBuffer, m.nPage}
+                                                 : PartFigure{ChipValue::bitsAddress, AddressBits(family, org)});
     return figures;
 }
 

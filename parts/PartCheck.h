@@ -18,8 +18,7 @@ struct PartChip {
     PartOrg org = PartOrg::unknown;  // the organisation the chip's type names, if it names one
 };
 
-// In the order the check finds them, each named after the part's figure: its bus, its
-// size, its page, its organisation, its address bits.
+// In the order the check finds them, each named after the part's figure it contradicts.
 enum class PartConflict { bus, size, page, organisation, addressBits };
 
 // The chip value a contradiction is about; none for a bus or an organisation, which
@@ -47,10 +46,7 @@ std::vector<PartContradiction> CheckPartChange(const PartMatch& m, const PartChi
 
 // A figure the part number gives one of a chip's values; 0 where it does not know it
 // (the page of a maker whose parts' pages differ).
-struct PartFigure {
-    ChipValue value;
-    long nFigure;
-};
+struct PartFigure { ChipValue value; long nFigure; };
 
 // What a chip made from the part number takes from it, in the organisation org for a
 // Microwire part: its length where the Length field holds it, and its page or its
