@@ -55,11 +55,10 @@ protected:
     void UpdatePatterns();
     void ShowPatterns();
 
-    // Exchanges shared by both forms: a byte in a range, a pin number 0..8, the length,
-    // a pattern text, and the two port patterns.
-    static void DDX_Byte(CDataExchange* pDX, int nIDC, BYTE& nValue, BYTE nMin, BYTE nMax);
-    static void DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin);
-    static void DDX_Length(CDataExchange* pDX, int nIDC, int& nLength);
+    // Exchanges shared by both forms: the box of a value, checked against the value's
+    // range; a pattern text; and the two port patterns.
+    void DDX_Field(CDataExchange* pDX, int nIDC, ChipValue value, BYTE& nValue);
+    void DDX_Field(CDataExchange* pDX, int nIDC, ChipValue value, int& nValue);
     static void DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPattern);
     void DDX_PortPatterns(CDataExchange* pDX);
 
@@ -81,6 +80,8 @@ protected:
     // The box at which the last read stopped, or 0. The edit boxes after it keep what the
     // user typed when the values are written back; the next read takes it.
     int m_idReadStop = 0;
+    // The box of each value, as the exchange pairs them; 0 for a value the form has no box for.
+    int m_nValueBox[static_cast<int>(ChipValue::none) + 1] = {};
     CCatalogEdit m_edit;
     // In edit mode, the entry as the form loaded it: a save over a file that another
     // program changed goes ahead only where that entry is still the same.
