@@ -148,7 +148,7 @@ void CSetupFormDlg::DDX_PortPatterns(CDataExchange* pDX)
 
 BOOL CSetupFormDlg::OpenEntry()
 {
-    CCatalogFile::LoadResult result = m_edit.Load(m_catalog);
+    CCatalogFile::LoadResult result = m_edit.Load(m_catalog, m_file.Path());
     if (!result.Ok())
         return RefuseToOpen(result.strMessage);
     if (m_bNew) {
@@ -163,7 +163,7 @@ BOOL CSetupFormDlg::OpenEntry()
     }
     CString strError;
     strError.Format("%s has no chip at index %d (chip count: %d).",
-                    CCatalogFile::EditorFile(), m_nIndex, m_catalog.GetEntryCount());
+                    m_file.Path(), m_nIndex, m_catalog.GetEntryCount());
     // It names the file, whose path is UTF-8.
     return RefuseToOpen(CDisplayText::FromUtf8(strError.Str()));
 }

@@ -4,6 +4,7 @@
 #include "ChipCatalog.h"
 #include "Dialog.h"
 #include "DisplayText.h"
+#include "EditedFile.h"
 #include "PartTable.h"
 
 class CDataExchange;
@@ -15,6 +16,7 @@ public:
     // nPowerPins is the PowerPins byte of the form's values, which the boxes set.
     CSetupFormDlg(UINT nIDTemplate, CWnd* pParent, BYTE& nPowerPins);
 
+    CEditedFile m_file;   // input: the catalogue the form loads and saves
     int m_nIndex = 0;     // input in edit mode; set by the form in new mode
     int m_bNew = 0;       // input: non-zero creates a new entry
     CString m_strName;    // input: the name the Name box starts with
