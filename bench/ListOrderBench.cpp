@@ -52,14 +52,19 @@ void BM_SortBytewise(benchmark::State& state)
     }
 }
 
+CListSortKeys KeysOf(const std::vector<std::string>& names)
+{
+    CListSortKeys keys;
+    for (const std::string& strName : names)
+        keys.Add(strName, CodePage::Windows1252);
+    return keys;
+}
+
 // The order now: each name's sort key, then the list box's placement of every row.
 void BM_SortAsListBox(benchmark::State& state)
 {
-    const std::vector<std::string>& names = Names();
     for (auto _ : state) {
-        CListSortKeys keys;
-        for (const std::string& strName : names)
-            keys.Add(strName, CodePage::Windows1252);
+        const CListSortKeys keys = KeysOf(Names());
         const std::vector<std::size_t> order = SortedListOrder(
             0, keys.GetCount(), [&keys](std::size_t a, std::size_t b) { return keys.Compare(a, b); });
         benchmark::DoNotOptimize(order.data());
@@ -69,13 +74,8 @@ void BM_SortAsListBox(benchmark::State& state)
 // The keys alone.
 void BM_SortKeys(benchmark::State& state)
 {
-    const std::vector<std::string>& names = Names();
-    for (auto _ : state) {
-        CListSortKeys keys;
-        for (const std::string& strName : names)
-            keys.Add(strName, CodePage::Windows1252);
-        benchmark::DoNotOptimize(keys.GetCount());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(KeysOf(Names()).GetCount());
 }
 
 }  // namespace

@@ -10,9 +10,7 @@ starter=${1:?usage: locale_names_test.sh STARTER.INI \"LOCALE...\" CLI [ARGS...]
 locales=${2:?usage: locale_names_test.sh STARTER.INI \"LOCALE...\" CLI [ARGS...]}
 shift 2
 [ $# -gt 0 ] || { echo "usage: locale_names_test.sh STARTER.INI \"LOCALE...\" CLI [ARGS...]" >&2; exit 2; }
-work=$(mktemp -d /tmp/orvane-locale-names-XXXXXX)
-trap 'rm -rf "$work"' EXIT
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/../support/shell_checks.bash"
 
 # locale  page  name  stored bytes; the double-byte names have trail bytes that are a
 # backslash or a letter.
@@ -32,20 +30,6 @@ run() {
     (cd "$work" && LC_ALL=$locale ORVANE_WINE_LANG=$locale "${cli[@]}" "$@") >"$work/out" 2>"$work/err"
 }
 
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-# Checks that Progr.ini holds the name as these bytes, after the starter's chips.
-stored_as() {
-    python3 - "$work/Progr.ini" "$1" <<'PY'
-import sys
-data, stored = open(sys.argv[1], "rb").read(), bytes.fromhex(sys.argv[2])
-sys.exit(0 if bytes([len(stored)]) + stored in data else 1)
-PY
-}
-
 cli=("$@")
 for row in "${names[@]}"; do
     IFS='|' read -r locale page name hex <<<"$row"
@@ -53,11 +37,11 @@ for row in "${names[@]}"; do
     loc=$locale.UTF-8
     cp "$starter" "$work/Progr.ini"
     run "$loc" add "$name" --type 0 || { fail "$locale: add: $(cat "$work/err")"; continue; }
-    stored_as "$hex" || fail "$locale: \"$name\" is not stored as $hex"
+    stored_as "$work/Progr.ini" "$hex" || fail "$locale: \"$name\" is not stored as $hex"
     run "$loc" list && grep -q "  $name\$" "$work/out" || fail "$locale: list does not show $name: $(tail -n 2 "$work/out")"
     run "$loc" show "$name" && grep -q "$name" "$work/out" || fail "$locale: show: $(cat "$work/err")"
     run "$loc" edit "$name" --length 1024 || fail "$locale: edit: $(cat "$work/err")"
-    stored_as "$hex" || fail "$locale: edit changed the name's bytes"
+    stored_as "$work/Progr.ini" "$hex" || fail "$locale: edit changed the name's bytes"
     run "$loc" export -o out.json || fail "$locale: export: $(cat "$work/err")"
     grep -q "\"codepage\": $page" "$work/out.json" && grep -q "\"name\": \"$name\"" "$work/out.json" ||
         fail "$locale: the export does not hold page $page and \"$name\""

@@ -7,9 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cli=${1:?usage: cli_codepage_test.sh ORVANE-CLI.EXE STARTER.INI}
 starter=${2:?usage: cli_codepage_test.sh ORVANE-CLI.EXE STARTER.INI}
-work=$(mktemp -d /tmp/orvane-cli-cp-XXXXXX)
-trap 'rm -rf "$work"' EXIT
-failures=0
+source "$here/../support/shell_checks.bash"
 
 # page  name    stored bytes (empty: refused)
 cases=(
@@ -44,8 +42,7 @@ elif "lacks" not in err:
 PY
 )
     if [ -n "$verdict" ]; then
-        echo "FAIL: code page $page, \"$name\": $verdict" >&2
-        failures=$((failures + 1))
+        fail "code page $page, \"$name\": $verdict"
     else
         echo "ok: code page $page, \"$name\" ${hex:+stored as $hex}$([ -n "$hex" ] || echo refused)"
     fi
@@ -69,14 +66,12 @@ steps=(
 )
 for row in "${steps[@]}"; do
     IFS='|' read -r -a args <<<"$row"
-    in_folder "${args[@]:1}" || { echo "FAIL: ${args[0]} in \"$folder\": $(cat "$work/err")" >&2; failures=$((failures + 1)); }
+    in_folder "${args[@]:1}" || fail "${args[0]} in \"$folder\": $(cat "$work/err")"
 done
 if ! cmp -s "$work/$folder/Жук.ini" "$work/$folder/Progr.ini"; then
-    echo "FAIL: the catalogue imported in \"$folder\" differs from the one exported" >&2
-    failures=$((failures + 1))
-elif ! python3 -c 'import sys; sys.exit(b"\x06Caf\xe9 3" not in open(sys.argv[1], "rb").read())' "$work/$folder/Progr.ini"; then
-    echo "FAIL: the edited name is not stored in code page 1252" >&2
-    failures=$((failures + 1))
+    fail "the catalogue imported in \"$folder\" differs from the one exported"
+elif ! stored_as "$work/$folder/Progr.ini" "43 61 66 E9 20 33"; then
+    fail "the edited name is not stored in code page 1252"
 else
     echo "ok: catalogues in \"$folder\" listed, changed, exported and imported"
 fi

@@ -9,15 +9,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cli=${1:?usage: held_file_test.sh ORVANE-CLI.EXE FILE_HOLDER.EXE STARTER.INI}
 holder=${2:?usage: held_file_test.sh ORVANE-CLI.EXE FILE_HOLDER.EXE STARTER.INI}
 starter=${3:?usage: held_file_test.sh ORVANE-CLI.EXE FILE_HOLDER.EXE STARTER.INI}
-work=$(mktemp -d /tmp/orvane-held-XXXXXX)
+source "$here/../support/shell_checks.bash"
 holder_pid=
 trap 'exec 3>&-; [ -z "$holder_pid" ] || wait "$holder_pid" || true; rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 
 cli_run() {
     local status=0
