@@ -81,7 +81,11 @@ int Run(int argc, char** argv)
     // The window system sees no argument, so that a file named like one of its options
     // stays a file.
     char* qtArgv[] = {argv[0], nullptr};
-    return RunQtApplication(1, qtArgv);
+    std::string strProblem;
+    const int nQtExit = RunQtApplication(1, qtArgv, strProblem);
+    if (!strProblem.empty())
+        Tell(stderr, CString("orvane: " + strProblem + "\n"));
+    return nQtExit;
 #endif
 }
 }  // namespace

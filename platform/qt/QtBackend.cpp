@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -61,8 +60,8 @@ QString AnyCasePatterns(const CString& strPattern)
 }
 }  // namespace
 
-std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                              IDialogWindow* pOwner)
+std::unique_ptr<CDialogWindow> CQtBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                              CDialogWindow* pOwner)
 {
     auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
     QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
@@ -71,9 +70,8 @@ std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTempla
 
 int CQtBackend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
 {
-    const QString strShown = strText.IsUtf8() ? QString::fromStdString(strText.Str()) : AnsiToQString(strText.Str());
-    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption), strShown, MessageIcon(nType),
-                      QApplication::activeModalWidget());
+    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption),
+                      QString::fromStdU16String(strText.Utf16()), MessageIcon(nType), QApplication::activeModalWidget());
     return box.Ask();
 }
 
@@ -96,16 +94,14 @@ bool CQtBackend::PromptForFile(const OpenFileRequest& request, CString& strPath)
     return true;
 }
 
-int RunQtApplication(int argc, char** argv)
+int RunQtApplication(int argc, char** argv, std::string& strProblem)
 {
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
-        std::fputs("orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
+    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM"))
+        strProblem = "no display available (set DISPLAY or WAYLAND_DISPLAY)";
+    else if (WillUseX11() && !CDisplayProbe::IsX11DisplayReachable(std::getenv("DISPLAY")))
+        strProblem = std::string("cannot connect to display ") + std::getenv("DISPLAY");
+    if (!strProblem.empty())
         return 1;
-    }
-    if (WillUseX11() && !CDisplayProbe::IsX11DisplayReachable(std::getenv("DISPLAY"))) {
-        std::fprintf(stderr, "orvane: cannot connect to display %s\n", std::getenv("DISPLAY"));
-        return 1;
-    }
     QApplication app(argc, argv);
     CQtBackend backend;
     return AfxWinMain(argc, argv, backend);

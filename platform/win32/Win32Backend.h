@@ -6,8 +6,8 @@
 // templates at run time; message boxes are the system's.
 class CWin32Backend : public IWindowBackend {
 public:
-    std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                      IDialogWindow* pOwner) override;
+    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      CDialogWindow* pOwner) override;
     int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
     bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 };

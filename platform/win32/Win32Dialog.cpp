@@ -319,12 +319,6 @@ void CWin32Dialog::ApplyIcon(bool bBig)
     ::SendMessageW(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
 }
 
-void CWin32Dialog::ListReset(int nID)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
-}
-
 void CWin32Dialog::ListInsert(int nID, int nIndex, const std::wstring& strText)
 {
     if (HWND hItem = Item(nID))

@@ -65,7 +65,6 @@ public:
     // (0 removes it), at the size the system uses for each.
     void SetIcon(unsigned nResourceID, bool bBig);
 
-    void ListReset(int nID);
     void ListInsert(int nID, int nIndex, const std::wstring& strText);
     void ListSetAll(int nID, const std::vector<std::wstring>& rows);
     int ListGetCurSel(int nID) const;

@@ -1,6 +1,19 @@
 #include "Win32Text.h"
 
+#include "CodePage.h"
+
 #include <windows.h>
+
+std::wstring CWin32Text::Wide(const std::string& strText, bool bUtf8)
+{
+    if (!bUtf8)
+        return Wide(AnsiToUtf16(strText, SystemAnsiCodePage()));
+    std::u32string text;
+    Utf8ToUtf32(strText, text);
+    return Wide(Utf32ToUtf16(text));
+}
+
+std::string CWin32Text::Utf8(const std::wstring& strText) { return Utf32ToUtf8(Utf16ToUtf32(Utf16(strText))); }
 
 bool CWin32Text::IsAnsiRepresentable(wchar_t ch)
 {
