@@ -1,30 +1,7 @@
 #include "CatalogApp.h"
 
 #include "CatalogPlace.h"
-#include "CatalogFile.h"
 #include "ChipListDlg.h"
-#include "VirtualStore.h"
-
-namespace {
-// The chip list window as the main window: its title names the catalogue when the program
-// was started on one, so that two windows on two catalogues can be told apart.
-class CMainWindowDlg : public CChipListDlg {
-public:
-    explicit CMainWindowDlg(const CDisplayText& strShownPath) : m_strShownPath(strShownPath) {}
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL bFocusFirst = CChipListDlg::OnInitDialog();
-        if (!m_strShownPath.IsEmpty())
-            SetWindowText("Orvane - " + m_strShownPath);
-        return bFocusFirst;
-    }
-
-private:
-    CDisplayText m_strShownPath;
-};
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CCatalogApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
@@ -32,9 +9,9 @@ END_MESSAGE_MAP()
 
 CCatalogApp::CCatalogApp() : CWinApp(nullptr) {}
 
-// The catalogue is named as the main window's title names it.
-CDisplayText CCatalogApp::HelpText(const CDisplayText& strShownPath)
+CDisplayText CCatalogApp::HelpText(const CEditedFile& file)
 {
+    const CDisplayText strShownPath = file.ShownPath();
     const CDisplayText strCatalog =
         strShownPath.IsEmpty() ? CDisplayText("Progr.ini in the folder it was started in") : strShownPath;
     return CDisplayText("This program edits the chip catalogue ") + strCatalog +
@@ -62,9 +39,10 @@ BOOL CCatalogApp::InitInstance()
     }
     if (m_bAskForCatalog && !AskForCatalog())
         return FALSE;
-    UseVirtualStoreCopy();
-    m_strHelpText = HelpText(m_strShownPath);
-    CMainWindowDlg dlg(m_strShownPath);
+    m_file.UseVirtualStoreCopy();
+    m_strHelpText = HelpText(m_file);
+    CChipListDlg dlg;
+    dlg.m_file = m_file;
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
@@ -74,17 +52,6 @@ BOOL CCatalogApp::InitInstance()
 int CCatalogApp::ExitInstance()
 {
     return m_bRefused ? 1 : CWinApp::ExitInstance();
-}
-
-// Where Windows shows the programmer's own software a VirtualStore copy of the catalogue,
-// that copy is the one edited, and the title says so.
-void CCatalogApp::UseVirtualStoreCopy()
-{
-    const std::string strCopy = CVirtualStore::ExistingCopyOf(CCatalogFile::EditorFile());
-    if (strCopy.empty())
-        return;
-    CCatalogFile::SetEditorFile(strCopy.c_str());
-    m_strShownPath = CDisplayText::FromUtf8(strCopy + " (the VirtualStore copy the programmer reads)");
 }
 
 // Asks until the user picks a catalogue that can be worked on, or cancels. A choice that
@@ -97,10 +64,8 @@ bool CCatalogApp::AskForCatalog()
     while (pBackend && pBackend->PromptForFile(request, strPath)) {
         CCatalogPlace place;
         CString strError;
-        if (CCatalogPlace::Resolve(strPath, place, strError) && place.Enter(strError)) {
-            m_strShownPath = place.DisplayPath();
+        if (CCatalogPlace::Resolve(strPath, place, strError) && place.Enter(m_file, strError))
             return true;
-        }
         AfxMessageBox(CDisplayText::FromUtf8(strError.Str()));
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include "Backend.h"
 #include "CodePage.h"
+#include "EditedFile.h"
 #include "WinApp.h"
 
 // The application: shows the chip list window and ends when it closes.
@@ -12,25 +13,23 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    // Set before the start. With m_bAskForCatalog the window system's file dialog asks
-    // which catalogue to edit, and Cancel ends the program. m_strShownPath is the
-    // catalogue the program was started on, named in the main window's title (or the
-    // VirtualStore copy edited in its place).
+    // Set before the start. m_file is the catalogue the program was started on; with
+    // m_bAskForCatalog the window system's file dialog asks which one to edit instead,
+    // and Cancel ends the program.
     bool m_bAskForCatalog = false;
-    CDisplayText m_strShownPath;
+    CEditedFile m_file;
     // The ANSI code page the names are in. A page the editor cannot use is explained and
     // ends the program before any window opens, with exit code 1.
     int m_nCodePage = SystemAnsiCodePageNumber();
 
     // What the Open dialog asks when the program starts without a catalogue.
     static OpenFileRequest CatalogRequest();
-    // What F1 shows: the catalogue edited, as m_strShownPath names it, and when changes
-    // are saved.
-    static CDisplayText HelpText(const CDisplayText& strShownPath);
+    // What F1 shows: the catalogue edited, as the main window's title names it, and when
+    // changes are saved.
+    static CDisplayText HelpText(const CEditedFile& file);
 
 protected:
     bool AskForCatalog();
-    void UseVirtualStoreCopy();
 
     bool m_bRefused = false;
 

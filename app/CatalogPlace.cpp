@@ -104,13 +104,13 @@ bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CStrin
     return false;
 }
 
-bool CCatalogPlace::Enter(CString& strError) const
+bool CCatalogPlace::Enter(CEditedFile& file, CString& strError) const
 {
     if (const int nError = CFile::SetCurrentFolder(m_strFolder)) {
         strError = Failure(m_strFolder, "cannot work in this folder: " + CFile::ErrorText(nError));
         return false;
     }
-    CCatalogFile::SetEditorFile(m_strFile);
+    file = CEditedFile(m_strFile, DisplayPath());
     return true;
 }
 

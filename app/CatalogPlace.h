@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DisplayText.h"
+#include "EditedFile.h"
 #include "String.h"
 
 // The folder the editor works in and the catalogue file it edits there. Paths, and the
@@ -14,9 +15,9 @@ public:
     // refused with one line naming the path and the reason.
     static bool Resolve(const CString& strPath, CCatalogPlace& place, CString& strError);
 
-    // Makes the folder the working directory and the file the one the editor's windows
-    // load and save.
-    bool Enter(CString& strError) const;
+    // Makes the folder the working directory and, on success, gives the file edited
+    // there, named by its whole path.
+    bool Enter(CEditedFile& file, CString& strError) const;
 
     // The whole path, as the main window's title shows it.
     CDisplayText DisplayPath() const;

@@ -31,6 +31,10 @@ BOOL CChipListDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    // Two windows on two catalogues can be told apart by their titles.
+    const CDisplayText strShownPath = m_file.ShownPath();
+    if (!strShownPath.IsEmpty())
+        SetWindowText("Orvane - " + strShownPath);
     RefreshChipList();
     return TRUE;
 }
@@ -39,7 +43,7 @@ void CChipListDlg::RefreshChipList()
 {
     m_listChips.ResetContent();
     CChipCatalog catalog;
-    const CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
+    const CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, m_file.Path());
     if (!result.Ok()) {
         AfxMessageBox(result.strMessage);
         return;
@@ -52,16 +56,24 @@ void CChipListDlg::RefreshChipList()
     m_listChips.AddStrings(names);
 }
 
-void CChipListDlg::OnDeleteChip()
+bool CChipListDlg::GetSelectedName(CString& strName) const
 {
     const int nSel = m_listChips.GetCurSel();
     if (nSel < 0)
+        return false;
+    m_listChips.GetText(nSel, strName);
+    return true;
+}
+
+void CChipListDlg::OnDeleteChip()
+{
+    CString strText;
+    if (!GetSelectedName(strText))
         return;
-    const CString strText = m_listChips.GetText(nSel);
     CChipCatalog catalog;
     CCatalogEdit edit(AfxMessageBox);
     // A file that fails to load is reported by the refresh and never saved over.
-    if (edit.Load(catalog).Ok()) {
+    if (edit.Load(catalog, m_file.Path()).Ok()) {
         const int nIndex = catalog.FindEntryByName(strText);
         CString strQuestion;
         strQuestion.Format("You sure of removing %s", strText.GetString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "EditedFile.h"
 #include "ListBox.h"
 
 class CChipCatalog;
@@ -14,6 +15,9 @@ public:
     // Reloads the rows from the file: one row per entry, sorted, none selected.
     void RefreshChipList();
 
+    // Input: the catalogue the list shows and its commands change. The title names it
+    // when the program was started on it by name.
+    CEditedFile m_file;
     CListBox m_listChips;
     HICON m_hIcon;
 
@@ -23,6 +27,8 @@ protected:
     void OnAddNew();
     void OnEditChip();
     void OnDeleteChip();
+    // The selected row's chip name; false when no row is selected.
+    bool GetSelectedName(CString& strName) const;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -54,11 +54,10 @@ int TakeArguments(int argc, const char* const* argv)
         Tell(stderr, "orvane: " + args.m_strMessage + "\n");
         return kExitUsage;
     case CStartArguments::editPath:
-        if (!CCatalogPlace::Resolve(args.m_strPath, place, strError) || !place.Enter(strError)) {
+        if (!CCatalogPlace::Resolve(args.m_strPath, place, strError) || !place.Enter(theApp.m_file, strError)) {
             Tell(stderr, "orvane: " + strError + "\n");
             return kExitUsage;
         }
-        theApp.m_strShownPath = place.DisplayPath();
         return -1;
     case CStartArguments::askForCatalog:
         theApp.m_bAskForCatalog = true;

@@ -4,9 +4,10 @@
 
 #include <string>
 
-CCatalogFile::LoadResult CCatalogEdit::Load(CChipCatalog& catalog)
+CCatalogFile::LoadResult CCatalogEdit::Load(CChipCatalog& catalog, const CString& strPath)
 {
-    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog);
+    m_strPath = strPath;
+    CCatalogFile::LoadResult result = CCatalogFile::Load(catalog, m_strPath);
     m_stamp = result.stamp;
     m_nTrailingBytes = result.nTrailingBytes;
     return result;
@@ -20,7 +21,7 @@ bool CCatalogEdit::Ask(const std::string& strQuestion) const
 
 BOOL CCatalogEdit::Save(CChipCatalog& catalog, const CCatalogFile::Reapply& reapply)
 {
-    const char* pszFile = CCatalogFile::EditorFile();
+    const char* pszFile = m_strPath;
     if (m_nTrailingBytes > 0) {
         if (!Ask(std::string(pszFile) + " has " + std::to_string(m_nTrailingBytes) +
                  " bytes after its catalogue, which saving drops.\n\nSave anyway and drop them?"))

@@ -2,6 +2,7 @@
 
 #include "CatalogFile.h"
 #include "DisplayText.h"
+#include "String.h"
 
 class CChipCatalog;
 
@@ -15,8 +16,8 @@ public:
 
     explicit CCatalogEdit(MessageBoxFn pfnMessageBox) : m_pfnMessageBox(pfnMessageBox) {}
 
-    // Loads the editor's file into a fresh catalogue and remembers what it saw.
-    CCatalogFile::LoadResult Load(CChipCatalog& catalog);
+    // Loads the file into a fresh catalogue and remembers which file it was and what it saw.
+    CCatalogFile::LoadResult Load(CChipCatalog& catalog, const CString& strPath);
 
     // Saves the window's change to the catalogue it loaded; reapply makes the same change
     // to a fresh load when another program changed the file meanwhile. Asks before the
@@ -29,6 +30,7 @@ private:
     bool Ask(const std::string& strQuestion) const;
 
     MessageBoxFn m_pfnMessageBox;
+    CString m_strPath;
     CCatalogFile::Stamp m_stamp;
     std::size_t m_nTrailingBytes = 0;
 };

@@ -15,26 +15,6 @@ const char* const CCatalogFile::DefaultFileName = "Progr.ini";
 
 namespace {
 
-CString& EditorFileName()
-{
-    static CString strPath = CCatalogFile::DefaultFileName;
-    return strPath;
-}
-
-}  // namespace
-
-void CCatalogFile::SetEditorFile(const CString& strPath)
-{
-    EditorFileName() = strPath;
-}
-
-const char* CCatalogFile::EditorFile()
-{
-    return EditorFileName();
-}
-
-namespace {
-
 // Messages name the file by its path, which is UTF-8, so they are UTF-8 texts.
 CDisplayText Text(const std::string& strUtf8)
 {

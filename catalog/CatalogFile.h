@@ -54,21 +54,17 @@ public:
 
     // The catalogue's usual name: "Progr.ini" in the working directory.
     static const char* const DefaultFileName;
-    // The file the editor's windows load and save: DefaultFileName unless the program was
-    // started on another one.
-    static void SetEditorFile(const CString& strPath);
-    static const char* EditorFile();
 
     // Loads into a freshly constructed catalogue. A missing file leaves it empty and is
     // no failure. An unreadable or damaged file leaves the catalogue in an unspecified
     // state that must never be saved. With pFileBytes the bytes read are handed over.
-    static LoadResult Load(CChipCatalog& catalog, const char* pszPath = EditorFile(),
+    static LoadResult Load(CChipCatalog& catalog, const char* pszPath = DefaultFileName,
                            std::vector<BYTE>* pFileBytes = nullptr);
     // Serialises in memory and replaces the file atomically under the writers' lock, or
     // writes it in place where a replace cannot be made or would split its hard links.
     // On failure the old file is untouched, or, in place, written back; the message says
     // which, and names the copy of the old bytes when even that failed.
-    static SaveResult Save(const CChipCatalog& catalog, const char* pszPath = EditorFile());
+    static SaveResult Save(const CChipCatalog& catalog, const char* pszPath = DefaultFileName);
 
     // Applies a window's own change to a fresh load of the file; false when it does not
     // apply unambiguously there.
@@ -80,12 +76,12 @@ public:
     // result is conflict. bOverwrite saves the catalogue whatever the file holds. After a
     // save the catalogue and the stamp describe the new file.
     static SaveResult SaveChange(CChipCatalog& catalog, Stamp& stamp, const Reapply& reapply,
-                                 bool bOverwrite = false, const char* pszPath = EditorFile());
+                                 bool bOverwrite = false, const char* pszPath = DefaultFileName);
 
     // Takes the writers' lock for the file, for a caller that loads, changes and saves
     // under one lock; saves inside that span take it again without waiting. The result
     // is saved or notSaved with the reason.
-    static SaveResult Lock(CFileLock& lock, const char* pszPath = EditorFile());
+    static SaveResult Lock(CFileLock& lock, const char* pszPath = DefaultFileName);
 
     // The bytes a save writes, and the parse of bytes as a load does it (throws
     // CArchiveException); both for tools and tests. The parse returns how many bytes

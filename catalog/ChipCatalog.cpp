@@ -41,23 +41,6 @@ BYTE CChipCatalog::GetByte(int nIndex, int nByte) const
     return IsValidEntry(nIndex) ? m_entries[nIndex].settings[nByte] : 0;
 }
 
-BYTE CChipCatalog::GetPowerPins(int nIndex) const { return GetByte(nIndex, ChipSettings::PowerPins); }
-BYTE CChipCatalog::GetAddressFormat(int nIndex) const { return GetByte(nIndex, ChipSettings::AddressFormat); }
-BYTE CChipCatalog::GetClkMask(int nIndex) const { return GetByte(nIndex, ChipSettings::ClkMask); }
-BYTE CChipCatalog::GetDataOutMask(int nIndex) const { return GetByte(nIndex, ChipSettings::DataOutMask); }
-BYTE CChipCatalog::GetDataInMask(int nIndex) const { return GetByte(nIndex, ChipSettings::DataInMask); }
-BYTE CChipCatalog::GetKind(int nIndex) const { return GetByte(nIndex, ChipSettings::Kind); }
-
-BYTE CChipCatalog::GetWriteBufferOrCsMask(int nIndex) const
-{
-    return GetByte(nIndex, ChipSettings::WriteBufferOrCsMask);
-}
-
-int CChipCatalog::GetLength(int nIndex) const
-{
-    return IsValidEntry(nIndex) ? m_entries[nIndex].settings.GetLength() : 0;
-}
-
 ChipSettings CChipCatalog::GetSettings(int nIndex) const
 {
     return IsValidEntry(nIndex) ? m_entries[nIndex].settings : ChipSettings();

@@ -23,14 +23,15 @@ public:
     int GetEntryCount() const;
     // "Error chip" for an index out of range.
     CString GetEntryName(int nIndex) const;
-    BYTE GetPowerPins(int nIndex) const;
-    int GetLength(int nIndex) const;
-    BYTE GetAddressFormat(int nIndex) const;
-    BYTE GetClkMask(int nIndex) const;
-    BYTE GetDataOutMask(int nIndex) const;
-    BYTE GetDataInMask(int nIndex) const;
-    BYTE GetWriteBufferOrCsMask(int nIndex) const;
-    BYTE GetKind(int nIndex) const;
+    // One settings byte of an entry, or 0 for an index out of range.
+    BYTE GetPowerPins(int nIndex) const { return GetByte(nIndex, ChipSettings::PowerPins); }
+    int GetLength(int nIndex) const { return GetSettings(nIndex).GetLength(); }
+    BYTE GetAddressFormat(int nIndex) const { return GetByte(nIndex, ChipSettings::AddressFormat); }
+    BYTE GetClkMask(int nIndex) const { return GetByte(nIndex, ChipSettings::ClkMask); }
+    BYTE GetDataOutMask(int nIndex) const { return GetByte(nIndex, ChipSettings::DataOutMask); }
+    BYTE GetDataInMask(int nIndex) const { return GetByte(nIndex, ChipSettings::DataInMask); }
+    BYTE GetWriteBufferOrCsMask(int nIndex) const { return GetByte(nIndex, ChipSettings::WriteBufferOrCsMask); }
+    BYTE GetKind(int nIndex) const { return GetByte(nIndex, ChipSettings::Kind); }
     // All twelve bytes of an entry; zeros for an index out of range.
     ChipSettings GetSettings(int nIndex) const;
     void SetEntry(int nIndex, const CString& strName, const BYTE* pSettings);

@@ -1,9 +1,9 @@
 #include "ChipView.h"
 
-#include "ChipRules.h"
 #include "NameText.h"
 #include "PinConversions.h"
 
+#include <algorithm>
 #include <cstdio>
 
 const char* FamilyName(ChipFamily family)
@@ -52,49 +52,7 @@ Json PinListJson(BYTE nPins)
 
 namespace {
 
-using F = FieldFormat;
-
-// Kinds no form opens show every byte as a number.
-const std::vector<SettingsField> kOtherFields = {
-    {"power_pins", "PowerPins", 0, 1, F::powerPins},     {"length", "Length", 1, 2, F::length},
-    {"address_format", "AddressFormat", 3, 1, F::number}, {"clk_mask", "ClkMask", 4, 1, F::number},
-    {"data_out_mask", "DataOutMask", 5, 1, F::number},   {"data_in_mask", "DataInMask", 6, 1, F::number},
-    {"byte7", "WriteBufferOrCsMask", 7, 1, F::number},   {"device_address", "DeviceAddress", 8, 1, F::number},
-    {"port_write", "PortWrite", 9, 1, F::number},        {"port_read", "PortRead", 10, 1, F::number},
-    {"kind", "Kind", 11, 1, F::kind},
-};
-
-// fields with the ones of the same byte replaced by changes.
-std::vector<SettingsField> FieldsWith(std::vector<SettingsField> fields, std::initializer_list<SettingsField> changes)
-{
-    for (const SettingsField& change : changes) {
-        for (SettingsField& field : fields) {
-            if (field.nByte == change.nByte)
-                field = change;
-        }
-    }
-    return fields;
-}
-
-// Both forms set the clock and data pins and show the port patterns.
-const std::vector<SettingsField> kFormFields = FieldsWith(kOtherFields, {
-    {"clk_mask", "ClkMask", 4, 1, F::pinMask},
-    {"data_out_mask", "DataOutMask", 5, 1, F::pinMask},
-    {"data_in_mask", "DataInMask", 6, 1, F::pinMask},
-    {"port_write", "PortWrite", 9, 1, F::pattern},
-    {"port_read", "PortRead", 10, 1, F::pattern},
-});
-
-const std::vector<SettingsField> kI2CFields = FieldsWith(kFormFields, {
-    {"write_buffer", "WriteBuffer", 7, 1, F::number},
-    {"device_address", "DeviceAddress", 8, 1, F::pattern},
-});
-
-const std::vector<SettingsField> kMicrowireFields = FieldsWith(kFormFields, {
-    {"bits_address", "BitsAddress", 3, 1, F::number},
-    {"cs_mask", "CsMask", 7, 1, F::pinMask},
-    {"byte8", "Byte8", 8, 1, F::number},
-});
+using C = FieldCoding;
 
 std::string Hex2(int n)
 {
@@ -111,125 +69,65 @@ std::string MaskText(BYTE nMask)
     return nPin ? "pin " + std::to_string(nPin) : "several pins";
 }
 
-}  // namespace
-
-const std::vector<SettingsField>& SettingsFieldsOf(BYTE nKind)
+// A value as show and JSON give it, with the text show prints for it.
+FormRow Row(const ChipField& field, const ChipSettings& s)
 {
-    switch (FamilyOfKind(nKind)) {
-    case ChipFamily::i2c: return kI2CFields;
-    case ChipFamily::microwire: return kMicrowireFields;
-    default: return kOtherFields;
+    const ChipValueInfo& info = ChipValueInfoOf(field.value);
+    const int n = field.Read(s);
+    const BYTE b = static_cast<BYTE>(n);
+    switch (field.coding) {
+    case C::powerPins: return {info.pszKey, info.ShownLabel(), PinListJson(b), PinListText(b) + " (" + Hex2(n) + ")"};
+    case C::address: return {info.pszKey, info.ShownLabel(), n, FormatBinary8(b).Str() + " (" + Hex2(n) + ")"};
+    case C::pattern: return {info.pszKey, info.ShownLabel(), FormatBinary8(b).Str(), FormatBinary8(b).Str()};
+    default: return {info.pszKey, info.ShownLabel(), n, std::to_string(n)};
     }
 }
 
-int FieldValue(const SettingsField& field, const ChipSettings& s)
-{
-    int n = 0;
-    for (int k = field.nCount - 1; k >= 0; --k)
-        n = n * 256 + s[field.nByte + k];
-    return n;
-}
+}  // namespace
 
-std::string FieldText(const SettingsField& field, const ChipSettings& s)
+std::string FieldText(const ChipField& field, const ChipSettings& s)
 {
-    const int n = FieldValue(field, s);
+    const int n = field.Raw(s);
     const BYTE b = static_cast<BYTE>(n);
-    switch (field.format) {
-    case F::powerPins: return Hex2(n) + (b ? " (pins " + PinListText(b) + ")" : " (no pins)");
-    case F::length: return std::to_string(n);
-    case F::number: return Hex2(n) + " (" + std::to_string(n) + ")";
-    case F::pinMask: return Hex2(n) + " (" + MaskText(b) + ")";
-    case F::pattern: return Hex2(n) + " (" + FormatBinary8(b).Str() + ")";
-    case F::kind: return std::to_string(n) + " (" + KindLabel(b) + ")";
+    switch (field.coding) {
+    case C::powerPins: return Hex2(n) + (b ? " (pins " + PinListText(b) + ")" : " (no pins)");
+    case C::length: return std::to_string(n);
+    case C::number: return Hex2(n) + " (" + std::to_string(n) + ")";
+    case C::pin: return Hex2(n) + " (" + MaskText(b) + ")";
+    case C::pattern:
+    case C::address: return Hex2(n) + " (" + FormatBinary8(b).Str() + ")";
+    case C::kind:
+    case C::variant: return std::to_string(n) + " (" + KindLabel(b) + ")";
     }
     return std::to_string(n);
 }
 
-namespace {
-
-void AddRow(FormView& view, const char* pszKey, const char* pszLabel, Json value, std::string strText = "")
+std::string ValueWords(ChipValue value)
 {
-    if (strText.empty())
-        strText = value.is_string() ? value.get<std::string>() : value.dump();
-    view.rows.push_back({pszKey, pszLabel, std::move(value), std::move(strText)});
+    std::string strWords = ChipValueInfoOf(value).pszKey;
+    std::replace(strWords.begin(), strWords.end(), '_', ' ');
+    return strWords;
 }
 
-void AddPowerPins(FormView& view, BYTE nPins)
+std::vector<FormRow> FormRowsOf(const ChipSettings& s)
 {
-    AddRow(view, "power_pins", "Power pins", PinListJson(nPins), PinListText(nPins) + " (" + Hex2(nPins) + ")");
-}
-
-void AddPattern(FormView& view, const char* pszKey, const char* pszLabel, BYTE n)
-{
-    AddRow(view, pszKey, pszLabel, FormatBinary8(n).Str());
-}
-
-void FillI2C(FormView& view, const ChipSettings& s)
-{
-    const I2CChipValues v = I2CValuesFromSettings(s);
-    view.expected = BuildI2CSettings(v);
-    const ChipSettings& e = view.expected;
-    AddPowerPins(view, v.nPowerPins);
-    AddRow(view, "pin_clk", "Pin CLK", v.nPinClk);
-    AddRow(view, "pin_data", "Pin DATA", v.nPinData);
-    AddRow(view, "write_buffer", "Write buffer", v.nWriteBuffer);
-    AddRow(view, "length", "Length", v.nLength);
-    AddRow(view, "address_format", "Address format", e[ChipSettings::AddressFormat]);
-    AddRow(view, "device_address", "Addr I2C", e[ChipSettings::DeviceAddress],
-           FormatBinary8(e[ChipSettings::DeviceAddress]).Str() + " (" + Hex2(e[ChipSettings::DeviceAddress]) + ")");
-    AddPattern(view, "port_write", "Port Write", e[ChipSettings::PortWrite]);
-    AddPattern(view, "port_read", "Port Read", e[ChipSettings::PortRead]);
-}
-
-void FillMicrowire(FormView& view, const ChipSettings& s)
-{
-    const MicrowireChipValues v = MicrowireValuesFromSettings(s);
-    view.expected = BuildMicrowireSettings(v);
-    AddRow(view, "variant", "Variant", v.nVariant);
-    AddPowerPins(view, v.nPowerPins);
-    AddRow(view, "pin_clk", "Pin CLK", v.nPinClk);
-    AddRow(view, "pin_data_in", "Pin DATAIn", v.nPinDataIn);
-    AddRow(view, "pin_data_out", "Pin DATAO", v.nPinDataOut);
-    AddRow(view, "pin_cs", "Pin CS", v.nPinCs);
-    AddRow(view, "length", "Length", v.nLength);
-    AddRow(view, "bits_address", "Bits address", v.nBitsAddress);
-    AddPattern(view, "port_write", "Port Write", view.expected[ChipSettings::PortWrite]);
-    AddPattern(view, "port_read", "Port Read", view.expected[ChipSettings::PortRead]);
-}
-
-}  // namespace
-
-FormView FormViewOf(const ChipSettings& s)
-{
-    FormView view;
-    view.expected = s;
-    switch (FamilyOfKind(s[ChipSettings::Kind])) {
-    case ChipFamily::i2c: FillI2C(view, s); break;
-    case ChipFamily::microwire: FillMicrowire(view, s); break;
-    default: return view;
+    std::vector<FormRow> rows;
+    const ChipSettings expected = FormStoredSettings(s);
+    for (const ChipField& field : ChipFieldsOf(FamilyOfKind(s[ChipSettings::Kind]))) {
+        if (field.value != ChipValue::none)
+            rows.push_back(Row(field, expected));
     }
-    view.bHasForm = true;
-    return view;
-}
-
-ChipSettings FormStoredSettings(const ChipSettings& s)
-{
-    switch (FamilyOfKind(s[ChipSettings::Kind])) {
-    case ChipFamily::i2c: return BuildI2CSettings(I2CValuesFromSettings(s));
-    case ChipFamily::microwire: return BuildMicrowireSettings(MicrowireValuesFromSettings(s));
-    default: return s;
-    }
+    return rows;
 }
 
 Json ChipValuesJson(const ChipSettings& s)
 {
     Json out = Json::object();
-    const FormView view = FormViewOf(s);
-    for (const FormRow& row : view.rows)
+    for (const FormRow& row : FormRowsOf(s))
         out[row.strKey] = row.value;
-    if (!view.bHasForm) {
-        for (const SettingsField& field : SettingsFieldsOf(s[ChipSettings::Kind]))
-            out[field.pszKey] = FieldValue(field, s);
+    if (FamilyOfKind(s[ChipSettings::Kind]) == ChipFamily::other) {
+        for (const ChipField& field : ChipFieldsOf(ChipFamily::other))
+            out[field.pszKey] = field.Raw(s);
     }
     return out;
 }

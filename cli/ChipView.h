@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ChipEntryArray.h"
 #include "ChipRules.h"
 #include "CodePage.h"
 
@@ -23,22 +22,10 @@ std::string FormLabel(BYTE nKind);
 std::string PinListText(BYTE nPins);
 Json PinListJson(BYTE nPins);
 
-enum class FieldFormat { powerPins, length, number, pinMask, pattern, kind };
-
-// One named part of the settings block, as the file holds it.
-struct SettingsField {
-    const char* pszKey;    // as JSON and diff name it: "clk_mask"
-    const char* pszLabel;  // as the dump names it: "ClkMask"
-    int nByte;
-    int nCount;
-    FieldFormat format;
-};
-
-// The fields of the block in byte order, named for the family of the kind.
-const std::vector<SettingsField>& SettingsFieldsOf(BYTE nKind);
-int FieldValue(const SettingsField& field, const ChipSettings& s);
-// "0x20 (pin 6)", "256", "0x10 (00010000)" ...
-std::string FieldText(const SettingsField& field, const ChipSettings& s);
+// "0x20 (pin 6)", "256", "0x10 (00010000)" ...: the field's bytes as dump and diff show them.
+std::string FieldText(const ChipField& field, const ChipSettings& s);
+// "pin data in": a value as orvane-cli's messages name it.
+std::string ValueWords(ChipValue value);
 
 // One value as the chip's form shows it.
 struct FormRow {
@@ -48,16 +35,8 @@ struct FormRow {
     std::string strText;
 };
 
-// The chip as its form opens it, and the bytes the form's OK would store unchanged.
-struct FormView {
-    bool bHasForm = false;
-    std::vector<FormRow> rows;
-    ChipSettings expected;
-};
-
-FormView FormViewOf(const ChipSettings& s);
-// Just the bytes the form would store on an unchanged OK (s itself for kinds above 3).
-ChipSettings FormStoredSettings(const ChipSettings& s);
+// The chip as its form opens it; nothing for a kind no form opens.
+std::vector<FormRow> FormRowsOf(const ChipSettings& s);
 // The chip's values as one JSON object: the form's values, or for a kind no form opens,
 // the fields of the block.
 Json ChipValuesJson(const ChipSettings& s);

@@ -1,5 +1,6 @@
 #include "CliCommandLine.h"
 
+#include "ChipView.h"
 #include "CliError.h"
 #include "Commands.h"
 
@@ -58,9 +59,16 @@ void AddForceOption(CLI::App* sub, CliContext& ctx)
 void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
 {
     sub->add_option("--power-pins", values.strPowerPins, "Power pins: a list such as 1,3,8, \"none\", or a mask 0x85");
-    for (const ChipValueRule& rule : kChipValueRules)
-        sub->add_option(rule.pszOption, values.*rule.pValue,
-                        std::string(rule.pszLabel) + ", " + std::to_string(rule.nMin) + ".." + std::to_string(rule.nMax));
+    for (int i = 0; i < static_cast<int>(ChipValue::none); ++i) {
+        const ChipValue value = static_cast<ChipValue>(i);
+        const ChipValueInfo& info = ChipValueInfoOf(value);
+        // "Pin DATA of an I2C chip, 0..8", naming the family whose form alone has the value.
+        const char* pszOnly = !FindChipField(ChipFamily::microwire, value) ? " of an I2C chip"
+                              : !FindChipField(ChipFamily::i2c, value)     ? " of a Microwire chip" : "";
+        const std::string strRange = ", " + std::to_string(info.nMin) + ".." + std::to_string(info.nMax);
+        if (info.IsTyped())
+            sub->add_option(info.pszOption, values[value], info.ShownLabel() + std::string(pszOnly) + strRange);
+    }
 }
 
 void AddReadCommands(CLI::App& app, CliContext& ctx)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogAccess.h"
+#include "ChipRules.h"
 #include "CliContext.h"
 
 #include <optional>
@@ -32,31 +33,14 @@ struct ImportOptions {
     bool bForce = false;
 };
 
-// Values for add and edit; an empty one leaves the form's value as it is.
+// Values for add and edit, by the form's value they set; an empty one leaves it as it is.
 struct ChipValueOptions {
     std::optional<std::string> strPowerPins;  // "1,3,8", "none" or a mask "0x85"
-    std::optional<int> nClk;
-    std::optional<int> nData;
-    std::optional<int> nDataIn;
-    std::optional<int> nDataOut;
-    std::optional<int> nCs;
-    std::optional<int> nLength;
-    std::optional<int> nWriteBuffer;
-    std::optional<int> nBitsAddress;
-};
+    std::optional<int> values[static_cast<int>(ChipValue::none)];
 
-// One box of the forms as add and edit take it: its option, its field, the range the
-// form accepts, the families whose form has it, and what the help calls it.
-struct ChipValueRule {
-    const char* pszOption;
-    std::optional<int> ChipValueOptions::*pValue;
-    int nMin;
-    int nMax;
-    bool bI2C;
-    bool bMicrowire;
-    const char* pszLabel;
+    std::optional<int>& operator[](ChipValue value) { return values[static_cast<int>(value)]; }
+    const std::optional<int>& operator[](ChipValue value) const { return values[static_cast<int>(value)]; }
 };
-extern const ChipValueRule kChipValueRules[8];
 
 struct AddOptions {
     std::optional<std::string> strName;  // none: the --part text

@@ -37,8 +37,8 @@ bool SameTypeName(const CString& a, CodePage cpA, const CString& b, CodePage cpB
 Json FieldChanges(const ChipSettings& a, const ChipSettings& b)
 {
     Json changes = Json::array();
-    for (const SettingsField& field : SettingsFieldsOf(b[ChipSettings::Kind])) {
-        if (FieldValue(field, a) != FieldValue(field, b))
+    for (const ChipField& field : ChipFieldsByByte(FamilyOfKind(b[ChipSettings::Kind]))) {
+        if (field.Raw(a) != field.Raw(b))
             changes.push_back({{"field", field.pszKey}, {"old", FieldText(field, a)}, {"new", FieldText(field, b)}});
     }
     return changes;

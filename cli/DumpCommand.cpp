@@ -121,12 +121,12 @@ private:
         ChipSettings s;
         std::memcpy(s.data(), m_bytes.data() + item.nOffset, item.nLength);
         const std::string strEntry = std::string(item.pszWhat) + " " + std::to_string(item.nIndex);
-        for (const SettingsField& field : SettingsFieldsOf(s[ChipSettings::Kind])) {
-            if (static_cast<std::size_t>(field.nByte + field.nCount) > item.nLength)
+        for (const ChipField& field : ChipFieldsByByte(FamilyOfKind(s[ChipSettings::Kind]))) {
+            if (static_cast<std::size_t>(field.nByte + field.ByteCount()) > item.nLength)
                 break;
             Emit(m_out, item.nOffset + static_cast<std::size_t>(field.nByte), s.data() + field.nByte,
-                 static_cast<std::size_t>(field.nCount),
-                 "  " + strEntry + " " + field.pszLabel + ": " + FieldText(field, s));
+                 static_cast<std::size_t>(field.ByteCount()),
+                 "  " + strEntry + " " + field.pszName + ": " + FieldText(field, s));
         }
         if (item.nLength < item.nValue)
             Emit(m_out, item.nOffset + item.nLength, nullptr, 0,

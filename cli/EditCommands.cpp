@@ -1,7 +1,5 @@
 #include "Commands.h"
 
-#include "ChipRules.h"
-#include "ChipView.h"
 #include "CliError.h"
 #include "NameText.h"
 #include "PartAdd.h"
@@ -10,34 +8,23 @@
 #include <algorithm>
 #include <cstdlib>
 
-const ChipValueRule kChipValueRules[8] = {
-    {"--clk", &ChipValueOptions::nClk, 0, kMaxPin, true, true, "Pin CLK (0: no pin)"},
-    {"--data", &ChipValueOptions::nData, 0, kMaxPin, true, false, "Pin DATA of an I2C chip"},
-    {"--data-in", &ChipValueOptions::nDataIn, 0, kMaxPin, false, true, "Pin DATAIn of a Microwire chip"},
-    {"--data-out", &ChipValueOptions::nDataOut, 0, kMaxPin, false, true, "Pin DATAO of a Microwire chip"},
-    {"--cs", &ChipValueOptions::nCs, 0, kMaxPin, false, true, "Pin CS of a Microwire chip"},
-    {"--length", &ChipValueOptions::nLength, 0, kMaxChipLength, true, true, "Length"},
-    {"--write-buffer", &ChipValueOptions::nWriteBuffer, 0, kMaxWriteBuffer, true, false, "Write buffer of an I2C chip"},
-    {"--bits-address", &ChipValueOptions::nBitsAddress, kMinBitsAddress, kMaxBitsAddress, false, true,
-     "Bits address of a Microwire chip"},
-};
-
 namespace {
 
 void CheckValues(const ChipValueOptions& o, ChipFamily family)
 {
-    for (const ChipValueRule& rule : kChipValueRules) {
-        if (!(o.*rule.pValue))
+    for (int i = 0; i < static_cast<int>(ChipValue::none); ++i) {
+        const ChipValue value = static_cast<ChipValue>(i);
+        if (!o[value])
             continue;
-        const int n = *(o.*rule.pValue);
-        const bool bApplies = family == ChipFamily::i2c ? rule.bI2C : rule.bMicrowire;
-        if (!bApplies)
-            throw CCliError(rule.pszOption, std::string("does not apply to ") +
+        const int n = *o[value];
+        const ChipValueInfo& info = ChipValueInfoOf(value);
+        if (!FindChipField(family, value))
+            throw CCliError(info.pszOption, std::string("does not apply to ") +
                                                 (family == ChipFamily::i2c ? "an I2C" : "a Microwire") + " chip",
                             exitUsage);
-        if (n < rule.nMin || n > rule.nMax)
-            throw CCliError(rule.pszOption, std::to_string(n) + " is outside " + std::to_string(rule.nMin) + ".." +
-                                                std::to_string(rule.nMax), exitUsage);
+        if (!info.Accepts(n))
+            throw CCliError(info.pszOption, std::to_string(n) + " is outside " + std::to_string(info.nMin) + ".." +
+                                                std::to_string(info.nMax), exitUsage);
     }
 }
 
@@ -65,43 +52,28 @@ BYTE ParsePowerPins(const std::string& strText)
                     exitUsage);
 }
 
-template <typename T>
-void Set(T& field, const std::optional<int>& nValue)
-{
-    if (nValue)
-        field = static_cast<T>(*nValue);
-}
-
 // Builds the bytes as the family's form stores them, from its values with the options applied.
 ChipSettings BuildSettings(ChipSettings current, bool bNew, int nKind, const ChipValueOptions& o)
 {
     const ChipFamily family = FamilyOfKind(static_cast<BYTE>(nKind));
     CheckValues(o, family);
-    const BYTE nPowerPins = o.strPowerPins ? ParsePowerPins(*o.strPowerPins) : 0;
-    if (family == ChipFamily::i2c) {
-        I2CChipValues v = bNew ? I2CChipValues() : I2CValuesFromSettings(current);
-        Set(v.nPinClk, o.nClk);
-        Set(v.nPinData, o.nData);
-        Set(v.nLength, o.nLength);
-        Set(v.nWriteBuffer, o.nWriteBuffer);
-        v.nPowerPins = o.strPowerPins ? nPowerPins : v.nPowerPins;
-        return BuildI2CSettings(v);
+    ChipSettings s = bNew ? NewChipSettings(nKind) : current;
+    if (o.strPowerPins)
+        s[ChipSettings::PowerPins] = ParsePowerPins(*o.strPowerPins);
+    for (const ChipField& field : ChipFieldsOf(family)) {
+        const ChipValueInfo& info = ChipValueInfoOf(field.value);
+        if (!info.IsTyped())
+            continue;
+        if (o[field.value])
+            field.Write(s, *o[field.value]);
+        const int n = field.Read(s);
+        if (!info.Accepts(n))
+            throw CCliError(info.pszOption, "the chip holds " + std::to_string(n) + ", outside " +
+                                                std::to_string(info.nMin) + ".." + std::to_string(info.nMax) +
+                                                ", which the form refuses to store; give a new value",
+                            exitUsage);
     }
-    MicrowireChipValues v = bNew ? MicrowireChipValues() : MicrowireValuesFromSettings(current);
-    v.nVariant = nKind - 1;
-    Set(v.nPinClk, o.nClk);
-    Set(v.nPinDataIn, o.nDataIn);
-    Set(v.nPinDataOut, o.nDataOut);
-    Set(v.nPinCs, o.nCs);
-    Set(v.nLength, o.nLength);
-    Set(v.nBitsAddress, o.nBitsAddress);
-    v.nPowerPins = o.strPowerPins ? nPowerPins : v.nPowerPins;
-    if (v.nBitsAddress < kMinBitsAddress || v.nBitsAddress > kMaxBitsAddress)
-        throw CCliError("--bits-address", "the chip holds " + std::to_string(v.nBitsAddress) + ", outside " +
-                                              std::to_string(kMinBitsAddress) + ".." + std::to_string(kMaxBitsAddress) +
-                                              ", which the form refuses to store; give a new value",
-                        exitUsage);
-    return BuildMicrowireSettings(v);
+    return FormStoredSettings(s);
 }
 
 bool IsNumber(const std::string& strText)
@@ -178,7 +150,7 @@ void RunEdit(CliContext& ctx, const EditOptions& options)
             strName = NameFromArgument(*options.strNewName, options.bNewNameHex, ctx.cp, "--name");
         const ChipSettings s = BuildSettings(current, false, nKind, options.values);
         WarnIfTaken(ctx, catalog, strName, nIndex);
-        const std::optional<PartChip> before = PartChipOfSettings(catalog, current);
+        const std::optional<PartChip> before = PartChipOf(catalog, current);
         const bool bRenamed = strName != catalog.GetEntryName(nIndex).Str();
         catalog.SetEntry(nIndex, strName, s.data());
         PartMatch m;

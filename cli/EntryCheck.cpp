@@ -10,60 +10,62 @@
 
 namespace {
 
-struct PinByte {
-    const char* pszPin;
-    int nByte;
-};
-
-const std::vector<PinByte> kI2CPins = {{"CLK", ChipSettings::ClkMask}, {"DATA", ChipSettings::DataOutMask}};
-const std::vector<PinByte> kMicrowirePins = {{"CLK", ChipSettings::ClkMask},
-                                             {"DATAO", ChipSettings::DataOutMask},
-                                             {"DATAIn", ChipSettings::DataInMask},
-                                             {"CS", ChipSettings::WriteBufferOrCsMask}};
-
-// The bytes a form computes from its other values rather than reading them back.
-const std::vector<int> kI2CDerived = {ChipSettings::AddressFormat, ChipSettings::DataInMask,
-                                      ChipSettings::DeviceAddress, ChipSettings::PortWrite, ChipSettings::PortRead};
-const std::vector<int> kMicrowireDerived = {ChipSettings::DeviceAddress, ChipSettings::PortWrite,
-                                            ChipSettings::PortRead};
-
 void Add(std::vector<Finding>& findings, Severity severity, int nEntry, std::string strText)
 {
     findings.push_back({severity, nEntry, std::move(strText)});
 }
 
-void CheckPins(const ChipSettings& s, const std::vector<PinByte>& pins, int nEntry, std::vector<Finding>& findings)
+// What a form refuses to store: a value read from the bytes outside the range of its box.
+void CheckRanges(const ChipSettings& s, const std::vector<ChipField>& fields, int nEntry,
+                 std::vector<Finding>& findings)
 {
-    std::string strMask;
-    for (std::size_t i = 0; i < pins.size(); ++i) {
-        const BYTE nMask = s[pins[i].nByte];
-        strMask = std::string(pins[i].pszPin) + " mask ";
+    for (const ChipField& field : fields) {
+        const ChipValueInfo& info = ChipValueInfoOf(field.value);
+        const int n = field.Read(s);
+        if (info.IsTyped() && !info.Accepts(n))
+            Add(findings, Severity::error, nEntry,
+                ValueWords(field.value) + " " + std::to_string(n) + " is outside " + std::to_string(info.nMin) + ".." +
+                    std::to_string(info.nMax) + "; the form refuses to store it");
+    }
+}
+
+// The pins a form sets, as "CLK" for its box "Pin CLK".
+void CheckPins(const ChipSettings& s, const std::vector<ChipField>& fields, int nEntry,
+               std::vector<Finding>& findings)
+{
+    std::vector<std::pair<std::string, BYTE>> seen;
+    for (const ChipField& field : fields) {
+        if (field.coding != FieldCoding::pin || field.bWorkedOut)
+            continue;
+        const std::string strPin = std::string(ChipValueInfoOf(field.value).pszLabel).substr(4);
+        const BYTE nMask = s[field.nByte];
+        const std::string strMask = strPin + " mask ";
+        ChipField number = field;  // the mask as a number
+        number.coding = FieldCoding::number;
         if (nMask == 0)
             Add(findings, Severity::warning, nEntry, strMask + "is 0: no pin is set");
         else if (MaskToPin(nMask) == 0)
             Add(findings, Severity::warning, nEntry,
-                strMask + FieldText({"", "", pins[i].nByte, 1, FieldFormat::number}, s) +
-                    " has several bits set; the form opens it as pin 0 and stores 0");
-        for (std::size_t j = 0; j < i; ++j) {
-            if (nMask != 0 && MaskToPin(nMask) != 0 && s[pins[j].nByte] == nMask)
+                strMask + FieldText(number, s) + " has several bits set; the form opens it as pin 0 and stores 0");
+        for (const auto& [strOther, nOther] : seen) {
+            if (nMask != 0 && MaskToPin(nMask) != 0 && nOther == nMask)
                 Add(findings, Severity::warning, nEntry,
-                    std::string(pins[j].pszPin) + " and " + pins[i].pszPin + " are both on pin " +
-                        std::to_string(MaskToPin(nMask)));
+                    strOther + " and " + strPin + " are both on pin " + std::to_string(MaskToPin(nMask)));
         }
+        seen.emplace_back(strPin, nMask);
     }
 }
 
-void CheckDerived(const ChipSettings& s, const std::vector<int>& derived, int nEntry, std::vector<Finding>& findings)
+// The bytes a form works out from its other values rather than reading them back.
+void CheckWorkedOut(const ChipSettings& s, const std::vector<ChipField>& fields, int nEntry,
+                    std::vector<Finding>& findings)
 {
     const ChipSettings expected = FormStoredSettings(s);
-    const std::vector<SettingsField>& fields = SettingsFieldsOf(s[ChipSettings::Kind]);
-    for (int nByte : derived) {
-        if (s[nByte] == expected[nByte])
-            continue;
-        const SettingsField& field = fields[static_cast<std::size_t>(nByte - 1)];  // Length spans bytes 1-2
-        Add(findings, Severity::warning, nEntry,
-            std::string(field.pszLabel) + " holds " + FieldText(field, s) + "; the form stores " +
-                FieldText(field, expected));
+    for (const ChipField& field : fields) {
+        if (field.bWorkedOut && field.Raw(s) != field.Raw(expected))
+            Add(findings, Severity::warning, nEntry,
+                std::string(field.pszName) + " holds " + FieldText(field, s) + "; the form stores " +
+                    FieldText(field, expected));
     }
 }
 
@@ -72,24 +74,15 @@ void CheckDerived(const ChipSettings& s, const std::vector<int>& derived, int nE
 void CheckEntry(const ChipSettings& s, int nEntry, std::vector<Finding>& findings)
 {
     const BYTE nKind = s[ChipSettings::Kind];
-    switch (FamilyOfKind(nKind)) {
-    case ChipFamily::i2c:
-        CheckPins(s, kI2CPins, nEntry, findings);
-        CheckDerived(s, kI2CDerived, nEntry, findings);
-        break;
-    case ChipFamily::microwire: {
-        const BYTE nBits = s[ChipSettings::AddressFormat];
-        if (nBits < 1 || nBits > 16)
-            Add(findings, Severity::error, nEntry,
-                "bits address " + std::to_string(nBits) + " is outside 1..16; the form refuses to store it");
-        CheckPins(s, kMicrowirePins, nEntry, findings);
-        CheckDerived(s, kMicrowireDerived, nEntry, findings);
-        break;
-    }
-    case ChipFamily::other:
+    const ChipFamily family = FamilyOfKind(nKind);
+    if (family == ChipFamily::other) {
         Add(findings, Severity::error, nEntry, "kind " + std::to_string(nKind) + " is above 3: no form opens it");
-        break;
+        return;
     }
+    const std::vector<ChipField>& fields = ChipFieldsByByte(family);
+    CheckRanges(s, fields, nEntry, findings);
+    CheckPins(s, fields, nEntry, findings);
+    CheckWorkedOut(s, fields, nEntry, findings);
 }
 
 void CheckDuplicateNames(const CChipCatalog& catalog, std::vector<Finding>& findings)

@@ -1,5 +1,6 @@
 #include "PartAdd.h"
 
+#include "ChipView.h"
 #include "CliError.h"
 #include "NameText.h"
 #include "PartName.h"
@@ -21,16 +22,6 @@ void Note(const CliContext& ctx, const std::string& strSubject, const std::strin
     ctx.err << "orvane-cli: " << strSubject << ": note: " << strText << '\n';
 }
 
-// Takes the part's figure for an option the user left out. An explicit value stays; the
-// part-number check after the chip is built warns where it contradicts the part.
-void Fill(PartContext& pc, std::optional<int>& nValue, int nPart, const std::string& strWhat)
-{
-    if (!nValue) {
-        nValue = nPart;
-        pc.assumed.push_back(strWhat + " " + std::to_string(nPart));
-    }
-}
-
 std::string OrgText(PartOrg org)
 {
     return PartOrgName(org);
@@ -48,21 +39,35 @@ int I2CType(PartContext& pc, std::optional<int> nType, const AddOptions& options
     return 0;
 }
 
-void FillI2C(PartContext& pc, ChipValueOptions& v)
+// Takes the part's figures for the values the options leave empty. An explicit value
+// stays; the part-number check after the chip is built warns where it contradicts the part.
+void FillFromPart(PartContext& pc, PartOrg org, int nKind, ChipValueOptions& v)
+{
+    for (const PartFigure& figure : PartFigures(pc.m, org)) {
+        std::optional<int>& nValue = v[figure.value];
+        const std::string strWords = ValueWords(figure.value);
+        if (!nValue && figure.nFigure) {
+            nValue = static_cast<int>(figure.nFigure);
+            pc.assumed.push_back(strWords + " " + std::to_string(*nValue));
+        } else if (!nValue) {
+            // Only a page can be unknown, for makers whose parts' pages differ.
+            const int nDefault = FindChipField(FamilyOfKind(nKind), figure.value)->Read(NewChipSettings(nKind));
+            pc.assumed.push_back("the form's " + strWords + " " + std::to_string(nDefault) +
+                                 ", as the page of this maker's parts is not known");
+        }
+    }
+}
+
+// Where the Length field cannot hold the part's size, only an explicit --length will do.
+void RequireLengthFits(const PartContext& pc, const ChipValueOptions& v)
 {
     const PartFamily& family = *pc.m.pFamily;
-    if (!v.nLength && !FitsLengthField(family))
+    if (!v[ChipValue::length] && !FitsLengthField(family))
         throw CCliError("--part",
                         pc.m.strPart + " holds " + std::to_string(family.nBytes) +
                             " bytes, more than the Length field holds (0.." + std::to_string(kLengthFieldMax) +
                             "); give --length to store a length all the same",
                         exitUsage);
-    if (FitsLengthField(family))
-        Fill(pc, v.nLength, static_cast<int>(family.nBytes), "length");
-    if (pc.m.nPage)
-        Fill(pc, v.nWriteBuffer, pc.m.nPage, "write buffer");
-    else if (!v.nWriteBuffer)
-        pc.assumed.push_back("the form's write buffer 8, as the page of this maker's parts is not known");
 }
 
 PartOrg ChooseOrg(PartContext& pc, std::optional<int> nType, std::optional<int> nOrg)
@@ -110,12 +115,9 @@ int MicrowireType(PartContext& pc, std::optional<int> nType, PartOrg org)
     throw CCliError("--type", "no type name at positions 1..3 says " + strOrg + "; give --type", exitUsage);
 }
 
-void FillMicrowire(PartContext& pc, PartOrg org, ChipValueOptions& v)
+// As the starter catalogue wires a part with an ORG pin: pin 6 powered selects x16.
+void PowerOrgPin(PartContext& pc, PartOrg org, ChipValueOptions& v)
 {
-    const PartFamily& family = *pc.m.pFamily;
-    Fill(pc, v.nLength, static_cast<int>(family.nBytes), "length");
-    Fill(pc, v.nBitsAddress, AddressBits(family, org), "bits address");
-    // As the starter catalogue wires a part with an ORG pin: pin 6 powered selects x16.
     if (!v.strPowerPins && org == PartOrg::x16 && !pc.m.bOrgFixed) {
         v.strPowerPins = "6,8";
         pc.assumed.push_back("power pins 6 and 8 (ORG on pin 6 high selects x16)");
@@ -145,14 +147,16 @@ int ApplyPart(const CliContext& ctx, const CChipCatalog& catalog, std::optional<
     }
     PartContext pc{ctx, catalog, m, {}};
     int nChosen = 0;
+    PartOrg org = PartOrg::unknown;
     if (m.pFamily->bus == PartBus::i2c) {
         nChosen = I2CType(pc, nType, options);
-        FillI2C(pc, options.values);
+        RequireLengthFits(pc, options.values);
     } else {
-        const PartOrg org = ChooseOrg(pc, nType, options.nOrg);
+        org = ChooseOrg(pc, nType, options.nOrg);
         nChosen = MicrowireType(pc, nType, org);
-        FillMicrowire(pc, org, options.values);
     }
+    FillFromPart(pc, org, nChosen, options.values);
+    PowerOrgPin(pc, org, options.values);
     Note(ctx, m.strPart, "read as " + DescribePart(m));
     if (!pc.assumed.empty())
         Note(ctx, m.strPart, "assumed " + Joined(pc.assumed));

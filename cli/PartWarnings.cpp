@@ -12,9 +12,15 @@ std::string PartLabel(const PartMatch& m)
     return m.strPart + " (" + m.pFamily->pszName + ")";
 }
 
+// "length 4096": the chip's figure a contradiction speaks of.
+std::string ChipFigure(const PartContradiction& c)
+{
+    return ValueWords(ContradictedValue(c.kind)) + " " + std::to_string(c.nGiven);
+}
+
 std::string BitsText(const PartMatch& m, const PartContradiction& c, const std::string& strChipOrg)
 {
-    const std::string strBits = "bits address " + std::to_string(c.nGiven) + " does not fit the part number: ";
+    const std::string strBits = ChipFigure(c) + " does not fit the part number: ";
     if (c.org == PartOrg::unknown)
         return strBits + PartLabel(m) + " takes " + std::to_string(c.nPart) + " address bits in x8 or " +
                std::to_string(c.nPartX16) + " in x16";
@@ -23,16 +29,6 @@ std::string BitsText(const PartMatch& m, const PartContradiction& c, const std::
 }
 
 }  // namespace
-
-std::optional<PartChip> PartChipOfSettings(const CChipCatalog& catalog, const ChipSettings& s)
-{
-    const BYTE nKind = s[ChipSettings::Kind];
-    const ChipFamily family = FamilyOfKind(nKind);
-    if (family == ChipFamily::other)
-        return std::nullopt;
-    const PartBus bus = family == ChipFamily::i2c ? PartBus::i2c : PartBus::microwire;
-    return PartChipOf(bus, s, bus == PartBus::microwire ? TypeOrganisation(catalog, nKind) : PartOrg::unknown);
-}
 
 std::string PartWarningText(const PartMatch& m, const PartContradiction& c, int nKind, const std::string& strChipOrg)
 {
@@ -43,11 +39,11 @@ std::string PartWarningText(const PartMatch& m, const PartContradiction& c, int 
                ") does not fit the part number: " + PartLabel(m) +
                (bI2CPart ? " is an I2C part" : " is a Microwire part");
     case PartConflict::size:
-        return "length " + std::to_string(c.nGiven) + " differs from the part number: " + PartLabel(m) + " holds " +
+        return ChipFigure(c) + " differs from the part number: " + PartLabel(m) + " holds " +
                std::to_string(c.nPart) + " bytes";
-    case PartConflict::writeBuffer:
-        return "write buffer " + std::to_string(c.nGiven) + " is larger than the page: " + PartLabel(m) + " takes " +
-               std::to_string(c.nPart) + " bytes a page, and more wrap round to overwrite the start of the page";
+    case PartConflict::page:
+        return ChipFigure(c) + " is larger than the page: " + PartLabel(m) + " takes " + std::to_string(c.nPart) +
+               " bytes a page, and more wrap round to overwrite the start of the page";
     case PartConflict::organisation:
         return strChipOrg + " does not fit the part number: " + PartLabel(m) + " is " + PartOrgName(c.org) +
                " only (" + m.strOrgReason + ")";
@@ -63,7 +59,7 @@ void CheckPartNumbers(const CChipCatalog& catalog, CodePage cp, std::vector<Find
     for (int i = 0; i < entries.GetSize(); ++i) {
         PartMatch m;
         const ChipSettings& s = entries[i].settings;
-        const std::optional<PartChip> chip = PartChipOfSettings(catalog, s);
+        const std::optional<PartChip> chip = PartChipOf(catalog, s);
         if (!chip || !MatchPartName(entries[i].name.Str(), m, cp))
             continue;
         const std::vector<PartContradiction> found = CheckPart(m, *chip);
@@ -84,7 +80,7 @@ void WarnPartContradictions(const CliContext& ctx, const CChipCatalog& catalog, 
 {
     const ChipSettings s = catalog.GetSettings(nIndex);
     const int nKind = s[ChipSettings::Kind];
-    std::optional<PartChip> chip = PartChipOfSettings(catalog, s);
+    std::optional<PartChip> chip = PartChipOf(catalog, s);
     if (!chip)
         return;
     std::string strChipOrg = TypeLabel(catalog, nKind, ctx.cp);

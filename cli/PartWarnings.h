@@ -10,10 +10,6 @@
 // The part-number check in orvane-cli's words: findings for check, warnings for add and
 // edit.
 
-// A chip's figures for the check, with the organisation its type names; none for a kind
-// no form opens.
-std::optional<PartChip> PartChipOfSettings(const CChipCatalog& catalog, const ChipSettings& s);
-
 // One line for a contradiction of chip nKind: "length 4096 differs from the part number:
 // 24LC64 (24xx64) holds 8192 bytes". strChipOrg names what gave the chip its organisation:
 // the type's label, or an option.

@@ -29,13 +29,12 @@ void PrintChip(const CliContext& ctx, const CChipCatalog& catalog, int nIndex, c
     const BYTE nKind = s[ChipSettings::Kind];
     PrintRow(ctx.out, "Chip", EntryLabel(catalog, nIndex, ctx.cp));
     PrintRow(ctx.out, "Kind", std::to_string(nKind) + ", " + KindLabel(nKind) + ": " + FormLabel(nKind));
-    const FormView view = FormViewOf(s);
-    for (const FormRow& row : view.rows)
+    for (const FormRow& row : FormRowsOf(s))
         PrintRow(ctx.out, row.strLabel, row.strText);
-    if (!view.bHasForm) {
-        for (const SettingsField& field : SettingsFieldsOf(nKind)) {
+    if (FamilyOfKind(nKind) == ChipFamily::other) {
+        for (const ChipField& field : ChipFieldsOf(ChipFamily::other)) {
             if (field.nByte != ChipSettings::Kind)
-                PrintRow(ctx.out, field.pszLabel, FieldText(field, s));
+                PrintRow(ctx.out, field.pszName, FieldText(field, s));
         }
     }
     PrintRow(ctx.out, "Bytes", BytesText(s));

@@ -1,4 +1,3 @@
-#include "CatalogFile.h"
 #include "CatalogPlace.h"
 #include "FuzzCheck.h"
 #include "StartArguments.h"
@@ -122,8 +121,9 @@ void CheckPlace(const CCatalogPlace& place, const std::string& strPath, const st
     FUZZ_REQUIRE(CCatalogPlace::Resolve(strWhole.c_str(), again, strError) && again.m_strFolder == place.m_strFolder &&
                      again.m_strFile == place.m_strFile,
                  strDetail + "\n" + strError.Str());
-    place.DisplayPath();
-    FUZZ_REQUIRE(place.Enter(strError) && std::string(CCatalogFile::EditorFile()) == strFile, strDetail);
+    CEditedFile file;
+    FUZZ_REQUIRE(place.Enter(file, strError) && file.Path() == strFile && file.ShownPath().Str() == strWhole,
+                 strDetail);
 }
 
 }  // namespace

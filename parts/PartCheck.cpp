@@ -30,7 +30,7 @@ bool FigureChanged(PartConflict kind, const PartChip& before, const PartChip& af
     switch (kind) {
     case PartConflict::size:
         return before.nLength != after.nLength;
-    case PartConflict::writeBuffer:
+    case PartConflict::page:
         return before.nWriteBuffer != after.nWriteBuffer;
     case PartConflict::addressBits:
         return before.nBitsAddress != after.nBitsAddress || before.org != after.org;
@@ -55,7 +55,7 @@ std::vector<PartContradiction> CheckPart(const PartMatch& m, const PartChip& chi
         found.push_back({PartConflict::size, family.nBytes, 0, chip.nLength});
     if (family.bus == PartBus::i2c) {
         if (m.nPage != 0 && chip.nWriteBuffer > m.nPage)
-            found.push_back({PartConflict::writeBuffer, m.nPage, 0, chip.nWriteBuffer});
+            found.push_back({PartConflict::page, m.nPage, 0, chip.nWriteBuffer});
     } else {
         CheckOrganisation(m, chip, found);
     }
@@ -72,9 +72,33 @@ std::vector<PartContradiction> CheckPartChange(const PartMatch& m, const PartChi
     return found;
 }
 
-PartChip PartChipOf(PartBus bus, const ChipSettings& s, PartOrg org)
+ChipValue ContradictedValue(PartConflict kind)
 {
-    return {bus, s.GetLength(), s[ChipSettings::WriteBufferOrCsMask], s[ChipSettings::AddressFormat], org};
+    static const ChipValue kValues[] = {ChipValue::none, ChipValue::length, ChipValue::writeBuffer, ChipValue::none,
+                                        ChipValue::bitsAddress};
+    return kValues[static_cast<int>(kind)];
+}
+
+std::vector<PartFigure> PartFigures(const PartMatch& m, PartOrg org)
+{
+    const PartFamily& family = *m.pFamily;
+    std::vector<PartFigure> figures;
+    if (FitsLengthField(family))
+        figures.push_back({ChipValue::length, family.nBytes});
+    figures.push_back(family.bus == PartBus::i2c ? PartFigure{ChipValue::writeBuffer, m.nPage}
+                                                 : PartFigure{ChipValue::bitsAddress, AddressBits(family, org)});
+    return figures;
+}
+
+std::optional<PartChip> PartChipOf(const CChipCatalog& catalog, const ChipSettings& s)
+{
+    const int nKind = s[ChipSettings::Kind];
+    const ChipFamily family = FamilyOfKind(nKind);
+    if (family == ChipFamily::other)
+        return std::nullopt;
+    const bool bMicrowire = family == ChipFamily::microwire;
+    return PartChip{bMicrowire ? PartBus::microwire : PartBus::i2c, s.GetLength(), s[ChipSettings::WriteBufferOrCsMask],
+                    s[ChipSettings::AddressFormat], bMicrowire ? TypeOrganisation(catalog, nKind) : PartOrg::unknown};
 }
 
 PartOrg TypeOrganisation(const CChipCatalog& catalog, int nType)

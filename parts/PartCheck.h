@@ -3,6 +3,7 @@
 #include "ChipCatalog.h"
 #include "PartName.h"
 
+#include <optional>
 #include <vector>
 
 // Where a chip's settings contradict the part number in its name. The check gives the
@@ -17,8 +18,12 @@ struct PartChip {
     PartOrg org = PartOrg::unknown;  // the organisation the chip's type names, if it names one
 };
 
-// In the order the check finds them.
-enum class PartConflict { bus, size, writeBuffer, organisation, addressBits };
+// In the order the check finds them, each named after the part's figure it contradicts.
+enum class PartConflict { bus, size, page, organisation, addressBits };
+
+// The chip value a contradiction is about; none for a bus or an organisation, which
+// only the name can put right.
+ChipValue ContradictedValue(PartConflict kind);
 
 struct PartContradiction {
     PartConflict kind;
@@ -39,8 +44,18 @@ std::vector<PartContradiction> CheckPart(const PartMatch& m, const PartChip& chi
 // name; null for a new chip or a new name, which are checked whole.
 std::vector<PartContradiction> CheckPartChange(const PartMatch& m, const PartChip* pBefore, const PartChip& after);
 
-// The figures of a stored chip of the given bus.
-PartChip PartChipOf(PartBus bus, const ChipSettings& s, PartOrg org);
+// A figure the part number gives one of a chip's values; 0 where it does not know it
+// (the page of a maker whose parts' pages differ).
+struct PartFigure { ChipValue value; long nFigure; };
+
+// What a chip made from the part number takes from it, in the organisation org for a
+// Microwire part: its length where the Length field holds it, and its page or its
+// address bits.
+std::vector<PartFigure> PartFigures(const PartMatch& m, PartOrg org);
+
+// A stored chip's figures, with the organisation its type names; none for a kind no form
+// opens.
+std::optional<PartChip> PartChipOf(const CChipCatalog& catalog, const ChipSettings& s);
 // The organisation the catalogue's name for a type says ("Microwire x16"); unknown when
 // the name says neither or there is no type at that position.
 PartOrg TypeOrganisation(const CChipCatalog& catalog, int nType);

@@ -15,10 +15,10 @@ void CI2CSetupDlg::LoadValues()
 void CI2CSetupDlg::ExchangeBoxes(CDataExchange* pDX)
 {
     DDX_PowerPins(pDX);
-    DDX_Pin(pDX, IDC_PIN_CLK, m_values.nPinClk);
-    DDX_Pin(pDX, IDC_PIN_DATA, m_values.nPinData);
-    DDX_Byte(pDX, IDC_WRITE_BUFFER, m_values.nWriteBuffer, 0, kMaxWriteBuffer);
-    DDX_Length(pDX, IDC_LENGTH, m_values.nLength);
+    DDX_Field(pDX, IDC_PIN_CLK, ChipValue::pinClk, m_values.nPinClk);
+    DDX_Field(pDX, IDC_PIN_DATA, ChipValue::pinData, m_values.nPinData);
+    DDX_Field(pDX, IDC_WRITE_BUFFER, ChipValue::writeBuffer, m_values.nWriteBuffer);
+    DDX_Field(pDX, IDC_LENGTH, ChipValue::length, m_values.nLength);
     DDX_Pattern(pDX, IDC_ADDR_I2C, m_strAddrI2C);
     DDX_PortPatterns(pDX);
     DDX_Text(pDX, IDC_NAME, m_strNameEdit);

@@ -20,14 +20,14 @@ void CMicrowireSetupDlg::ExchangeBoxes(CDataExchange* pDX)
 {
     DDX_PowerPins(pDX);
     DDX_Text(pDX, IDC_NAME, m_strNameEdit);
-    DDX_Pin(pDX, IDC_PIN_CLK, m_values.nPinClk);
-    DDX_Length(pDX, IDC_LENGTH, m_values.nLength);
-    DDX_Pin(pDX, IDC_PIN_DATA_IN, m_values.nPinDataIn);
-    DDX_Pin(pDX, IDC_PIN_DATA_OUT, m_values.nPinDataOut);
+    DDX_Field(pDX, IDC_PIN_CLK, ChipValue::pinClk, m_values.nPinClk);
+    DDX_Field(pDX, IDC_LENGTH, ChipValue::length, m_values.nLength);
+    DDX_Field(pDX, IDC_PIN_DATA_IN, ChipValue::pinDataIn, m_values.nPinDataIn);
+    DDX_Field(pDX, IDC_PIN_DATA_OUT, ChipValue::pinDataOut, m_values.nPinDataOut);
     DDX_Check(pDX, IDC_16_BITS, m_b16Bits);
-    DDX_Pin(pDX, IDC_PIN_CS, m_values.nPinCs);
+    DDX_Field(pDX, IDC_PIN_CS, ChipValue::pinCs, m_values.nPinCs);
     DDX_PortPatterns(pDX);
-    DDX_Byte(pDX, IDC_BITS_ADDRESS, m_values.nBitsAddress, kMinBitsAddress, kMaxBitsAddress);
+    DDX_Field(pDX, IDC_BITS_ADDRESS, ChipValue::bitsAddress, m_values.nBitsAddress);
 }
 
 ChipSettings CMicrowireSetupDlg::BuildSettings() const

@@ -9,6 +9,3 @@
 //   Save anyway?
 // strTypeName is the chip type's name, which the organisation lines quote.
 CString PartQuestionText(const PartMatch& m, const std::vector<PartContradiction>& found, const CString& strTypeName);
-
-// The box of the field the first line names, where the focus goes when the answer is No.
-int PartQuestionFocus(const std::vector<PartContradiction>& found);

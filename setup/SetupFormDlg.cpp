@@ -118,21 +118,20 @@ void CSetupFormDlg::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-void CSetupFormDlg::DDX_Byte(CDataExchange* pDX, int nIDC, BYTE& nValue, BYTE nMin, BYTE nMax)
+void CSetupFormDlg::DDX_Field(CDataExchange* pDX, int nIDC, ChipValue value, BYTE& nValue)
 {
+    const ChipValueInfo& info = ChipValueInfoOf(value);
+    m_nValueBox[static_cast<int>(value)] = nIDC;
     DDX_Text(pDX, nIDC, nValue);
-    DDV_MinMaxByte(pDX, nValue, nMin, nMax);
+    DDV_MinMaxByte(pDX, nValue, static_cast<BYTE>(info.nMin), static_cast<BYTE>(info.nMax));
 }
 
-void CSetupFormDlg::DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin)
+void CSetupFormDlg::DDX_Field(CDataExchange* pDX, int nIDC, ChipValue value, int& nValue)
 {
-    DDX_Byte(pDX, nIDC, nPin, 0, kMaxPin);
-}
-
-void CSetupFormDlg::DDX_Length(CDataExchange* pDX, int nIDC, int& nLength)
-{
-    DDX_Text(pDX, nIDC, nLength);
-    DDV_MinMaxInt(pDX, nLength, 0, kMaxChipLength);
+    const ChipValueInfo& info = ChipValueInfoOf(value);
+    m_nValueBox[static_cast<int>(value)] = nIDC;
+    DDX_Text(pDX, nIDC, nValue);
+    DDV_MinMaxInt(pDX, nValue, info.nMin, info.nMax);
 }
 
 void CSetupFormDlg::DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPattern)
@@ -149,7 +148,7 @@ void CSetupFormDlg::DDX_PortPatterns(CDataExchange* pDX)
 
 BOOL CSetupFormDlg::OpenEntry()
 {
-    CCatalogFile::LoadResult result = m_edit.Load(m_catalog);
+    CCatalogFile::LoadResult result = m_edit.Load(m_catalog, m_file.Path());
     if (!result.Ok())
         return RefuseToOpen(result.strMessage);
     if (m_bNew) {
@@ -164,7 +163,7 @@ BOOL CSetupFormDlg::OpenEntry()
     }
     CString strError;
     strError.Format("%s has no chip at index %d (chip count: %d).",
-                    CCatalogFile::EditorFile(), m_nIndex, m_catalog.GetEntryCount());
+                    m_file.Path(), m_nIndex, m_catalog.GetEntryCount());
     // It names the file, whose path is UTF-8.
     return RefuseToOpen(CDisplayText::FromUtf8(strError.Str()));
 }
@@ -200,18 +199,19 @@ BOOL CSetupFormDlg::ConfirmPartNumber(const ChipSettings& settings)
     PartMatch m;
     if (!MatchPartName(m_strNameEdit.Str(), m))
         return TRUE;
-    const int nType = settings[ChipSettings::Kind];
-    const PartBus bus = FamilyOfKind(nType) == ChipFamily::microwire ? PartBus::microwire : PartBus::i2c;
-    const PartOrg org = bus == PartBus::microwire ? TypeOrganisation(m_catalog, nType) : PartOrg::unknown;
-    const PartChip before = PartChipOf(bus, m_loadedSettings, org);
-    const bool bSameChip = !m_bNew && m_strNameEdit == m_strLoadedName;
+    // An edit that kept the name is asked only about what it changed.
+    const std::optional<PartChip> before = PartChipOf(m_catalog, m_loadedSettings);
+    const bool bSameChip = !m_bNew && m_strNameEdit == m_strLoadedName && before;
     const std::vector<PartContradiction> found =
-        CheckPartChange(m, bSameChip ? &before : nullptr, PartChipOf(bus, settings, org));
+        CheckPartChange(m, bSameChip ? &*before : nullptr, *PartChipOf(m_catalog, settings));
     if (found.empty())
         return TRUE;
+    const int nType = settings[ChipSettings::Kind];
     const CString strType = nType < m_catalog.GetTypeCount() ? m_catalog.GetTypeName(nType) : CString();
     if (AfxMessageBox(PartQuestionText(m, found, strType), MB_YESNO | MB_DEFBUTTON2) == IDYES)
         return TRUE;
-    GotoDlgCtrl(PartQuestionFocus(found));
+    // A bus or an organisation is the name's to put right.
+    const int nBox = m_nValueBox[static_cast<int>(ContradictedValue(found.front().kind))];
+    GotoDlgCtrl(nBox ? nBox : IDC_NAME);
     return FALSE;
 }

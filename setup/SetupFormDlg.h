@@ -4,6 +4,7 @@
 #include "ChipCatalog.h"
 #include "Dialog.h"
 #include "DisplayText.h"
+#include "EditedFile.h"
 #include "PartTable.h"
 
 class CDataExchange;
@@ -15,6 +16,7 @@ public:
     // nPowerPins is the PowerPins byte of the form's values, which the boxes set.
     CSetupFormDlg(UINT nIDTemplate, CWnd* pParent, BYTE& nPowerPins);
 
+    CEditedFile m_file;   // input: the catalogue the form loads and saves
     int m_nIndex = 0;     // input in edit mode; set by the form in new mode
     int m_bNew = 0;       // input: non-zero creates a new entry
     CString m_strName;    // input: the name the Name box starts with
@@ -53,11 +55,10 @@ protected:
     void UpdatePatterns();
     void ShowPatterns();
 
-    // Exchanges shared by both forms: a byte in a range, a pin number 0..8, the length,
-    // a pattern text, and the two port patterns.
-    static void DDX_Byte(CDataExchange* pDX, int nIDC, BYTE& nValue, BYTE nMin, BYTE nMax);
-    static void DDX_Pin(CDataExchange* pDX, int nIDC, BYTE& nPin);
-    static void DDX_Length(CDataExchange* pDX, int nIDC, int& nLength);
+    // Exchanges shared by both forms: the box of a value, checked against the value's
+    // range; a pattern text; and the two port patterns.
+    void DDX_Field(CDataExchange* pDX, int nIDC, ChipValue value, BYTE& nValue);
+    void DDX_Field(CDataExchange* pDX, int nIDC, ChipValue value, int& nValue);
     static void DDX_Pattern(CDataExchange* pDX, int nIDC, CString& strPattern);
     void DDX_PortPatterns(CDataExchange* pDX);
 
@@ -79,6 +80,8 @@ protected:
     // The box at which the last read stopped, or 0. The edit boxes after it keep what the
     // user typed when the values are written back; the next read takes it.
     int m_idReadStop = 0;
+    // The box of each value, as the exchange pairs them; 0 for a value the form has no box for.
+    int m_nValueBox[static_cast<int>(ChipValue::none) + 1] = {};
     CCatalogEdit m_edit;
     // In edit mode, the entry as the form loaded it: a save over a file that another
     // program changed goes ahead only where that entry is still the same.

@@ -24,7 +24,7 @@ void CTypeSelectDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CTypeSelectDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CCatalogFile::LoadResult result = m_edit.Load(m_catalog);
+    CCatalogFile::LoadResult result = m_edit.Load(m_catalog, m_file.Path());
     if (!result.Ok()) {
         // A file that exists but cannot be read must survive this dialog untouched, so
         // the dialog ends as if cancelled instead of offering an OK that would save.
@@ -47,38 +47,39 @@ void CTypeSelectDlg::FillTypeList()
 void CTypeSelectDlg::OnNewType()
 {
     CEditStringDlg dlg;
-    if (dlg.DoModal() != IDOK)
-        return;
-    m_catalog.AddTypeName(dlg.m_strText);
-    m_changes.push_back({TypeChange::add, m_catalog.GetTypeCount() - 1, CString(), dlg.m_strText});
-    FillTypeList();
+    if (dlg.DoModal() == IDOK)
+        MakeChange({TypeChange::add, m_catalog.GetTypeCount(), CString(), dlg.m_strText});
 }
 
 void CTypeSelectDlg::OnEditType()
 {
-    int nSel = m_listTypes.GetCurSel();
+    const int nSel = m_listTypes.GetCurSel();
     if (nSel < 0)
         return;
     CEditStringDlg dlg;
     m_listTypes.GetText(nSel, dlg.m_strText);
-    if (dlg.DoModal() != IDOK)
-        return;
-    m_changes.push_back({TypeChange::rename, nSel, m_catalog.GetTypeName(nSel), dlg.m_strText});
-    m_catalog.SetTypeName(nSel, dlg.m_strText);
-    FillTypeList();
+    if (dlg.DoModal() == IDOK)
+        MakeChange({TypeChange::rename, nSel, m_catalog.GetTypeName(nSel), dlg.m_strText});
 }
 
 void CTypeSelectDlg::OnDeleteType()
 {
-    int nSel = m_listTypes.GetCurSel();
+    const int nSel = m_listTypes.GetCurSel();
     if (nSel < 0)
         return;
+    const CString strName = m_catalog.GetTypeName(nSel);
     CString strQuestion;
-    strQuestion.Format("You sure of removing %s", m_catalog.GetTypeName(nSel).GetString());
-    if (AfxMessageBox(strQuestion, MB_YESNO) == IDYES) {
-        m_changes.push_back({TypeChange::remove, nSel, m_catalog.GetTypeName(nSel), CString()});
-        m_catalog.RemoveTypeName(nSel);
-    }
+    strQuestion.Format("You sure of removing %s", strName.GetString());
+    if (AfxMessageBox(strQuestion, MB_YESNO) == IDYES)
+        MakeChange({TypeChange::remove, nSel, strName, CString()});
+    else
+        FillTypeList();
+}
+
+void CTypeSelectDlg::MakeChange(const TypeChange& change)
+{
+    ApplyChange(m_catalog, change);
+    m_changes.push_back(change);
     FillTypeList();
 }
 
@@ -95,19 +96,25 @@ void CTypeSelectDlg::OnOK()
     CDialog::OnOK();
 }
 
+bool CTypeSelectDlg::ApplyChange(CChipCatalog& catalog, const TypeChange& change)
+{
+    if (change.kind == TypeChange::add) {
+        catalog.AddTypeName(change.strNew);
+        return true;
+    }
+    if (change.nIndex >= catalog.GetTypeCount() || catalog.GetTypeName(change.nIndex) != change.strOld)
+        return false;
+    if (change.kind == TypeChange::rename)
+        catalog.SetTypeName(change.nIndex, change.strNew);
+    else
+        catalog.RemoveTypeName(change.nIndex);
+    return true;
+}
+
 bool CTypeSelectDlg::ReapplyChanges(CChipCatalog& fresh) const
 {
-    for (const TypeChange& change : m_changes) {
-        if (change.kind == TypeChange::add) {
-            fresh.AddTypeName(change.strNew);
-            continue;
-        }
-        if (change.nIndex >= fresh.GetTypeCount() || fresh.GetTypeName(change.nIndex) != change.strOld)
+    for (const TypeChange& change : m_changes)
+        if (!ApplyChange(fresh, change))
             return false;
-        if (change.kind == TypeChange::rename)
-            fresh.SetTypeName(change.nIndex, change.strNew);
-        else
-            fresh.RemoveTypeName(change.nIndex);
-    }
     return true;
 }

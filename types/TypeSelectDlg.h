@@ -3,6 +3,7 @@
 #include "CatalogEdit.h"
 #include "ChipCatalog.h"
 #include "Dialog.h"
+#include "EditedFile.h"
 #include "ListBox.h"
 
 #include <vector>
@@ -13,6 +14,8 @@ class CTypeSelectDlg : public CDialog {
 public:
     explicit CTypeSelectDlg(CWnd* pParent = nullptr);
 
+    // Input: the catalogue whose type names the dialog lists and saves.
+    CEditedFile m_file;
     CListBox m_listTypes;
     // After IDOK: the position of the selected type name, -1 when none is selected.
     int m_nType = -1;
@@ -37,6 +40,11 @@ protected:
     };
     std::vector<TypeChange> m_changes;
     CCatalogEdit m_edit;
+    // Makes a change to the catalogue shown and remembers it.
+    void MakeChange(const TypeChange& change);
+    // Makes a change to a catalogue; false where a rename or removal finds another name
+    // at its position.
+    static bool ApplyChange(CChipCatalog& catalog, const TypeChange& change);
     bool ReapplyChanges(CChipCatalog& fresh) const;
 
     // Set when the file exists but could not be read: the catalogue in memory is then

@@ -124,7 +124,7 @@ TEST_F(CatalogPromptTest, AChosenFolderStartsItsProgrIniThere)
     EXPECT_EQ(m_strCaption.Str(), "Orvane - " + m_strFull + "/cats/Progr.ini");
     EXPECT_TRUE(m_rows.empty());
     EXPECT_EQ(WorkingFolder(), m_strFull + "/cats");
-    EXPECT_STREQ(CCatalogFile::EditorFile(), "Progr.ini");
+    EXPECT_STREQ(m_app.m_file.Path(), "Progr.ini");
 }
 
 TEST_F(CatalogPromptTest, AnUnusableChoiceIsExplainedAndAskedAgain)
@@ -162,7 +162,7 @@ TEST_F(CatalogPromptTest, WithoutTheQuestionTheStartFolderIsEditedUnderThePlainT
 TEST_F(CatalogPromptTest, APathGivenAtStartIsNamedInTheTitleWithoutAQuestion)
 {
     m_app.m_bAskForCatalog = false;
-    m_app.m_strShownPath = "/data/Progr.ini";
+    m_app.m_file = CEditedFile("Progr.ini", "/data/Progr.ini");
     ExpectMainWindow();
     m_app.InitInstance();
     EXPECT_EQ(m_backend.FilePrompts().size(), 0u);

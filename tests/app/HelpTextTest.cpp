@@ -17,9 +17,9 @@ TEST_F(HelpTextTest, F1NamesTheCatalogueOfAFolderArgumentAndWhenChangesAreSaved)
     ASSERT_TRUE(std::filesystem::create_directory("chips"));
     CCatalogPlace place;
     CString strError;
-    ASSERT_TRUE(CCatalogPlace::Resolve("chips", place, strError) && place.Enter(strError)) << strError.Str();
     CCatalogApp app;
-    app.m_strShownPath = place.DisplayPath();
+    ASSERT_TRUE(CCatalogPlace::Resolve("chips", place, strError) && place.Enter(app.m_file, strError))
+        << strError.Str();
     CDisplayText strCaption;
     m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [&](CHeadlessDialog& dlg) {
         strCaption = dlg.Caption();

@@ -108,11 +108,12 @@ TEST_F(CatalogPlaceTest, AFolderThatWentAwayIsReportedAndNothingChanges)
     ASSERT_EQ(mkdir("gone", 0755), 0);
     ASSERT_TRUE(CCatalogPlace::Resolve("gone", place, strError));
     ASSERT_EQ(rmdir("gone"), 0);
-    EXPECT_FALSE(place.Enter(strError));
+    CEditedFile file;
+    EXPECT_FALSE(place.Enter(file, strError));
     EXPECT_NE(strError.Str().find(m_strFull + "/gone': cannot work in this folder"), std::string::npos)
         << strError.GetString();
     EXPECT_EQ(WorkingFolder(), m_strFull);
-    EXPECT_STREQ(CCatalogFile::EditorFile(), CCatalogFile::DefaultFileName);
+    EXPECT_STREQ(file.Path(), CCatalogFile::DefaultFileName);
 }
 
 // The title shows the path as the file system names it, whatever the ANSI code page

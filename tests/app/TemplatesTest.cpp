@@ -1,5 +1,6 @@
 #include "support/CatalogDirFixture.h"
 
+#include "AccessibleNames.h"
 #include "ChipListDlg.h"
 #include "EditStringDlg.h"
 #include "I2CSetupDlg.h"
@@ -67,6 +68,26 @@ TEST_F(TemplatesTest, TemplatesHaveUniqueIdsAndFitTheirDialogs)
         const std::string pixels = image.pszPixels;
         EXPECT_EQ(pixels.size(), static_cast<std::size_t>(image.cx * image.cy));
         EXPECT_EQ(pixels.find_first_not_of(".0123456789abcdef"), std::string::npos);
+    }
+}
+
+// The part-number question names a box by the field table's label: each value a form
+// takes in a box is labelled on that form's template exactly so.
+TEST_F(TemplatesTest, FormsLabelTheirBoxesAsTheFieldTableNamesThem)
+{
+    for (auto [family, nID] : {std::pair{ChipFamily::i2c, IDD_SETUP_I2C}, {ChipFamily::microwire, IDD_SETUP_MICROWIRE}}) {
+        const DialogTemplate& tmpl = *FindOrvaneDialog(nID);
+        std::set<std::string> edits;
+        const std::vector<AccessibleName> names = CAccessibleNames::Compute(tmpl);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (tmpl.controls[i].kind == ControlKind::Edit)
+                edits.insert(names[i].strName.Str());
+        for (const ChipField& field : ChipFieldsOf(family)) {
+            const ChipValueInfo& info = ChipValueInfoOf(field.value);
+            if (info.IsTyped()) {
+                EXPECT_EQ(edits.count(info.pszLabel), 1u) << "template " << nID << " lacks a box " << info.pszLabel;
+            }
+        }
     }
 }
 

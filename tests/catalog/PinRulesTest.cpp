@@ -134,3 +134,46 @@ TEST(ChipRules, KindNamesTheFamilyAndTheMicrowireVariant)
         EXPECT_EQ(kind.nVariant, k.nVariant) << k.nKind;
     }
 }
+
+// Each family's values in the order show and export list them, with what the table reads
+// from the bytes the form's builder stores; and every byte named once, in byte order.
+TEST(ChipRules, TheFieldTableReadsWhatTheFormsStore)
+{
+    I2CChipValues i2c;
+    i2c.nPowerPins = 0x81, i2c.nPinClk = 1, i2c.nPinData = 2, i2c.nWriteBuffer = 64, i2c.nLength = 300;
+    MicrowireChipValues mw;
+    mw.nVariant = 2, mw.nPowerPins = 0xA0, mw.nPinClk = 5, mw.nPinDataIn = 6, mw.nPinDataOut = 7, mw.nPinCs = 8;
+    mw.nBitsAddress = 11, mw.nLength = 1024;
+    const struct {
+        ChipFamily family;
+        ChipSettings s;
+        std::vector<std::pair<std::string, int>> shown;
+    } forms[] = {
+        {ChipFamily::i2c, BuildI2CSettings(i2c),
+         {{"power_pins", 0x81}, {"pin_clk", 1}, {"pin_data", 2}, {"write_buffer", 64}, {"length", 300},
+          {"address_format", 0x11}, {"device_address", 0xA1}, {"port_write", 0}, {"port_read", 0x02}}},
+        {ChipFamily::microwire, BuildMicrowireSettings(mw),
+         {{"variant", 2}, {"power_pins", 0xA0}, {"pin_clk", 5}, {"pin_data_in", 6}, {"pin_data_out", 7}, {"pin_cs", 8},
+          {"length", 1024}, {"bits_address", 11}, {"port_write", 0x40}, {"port_read", 0x40}}},
+    };
+    for (const auto& form : forms) {
+        std::vector<std::pair<std::string, int>> read;
+        for (const ChipField& field : ChipFieldsOf(form.family)) {
+            if (field.value != ChipValue::none)
+                read.emplace_back(ChipValueInfoOf(field.value).pszKey, field.Read(form.s));
+            // A value written back as the form writes it leaves the bytes as they were.
+            ChipSettings s = form.s;
+            field.Write(s, field.Read(s));
+            EXPECT_EQ(s, form.s) << field.pszName;
+        }
+        EXPECT_EQ(read, form.shown);
+    }
+    for (ChipFamily family : {ChipFamily::i2c, ChipFamily::microwire, ChipFamily::other}) {
+        int nNext = 0;
+        for (const ChipField& field : ChipFieldsByByte(family)) {
+            EXPECT_EQ(field.nByte, nNext) << field.pszName;
+            nNext = field.nByte + field.ByteCount();
+        }
+        EXPECT_EQ(nNext, int(ChipSettings::Size));
+    }
+}

@@ -68,6 +68,23 @@ TEST_F(EditTest, ValuesOutsideTheFormsRangesOrFamilyAreRefused)
     EXPECT_EQ(Run({"add", "y", "--type", "0", "--clk", "9"}).nExit, 2);
 }
 
+TEST_F(EditTest, HelpNamesEachValueOptionWithItsRangeInOrder)
+{
+    for (const char* pszCommand : {"add", "edit"}) {
+        const std::string strHelp = Run({pszCommand, "--help"}).strOut;
+        std::size_t nAt = 0;
+        for (const char* pszText :
+             {"--power-pins TEXT", "--clk INT", "Pin CLK, 0..8", "--data INT", "Pin DATA of an I2C chip, 0..8",
+              "--data-in INT", "Pin DATAIn of a Microwire chip, 0..8", "--data-out INT",
+              "Pin DATAO of a Microwire chip, 0..8", "--cs INT", "Pin CS of a Microwire chip, 0..8", "--length INT",
+              "Length, 0..65535", "--write-buffer INT", "Write buffer of an I2C chip, 0..255", "--bits-address INT",
+              "Bits address of a Microwire chip, 1..16"}) {
+            nAt = strHelp.find(pszText, nAt);
+            ASSERT_NE(nAt, std::string::npos) << pszCommand << ": " << pszText << " in\n" << strHelp;
+        }
+    }
+}
+
 TEST_F(EditTest, EditIsTheFormsOkAndRecomputesDerivedBytes)
 {
     CChipCatalog catalog;

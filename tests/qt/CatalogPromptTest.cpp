@@ -70,15 +70,15 @@ TEST_F(QtCatalogPromptTest, SetWindowTextRetitlesTheWindow)
         {CString("Orvane - Caf\xE9"), QString::fromUtf8(u8"Orvane - Caf\u00E9")},
         {CDisplayText::FromUtf8("Orvane - " + strGreek), QString::fromStdString("Orvane - " + strGreek)},
     };
-    for (const auto& [title, strExpected] : titles) {
+    for (const auto& title : titles) {
         CChipListDlg dlg;
         QString strShown;
         RunModalScript(dlg, [&](CQtDialogWindow& wnd) {
-            dlg.SetWindowText(title);
+            dlg.SetWindowText(title.first);
             strShown = wnd.Widget()->windowTitle();
             PressKey(wnd, Qt::Key_Escape);
         });
-        EXPECT_EQ(strShown, strExpected);
+        EXPECT_EQ(strShown, title.second);
     }
 }
 }  // namespace

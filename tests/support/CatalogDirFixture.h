@@ -62,7 +62,7 @@ protected:
     // Saves a catalogue with the given type names and (name, settings) entries.
     static void SaveCatalog(const std::vector<CString>& types,
                             const std::vector<std::pair<CString, ChipSettings>>& entries,
-                            const char* pszPath = CCatalogFile::EditorFile())
+                            const char* pszPath = CCatalogFile::DefaultFileName)
     {
         CChipCatalog catalog;
         for (const CString& t : types)

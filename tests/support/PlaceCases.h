@@ -90,13 +90,16 @@ inline void ExpectPlaces(const std::vector<PlaceCase>& cases, const std::string&
     }
 }
 
-// Entering the place strPath names makes strFolder working and pszFile the editor's.
+// Entering the place strPath names makes strFolder working and pszFile the one edited,
+// named by its whole path.
 inline void ExpectEntered(const char* pszPath, const std::string& strFolder, const char* pszFile)
 {
     CCatalogPlace place;
+    CEditedFile file;
     CString strError;
     ASSERT_TRUE(CCatalogPlace::Resolve(pszPath, place, strError));
-    ASSERT_TRUE(place.Enter(strError)) << strError.GetString();
+    ASSERT_TRUE(place.Enter(file, strError)) << strError.GetString();
     EXPECT_EQ(std::filesystem::current_path().u8string(), strFolder);
-    EXPECT_STREQ(CCatalogFile::EditorFile(), pszFile);
+    EXPECT_STREQ(file.Path(), pszFile);
+    EXPECT_EQ(file.ShownPath().Str(), place.DisplayPath().Str());
 }

@@ -12,7 +12,7 @@
 
 // A test that runs in a fresh working directory, where Progr.ini is the catalogue, and
 // removes it afterwards (also when a test left it unwritable). A test may make another
-// folder working and another file the editor's; both are put back.
+// folder working; the old one is put back.
 class WorkDirFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -28,7 +28,6 @@ protected:
 
     void TearDown() override
     {
-        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
         (void)chdir(m_strOldDir.c_str());
         RemoveTempFolder(m_strDir);
     }

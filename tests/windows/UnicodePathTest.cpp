@@ -95,10 +95,9 @@ TEST_F(UnicodeEditorTest, TheTitleNamesTheFolderAndADeletionIsSavedThere)
     SaveCatalog({"I2C"}, {{"24C01", {}}, {"24C02", {}}}, strFile.c_str());
     CCatalogPlace place;
     CString strError;
-    ASSERT_TRUE(CCatalogPlace::Resolve(kUnicodeFolder, place, strError) && place.Enter(strError))
-        << strError.GetString();
     CCatalogApp app;
-    app.m_strShownPath = place.DisplayPath();
+    ASSERT_TRUE(CCatalogPlace::Resolve(kUnicodeFolder, place, strError) && place.Enter(app.m_file, strError))
+        << strError.GetString();
     CDisplayText caption;
     m_backend.AnswerMessageBox(IDYES);
     m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [&](CHeadlessDialog& dlg) {

@@ -49,7 +49,6 @@ protected:
 
     void TearDown() override
     {
-        CCatalogFile::SetEditorFile(CCatalogFile::DefaultFileName);
         if (!m_strReal.empty()) {
             SetFileAttribute(m_strReal, false, false);
             std::error_code ec;
@@ -80,10 +79,10 @@ TEST_F(VirtualStoreTest, TheEditorEditsTheCopyAndNamesItInTheTitle)
     MakeCopy();
     CCatalogPlace place;
     CString strError;
-    ASSERT_TRUE(CCatalogPlace::Resolve(m_strInstalled.c_str(), place, strError) && place.Enter(strError))
-        << strError.GetString();
     CCatalogApp app;
-    app.m_strShownPath = place.DisplayPath();
+    ASSERT_TRUE(CCatalogPlace::Resolve(m_strInstalled.c_str(), place, strError) &&
+                place.Enter(app.m_file, strError))
+        << strError.GetString();
     CDisplayText strCaption;
     std::vector<CString> rows;
     m_backend.AnswerMessageBox(IDYES);
