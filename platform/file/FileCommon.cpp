@@ -13,7 +13,7 @@ CFile::~CFile()
         CloseDescriptor(m_fd);
 }
 
-BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
+BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags)
 {
     if (m_fd >= 0)
         Close();
@@ -22,7 +22,6 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
     if (m_nLastError != 0)
         return FALSE;
     m_fd = fd;
-    m_strFileName = pszFileName;
     return TRUE;
 }
 
