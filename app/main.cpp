@@ -28,9 +28,8 @@ void Tell(std::FILE* stream, const CString& strText)
     std::string strShown = strText.Str();
     while (!strShown.empty() && strShown.back() == '\n')
         strShown.pop_back();
-    CWin32Backend backend;
     const UINT nType = stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK;
-    backend.MessageBox(CDisplayText::FromUtf8(strShown), "orvane", nType);
+    CreateWin32Backend()->MessageBox(CDisplayText::FromUtf8(strShown), "orvane", nType);
 #else
     std::fputs(strText, stream);
 #endif

@@ -16,6 +16,14 @@
 #include <cstring>
 
 namespace {
+class CQtBackend : public IWindowBackend {
+public:
+    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      CDialogWindow* pOwner) override;
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
+    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
+};
+
 bool IsSet(const char* pszName)
 {
     const char* pszValue = std::getenv(pszName);
@@ -93,6 +101,8 @@ bool CQtBackend::PromptForFile(const OpenFileRequest& request, CString& strPath)
     strPath = CString(path.constData(), static_cast<int>(path.size()));
     return true;
 }
+
+std::unique_ptr<IWindowBackend> CreateQtBackend() { return std::make_unique<CQtBackend>(); }
 
 int RunQtApplication(int argc, char** argv, std::string& strProblem)
 {

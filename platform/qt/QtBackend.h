@@ -2,16 +2,11 @@
 
 #include "Backend.h"
 
+#include <memory>
 #include <string>
 
 // The desktop backend: dialogs are Qt Widgets windows. A QApplication must exist.
-class CQtBackend : public IWindowBackend {
-public:
-    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                      CDialogWindow* pOwner) override;
-    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
-    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
-};
+std::unique_ptr<IWindowBackend> CreateQtBackend();
 
 // Starts the desktop program: checks that a display is there, creates the QApplication
 // and a CQtBackend and runs the framework's start-up. Returns the process exit code.

@@ -9,6 +9,16 @@
 
 #include <string>
 
+namespace {
+class CWin32Backend : public IWindowBackend {
+public:
+    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      CDialogWindow* pOwner) override;
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
+    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
+};
+}  // namespace
+
 std::unique_ptr<CDialogWindow> CWin32Backend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
                                                                  CDialogWindow* pOwner)
 {
@@ -50,6 +60,8 @@ bool CWin32Backend::PromptForFile(const OpenFileRequest& request, CString& strPa
     strPath = CString(strChosen.c_str(), static_cast<int>(strChosen.size()));
     return true;
 }
+
+std::unique_ptr<IWindowBackend> CreateWin32Backend() { return std::make_unique<CWin32Backend>(); }
 
 int RunWin32Application(int argc, char** argv)
 {

@@ -16,14 +16,6 @@ bool HasClass(HWND hWnd, const wchar_t* pszClass)
     wchar_t szClass[16];
     return ::GetClassNameW(hWnd, szClass, 16) > 0 && ::lstrcmpiW(szClass, pszClass) == 0;
 }
-
-std::wstring WindowText(HWND hWnd)
-{
-    const int nLength = ::GetWindowTextLengthW(hWnd);
-    std::wstring strText(static_cast<std::size_t>(nLength) + 1, L'\0');
-    strText.resize(static_cast<std::size_t>(::GetWindowTextW(hWnd, strText.data(), nLength + 1)));
-    return strText;
-}
 }  // namespace
 
 CWin32Dialog::CWin32Dialog(std::vector<std::uint16_t> templateWords, Win32DialogEvents events)
@@ -235,68 +227,10 @@ void CWin32Dialog::CenterOnOwner()
 
 HWND__* CWin32Dialog::Item(int nID) const { return m_hWnd ? ::GetDlgItem(m_hWnd, nID) : nullptr; }
 
-std::wstring CWin32Dialog::GetText(int nID) const
-{
-    HWND hItem = Item(nID);
-    return hItem ? WindowText(hItem) : std::wstring();
-}
-
-void CWin32Dialog::SetText(int nID, const std::wstring& strText)
-{
-    if (HWND hItem = Item(nID))
-        ::SetWindowTextW(hItem, strText.c_str());
-}
-
-int CWin32Dialog::GetCheck(int nID) const
-{
-    HWND hItem = Item(nID);
-    return hItem && ::SendMessageW(hItem, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-}
-
-void CWin32Dialog::SetCheck(int nID, int nCheck)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, BM_SETCHECK, nCheck ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void CWin32Dialog::Enable(int nID, bool bEnable)
-{
-    if (HWND hItem = Item(nID))
-        ::EnableWindow(hItem, bEnable ? TRUE : FALSE);
-}
-
-bool CWin32Dialog::IsEnabled(int nID) const
-{
-    HWND hItem = Item(nID);
-    return hItem && ::IsWindowEnabled(hItem);
-}
-
-void CWin32Dialog::Focus(int nID)
-{
-    // Through the dialog manager, so that the default button follows the focus.
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
-}
-
-int CWin32Dialog::FocusedID() const
-{
-    HWND hFocus = ::GetFocus();
-    while (hFocus && m_hWnd && ::GetParent(hFocus) != m_hWnd)
-        hFocus = ::GetParent(hFocus);
-    return hFocus ? ::GetDlgCtrlID(hFocus) : 0;
-}
-
 void CWin32Dialog::SetCaption(const std::wstring& strCaption)
 {
     if (m_hWnd)
         ::SetWindowTextW(m_hWnd, strCaption.c_str());
-}
-
-void CWin32Dialog::SelectAll(int nID)
-{
-    HWND hItem = Item(nID);
-    if (hItem && HasClass(hItem, L"Edit"))
-        ::SendMessageW(hItem, EM_SETSEL, 0, -1);
 }
 
 void CWin32Dialog::SetIcon(unsigned nResourceID, bool bBig)
@@ -317,43 +251,4 @@ void CWin32Dialog::ApplyIcon(bool bBig)
                                                 nSize, LR_DEFAULTCOLOR | LR_SHARED));
     }
     ::SendMessageW(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
-}
-
-void CWin32Dialog::ListInsert(int nID, int nIndex, const std::wstring& strText)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(strText.c_str()));
-}
-
-void CWin32Dialog::ListSetAll(int nID, const std::vector<std::wstring>& rows)
-{
-    HWND hItem = Item(nID);
-    if (!hItem)
-        return;
-    // One repaint for the whole list rather than one per row.
-    ::SendMessageW(hItem, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
-    std::size_t nChars = 0;
-    for (const std::wstring& strRow : rows)
-        nChars += strRow.size() + 1;
-    ::SendMessageW(hItem, LB_INITSTORAGE, rows.size(), static_cast<LPARAM>(nChars * sizeof(wchar_t)));
-    for (const std::wstring& strRow : rows)
-        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(strRow.c_str()));
-    ::SendMessageW(hItem, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(hItem, nullptr, TRUE);
-}
-
-int CWin32Dialog::ListGetCurSel(int nID) const
-{
-    HWND hItem = Item(nID);
-    if (!hItem)
-        return -1;
-    const LRESULT nSel = ::SendMessageW(hItem, LB_GETCURSEL, 0, 0);
-    return nSel == LB_ERR ? -1 : static_cast<int>(nSel);
-}
-
-void CWin32Dialog::ListSetCurSel(int nID, int nIndex)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
 }

@@ -50,25 +50,12 @@ public:
     // The same for whichever backend dialog is open innermost.
     static void DispatchInTopDialog(tagMSG& msg);
 
-    std::wstring GetText(int nID) const;
-    void SetText(int nID, const std::wstring& strText);
-    int GetCheck(int nID) const;
-    void SetCheck(int nID, int nCheck);
-    void Enable(int nID, bool bEnable);
-    bool IsEnabled(int nID) const;
-    void Focus(int nID);
-    // The ID of the control with the focus, or 0 when the focus is elsewhere.
-    int FocusedID() const;
+    // A control of the window, or null while there is no window.
+    HWND__* Item(int nID) const;
     void SetCaption(const std::wstring& strCaption);
-    void SelectAll(int nID);
     // Sets the window's big or small icon from the executable's icon resource nResourceID
     // (0 removes it), at the size the system uses for each.
     void SetIcon(unsigned nResourceID, bool bBig);
-
-    void ListInsert(int nID, int nIndex, const std::wstring& strText);
-    void ListSetAll(int nID, const std::vector<std::wstring>& rows);
-    int ListGetCurSel(int nID) const;
-    void ListSetCurSel(int nID, int nIndex);
 
 private:
     static std::intptr_t __stdcall DialogProc(HWND__* hWnd, unsigned uMsg, std::uintptr_t wParam, std::intptr_t lParam);
@@ -78,7 +65,6 @@ private:
     void PrepareControls();
     void CenterOnOwner();
     void ApplyIcon(bool bBig);
-    HWND__* Item(int nID) const;
 
     std::vector<std::uint16_t> m_template;
     Win32DialogEvents m_events;

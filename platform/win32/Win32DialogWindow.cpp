@@ -4,6 +4,8 @@
 #include "Win32Accessibility.h"
 #include "Win32Text.h"
 
+#include <windows.h>
+
 namespace {
 std::wstring Wide(const std::u16string& strText) { return CWin32Text::Wide(strText); }
 std::u16string Utf16(const std::wstring& strText) { return CWin32Text::Utf16(strText); }
@@ -74,62 +76,97 @@ void CWin32DialogWindow::ShowIcon(HICON hIcon, BOOL bBigIcon)
     m_dialog.SetIcon(hIcon ? hIcon->nID : 0, bBigIcon != FALSE);
 }
 
+HWND__* CWin32DialogWindow::Item(std::size_t nControl) const { return m_dialog.Item(TemplateAt(nControl).nID); }
+
 std::u16string CWin32DialogWindow::ShownText(std::size_t nControl) const
 {
-    return Utf16(m_dialog.GetText(TemplateAt(nControl).nID));
+    HWND hItem = Item(nControl);
+    if (!hItem)
+        return std::u16string();
+    const int nLength = ::GetWindowTextLengthW(hItem);
+    std::wstring strText(static_cast<std::size_t>(nLength) + 1, L'\0');
+    strText.resize(static_cast<std::size_t>(::GetWindowTextW(hItem, strText.data(), nLength + 1)));
+    return Utf16(strText);
 }
 
 void CWin32DialogWindow::ShowText(std::size_t nControl, const std::u16string& strShown)
 {
-    m_dialog.SetText(TemplateAt(nControl).nID, Wide(strShown));
+    if (HWND hItem = Item(nControl))
+        ::SetWindowTextW(hItem, Wide(strShown).c_str());
 }
 
 void CWin32DialogWindow::ShowRows(std::size_t nControl, int nAt, const std::vector<std::u16string>& rows)
 {
-    const int nID = TemplateAt(nControl).nID;
+    HWND hItem = Item(nControl);
+    if (!hItem)
+        return;
     std::vector<std::wstring> shown;
     shown.reserve(rows.size());
-    for (const std::u16string& strRow : rows)
+    std::size_t nChars = 0;
+    for (const std::u16string& strRow : rows) {
         shown.push_back(Wide(strRow));
-    if (nAt < 0)
-        m_dialog.ListSetAll(nID, shown);
-    for (std::size_t i = 0; nAt >= 0 && i < shown.size(); ++i)
-        m_dialog.ListInsert(nID, nAt + static_cast<int>(i), shown[i]);
+        nChars += shown.back().size() + 1;
+    }
+    if (nAt >= 0) {
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(nAt) + i, reinterpret_cast<LPARAM>(shown[i].c_str()));
+        return;
+    }
+    // One repaint for the whole list rather than one per row.
+    ::SendMessageW(hItem, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
+    ::SendMessageW(hItem, LB_INITSTORAGE, shown.size(), static_cast<LPARAM>(nChars * sizeof(wchar_t)));
+    for (const std::wstring& strRow : shown)
+        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(strRow.c_str()));
+    ::SendMessageW(hItem, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hItem, nullptr, TRUE);
 }
 
 int CWin32DialogWindow::ShownState(std::size_t nControl, ControlState state) const
 {
-    const int nID = TemplateAt(nControl).nID;
+    HWND hItem = Item(nControl);
+    if (!hItem)
+        return state == ControlState::SelectedRow ? -1 : 0;
     switch (state) {
     case ControlState::Checked:
-        return m_dialog.GetCheck(nID);
+        return ::SendMessageW(hItem, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     case ControlState::Enabled:
-        return m_dialog.IsEnabled(nID) ? 1 : 0;
-    case ControlState::Focused:
-        return m_dialog.FocusedID() == nID ? 1 : 0;
-    case ControlState::SelectedRow:
-        return m_dialog.ListGetCurSel(nID);
+        return ::IsWindowEnabled(hItem) ? 1 : 0;
+    case ControlState::Focused: {
+        // The focus may be on a window inside the control.
+        HWND hFocus = ::GetFocus();
+        while (hFocus && ::GetParent(hFocus) != m_dialog.Handle())
+            hFocus = ::GetParent(hFocus);
+        return hFocus == hItem ? 1 : 0;
+    }
+    case ControlState::SelectedRow: {
+        const LRESULT nSel = ::SendMessageW(hItem, LB_GETCURSEL, 0, 0);
+        return nSel == LB_ERR ? -1 : static_cast<int>(nSel);
+    }
     }
     return 0;
 }
 
 void CWin32DialogWindow::ShowState(std::size_t nControl, ControlState state, int nValue)
 {
-    const int nID = TemplateAt(nControl).nID;
+    HWND hItem = Item(nControl);
+    if (!hItem)
+        return;
     switch (state) {
     case ControlState::Checked:
-        m_dialog.SetCheck(nID, nValue);
+        ::SendMessageW(hItem, BM_SETCHECK, nValue ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case ControlState::Enabled:
-        m_dialog.Enable(nID, nValue != 0);
+        ::EnableWindow(hItem, nValue ? TRUE : FALSE);
         break;
     case ControlState::Focused:
-        m_dialog.Focus(nID);
+        // Through the dialog manager, so that the default button follows the focus.
+        ::SendMessageW(m_dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
         if (TemplateAt(nControl).kind == ControlKind::Edit)
-            m_dialog.SelectAll(nID);
+            ::SendMessageW(hItem, EM_SETSEL, 0, -1);
         break;
     case ControlState::SelectedRow:
-        m_dialog.ListSetCurSel(nID, nValue);
+        ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nValue), 0);
         break;
     }
 }
