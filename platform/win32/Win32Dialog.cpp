@@ -16,6 +16,14 @@ bool HasClass(HWND hWnd, const wchar_t* pszClass)
     wchar_t szClass[16];
     return ::GetClassNameW(hWnd, szClass, 16) > 0 && ::lstrcmpiW(szClass, pszClass) == 0;
 }
+
+std::wstring WindowText(HWND hWnd)
+{
+    const int nLength = ::GetWindowTextLengthW(hWnd);
+    std::wstring strText(static_cast<std::size_t>(nLength) + 1, L'\0');
+    strText.resize(static_cast<std::size_t>(::GetWindowTextW(hWnd, strText.data(), nLength + 1)));
+    return strText;
+}
 }  // namespace
 
 CWin32Dialog::CWin32Dialog(std::vector<std::uint16_t> templateWords, Win32DialogEvents events)
@@ -227,6 +235,70 @@ void CWin32Dialog::CenterOnOwner()
 
 HWND__* CWin32Dialog::Item(int nID) const { return m_hWnd ? ::GetDlgItem(m_hWnd, nID) : nullptr; }
 
+std::wstring CWin32Dialog::GetText(int nID) const
+{
+    HWND hItem = Item(nID);
+    return hItem ? WindowText(hItem) : std::wstring();
+}
+
+void CWin32Dialog::SetText(int nID, const std::wstring& strText)
+{
+    if (HWND hItem = Item(nID))
+        ::SetWindowTextW(hItem, strText.c_str());
+}
+
+int CWin32Dialog::GetState(int nID, Win32ControlState state) const
+{
+    HWND hItem = Item(nID);
+    if (!hItem)
+        return state == Win32ControlState::SelectedRow ? -1 : 0;
+    switch (state) {
+    case Win32ControlState::Checked:
+        return ::SendMessageW(hItem, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    case Win32ControlState::Enabled:
+        return ::IsWindowEnabled(hItem) ? 1 : 0;
+    case Win32ControlState::Focused:
+        return FocusedItem() == hItem ? 1 : 0;
+    case Win32ControlState::SelectedRow: {
+        const LRESULT nSel = ::SendMessageW(hItem, LB_GETCURSEL, 0, 0);
+        return nSel == LB_ERR ? -1 : static_cast<int>(nSel);
+    }
+    }
+    return 0;
+}
+
+void CWin32Dialog::SetState(int nID, Win32ControlState state, int nValue)
+{
+    HWND hItem = Item(nID);
+    if (!hItem)
+        return;
+    switch (state) {
+    case Win32ControlState::Checked:
+        ::SendMessageW(hItem, BM_SETCHECK, nValue ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    case Win32ControlState::Enabled:
+        ::EnableWindow(hItem, nValue ? TRUE : FALSE);
+        break;
+    case Win32ControlState::Focused:
+        // Through the dialog manager, so that the default button follows the focus.
+        ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
+        if (HasClass(hItem, L"Edit"))
+            ::SendMessageW(hItem, EM_SETSEL, 0, -1);
+        break;
+    case Win32ControlState::SelectedRow:
+        ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nValue), 0);
+        break;
+    }
+}
+
+HWND__* CWin32Dialog::FocusedItem() const
+{
+    HWND hFocus = ::GetFocus();
+    while (hFocus && m_hWnd && ::GetParent(hFocus) != m_hWnd)
+        hFocus = ::GetParent(hFocus);
+    return hFocus;
+}
+
 void CWin32Dialog::SetCaption(const std::wstring& strCaption)
 {
     if (m_hWnd)
@@ -251,4 +323,28 @@ void CWin32Dialog::ApplyIcon(bool bBig)
                                                 nSize, LR_DEFAULTCOLOR | LR_SHARED));
     }
     ::SendMessageW(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+}
+
+void CWin32Dialog::ListInsert(int nID, int nIndex, const std::wstring& strText)
+{
+    if (HWND hItem = Item(nID))
+        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(strText.c_str()));
+}
+
+void CWin32Dialog::ListSetAll(int nID, const std::vector<std::wstring>& rows)
+{
+    HWND hItem = Item(nID);
+    if (!hItem)
+        return;
+    // One repaint for the whole list rather than one per row.
+    ::SendMessageW(hItem, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
+    std::size_t nChars = 0;
+    for (const std::wstring& strRow : rows)
+        nChars += strRow.size() + 1;
+    ::SendMessageW(hItem, LB_INITSTORAGE, rows.size(), static_cast<LPARAM>(nChars * sizeof(wchar_t)));
+    for (const std::wstring& strRow : rows)
+        ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(strRow.c_str()));
+    ::SendMessageW(hItem, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hItem, nullptr, TRUE);
 }

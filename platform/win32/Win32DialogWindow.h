@@ -26,7 +26,6 @@ private:
     // Whether a control of this kind reports nCode to the dialog object.
     static bool IsReported(ControlKind kind, int nCode);
 
-    HWND__* Item(std::size_t nControl) const;
     std::u16string ShownText(std::size_t nControl) const override;
     void ShowText(std::size_t nControl, const std::u16string& strShown) override;
     void ShowRows(std::size_t nControl, int nAt, const std::vector<std::u16string>& rows) override;
