@@ -94,13 +94,16 @@ FileIdentity CFile::GetIdentity() const
 bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
 {
     bytes.clear();
-    const long long nLength = GetLength();
+    // The system's own reason when the size or the position cannot be read.
+    FileIdentity id;
+    unsigned nLinks = 0;
     long long nPos = 0;
-    if (nLength < 0 || (m_nLastError = GetPosition(nPos)) != 0) {
-        if (m_nLastError == 0)
-            m_nLastError = EIO;
+    m_nLastError = m_fd < 0 ? EBADF : StatusOf(m_fd, id, nLinks);
+    if (m_nLastError == 0)
+        m_nLastError = GetPosition(nPos);
+    if (m_nLastError != 0)
         return false;
-    }
+    const long long nLength = id.nSize;
     const std::uint64_t nWant = nLength > nPos ? static_cast<std::uint64_t>(nLength - nPos) : 0;
     if (nWant > nMaxSize || nWant > SIZE_MAX / 2) {
         m_nLastError = EFBIG;
