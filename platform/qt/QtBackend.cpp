@@ -16,14 +16,6 @@
 #include <cstring>
 
 namespace {
-class CQtBackend : public IWindowBackend {
-public:
-    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                      CDialogWindow* pOwner) override;
-    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
-    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
-};
-
 bool IsSet(const char* pszName)
 {
     const char* pszValue = std::getenv(pszName);
@@ -66,41 +58,46 @@ QString AnyCasePatterns(const CString& strPattern)
     const QString strCapital = strExt.left(1).toUpper() + strExt.mid(1).toLower();
     return QStringList{strLower, strStem + strExt.toUpper(), strStem + strCapital}.join(QLatin1Char(' '));
 }
+
+class CQtBackend : public IWindowBackend {
+public:
+    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      CDialogWindow* pOwner) override
+    {
+        auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
+        QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
+        return std::make_unique<CQtDialogWindow>(tmpl, site, pParent);
+    }
+
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override
+    {
+        CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption),
+                          QString::fromStdU16String(strText.Utf16()), MessageIcon(nType),
+                          QApplication::activeModalWidget());
+        return box.Ask();
+    }
+
+    // The name box offers the suggested name and keeps it while the user moves between
+    // folders, so Open in a folder without such a file names a new one there.
+    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override
+    {
+        QFileDialog dialog(QApplication::activeModalWidget(), AnsiToQString(request.strTitle), QDir::currentPath());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        QStringList filters;
+        for (const FileFilter& filter : request.filters)
+            filters.append(
+                QStringLiteral("%1 (%2)").arg(AnsiToQString(filter.strName), AnyCasePatterns(filter.strPattern)));
+        dialog.setNameFilters(filters);
+        dialog.selectFile(AnsiToQString(request.strSuggestedName));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
+        strPath = CString(path.constData(), static_cast<int>(path.size()));
+        return true;
+    }
+};
 }  // namespace
-
-std::unique_ptr<CDialogWindow> CQtBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                              CDialogWindow* pOwner)
-{
-    auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
-    QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
-    return std::make_unique<CQtDialogWindow>(tmpl, site, pParent);
-}
-
-int CQtBackend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
-{
-    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption),
-                      QString::fromStdU16String(strText.Utf16()), MessageIcon(nType), QApplication::activeModalWidget());
-    return box.Ask();
-}
-
-// The name box offers the suggested name and keeps it while the user moves between
-// folders, so Open in a folder without such a file names a new one there.
-bool CQtBackend::PromptForFile(const OpenFileRequest& request, CString& strPath)
-{
-    QFileDialog dialog(QApplication::activeModalWidget(), AnsiToQString(request.strTitle), QDir::currentPath());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const FileFilter& filter : request.filters)
-        filters.append(QStringLiteral("%1 (%2)").arg(AnsiToQString(filter.strName), AnyCasePatterns(filter.strPattern)));
-    dialog.setNameFilters(filters);
-    dialog.selectFile(AnsiToQString(request.strSuggestedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
-    strPath = CString(path.constData(), static_cast<int>(path.size()));
-    return true;
-}
 
 std::unique_ptr<IWindowBackend> CreateQtBackend() { return std::make_unique<CQtBackend>(); }
 
