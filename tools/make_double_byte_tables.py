@@ -206,7 +206,8 @@ def main():
     for number, name, leads, default, half, has_variants in entries:
         lead_bytes = ", ".join("0x%02X, 0x%02X" % r for r in leads)
         variant_part = "k%dVariants, Count(k%dVariants)" % (number, number) if has_variants else "nullptr, 0"
-        print('    {%d, "%s", {%s}, 0x%04X, %s,' % (number, name, lead_bytes, default, listed(half, "0x%X")))
+        print("    // %s" % name)
+        print("    {%d, {%s}, 0x%04X, %s," % (number, lead_bytes, default, listed(half, "0x%X")))
         print("     k%dRuns, Count(k%dRuns), k%dChars, %s}," % (number, number, number, variant_part))
     print("};")
     print()
