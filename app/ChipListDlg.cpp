@@ -77,7 +77,7 @@ void CChipListDlg::OnDeleteChip()
         const int nIndex = catalog.FindEntryByName(strText);
         CString strQuestion;
         strQuestion.Format("You sure of removing %s", strText.GetString());
-        if (nIndex >= 0 && AfxMessageBox(strQuestion, MB_YESNO, 0) == IDYES) {
+        if (nIndex >= 0 && AfxMessageBox(strQuestion, MB_YESNO) == IDYES) {
             catalog.RemoveEntry(nIndex);
             // Another program may have changed the file while the question waited: the
             // first entry of that name goes wherever it now is.

@@ -28,9 +28,8 @@ void Tell(std::FILE* stream, const CString& strText)
     std::string strShown = strText.Str();
     while (!strShown.empty() && strShown.back() == '\n')
         strShown.pop_back();
-    CWin32Backend backend;
     const UINT nType = stream == stderr ? MB_OK | MB_ICONEXCLAMATION : MB_OK;
-    backend.MessageBox(CDisplayText::FromUtf8(strShown), "orvane", nType);
+    CreateWin32Backend()->MessageBox(CDisplayText::FromUtf8(strShown), "orvane", nType);
 #else
     std::fputs(strText, stream);
 #endif
@@ -80,7 +79,11 @@ int Run(int argc, char** argv)
     // The window system sees no argument, so that a file named like one of its options
     // stays a file.
     char* qtArgv[] = {argv[0], nullptr};
-    return RunQtApplication(1, qtArgv);
+    std::string strProblem;
+    const int nQtExit = RunQtApplication(1, qtArgv, strProblem);
+    if (!strProblem.empty())
+        Tell(stderr, CString("orvane: " + strProblem + "\n"));
+    return nQtExit;
 #endif
 }
 }  // namespace

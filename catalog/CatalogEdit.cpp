@@ -16,7 +16,7 @@ CCatalogFile::LoadResult CCatalogEdit::Load(CChipCatalog& catalog, const CString
 bool CCatalogEdit::Ask(const std::string& strQuestion) const
 {
     // The questions name the file, whose path is UTF-8.
-    return m_pfnMessageBox(CDisplayText::FromUtf8(strQuestion), MB_YESNO, 0) == IDYES;
+    return m_pfnMessageBox(CDisplayText::FromUtf8(strQuestion), MB_YESNO) == IDYES;
 }
 
 BOOL CCatalogEdit::Save(CChipCatalog& catalog, const CCatalogFile::Reapply& reapply)
@@ -36,6 +36,6 @@ BOOL CCatalogEdit::Save(CChipCatalog& catalog, const CCatalogFile::Reapply& reap
         result = CCatalogFile::SaveChange(catalog, m_stamp, reapply, true, pszFile);
     }
     if (!result.Ok())
-        m_pfnMessageBox(result.strMessage, MB_OK, 0);
+        m_pfnMessageBox(result.strMessage, MB_OK);
     return result.Written() ? TRUE : FALSE;
 }

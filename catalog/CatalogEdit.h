@@ -12,7 +12,7 @@ class CChipCatalog;
 class CCatalogEdit {
 public:
     // The framework's message box: AfxMessageBox.
-    using MessageBoxFn = int (*)(const CDisplayText& strText, UINT nType, UINT nIDHelp);
+    using MessageBoxFn = int (*)(const CDisplayText& strText, UINT nType);
 
     explicit CCatalogEdit(MessageBoxFn pfnMessageBox) : m_pfnMessageBox(pfnMessageBox) {}
 

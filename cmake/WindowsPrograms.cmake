@@ -1,16 +1,12 @@
 # The Windows programs, after the libraries CMakeLists.txt makes for every system.
 
-orvane_library(winfx_win32 platform/win32
+orvane_library(platform_win32 platform/win32
   platform/win32/DialogTemplateBuilder.cpp platform/win32/Win32Accessibility.cpp platform/win32/Win32Annotator.cpp
   platform/win32/Win32Backend.cpp
   platform/win32/Win32Dialog.cpp platform/win32/Win32DialogWindow.cpp platform/win32/Win32Dpi.cpp
   platform/win32/Win32EditFilter.cpp platform/win32/Win32FileDialog.cpp platform/win32/Win32MessageBox.cpp
   platform/win32/Win32Text.cpp)
-target_link_libraries(winfx_win32 PUBLIC winfx winfx_file comctl32 comdlg32 ole32)
-
-# The application's templates and icon data, without the windows that use them.
-orvane_library(orvane_res res res/Templates.cpp)
-target_link_libraries(orvane_res PUBLIC winfx)
+target_link_libraries(platform_win32 PUBLIC platform_wnd comctl32 comdlg32 ole32)
 
 # The resources of each program: manifest, version information and icon 128, drawn from
 # the PNG renderings of the Linux icon.
@@ -42,7 +38,7 @@ orvane_windows_resources(orvane "Orvane chip catalogue editor")
 # The editor: a window program, so that no console opens beside it; wmain takes its
 # command line in UTF-16.
 add_executable(orvane WIN32 app/main.cpp $<TARGET_OBJECTS:orvane_resources>)
-target_link_libraries(orvane PRIVATE orvane_ui winfx_win32)
+target_link_libraries(orvane PRIVATE app platform_win32)
 target_compile_definitions(orvane PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
 target_link_options(orvane PRIVATE -municode)
 

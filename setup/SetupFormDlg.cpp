@@ -16,17 +16,16 @@ const int kPowerPinIDs[8] = {
     IDC_POWER_PIN5, IDC_POWER_PIN6, IDC_POWER_PIN7, IDC_POWER_PIN8,
 };
 
+// The eight boxes take the IDs from the first to the last, though not in the order of
+// their labels, so one range of the message map covers them all.
+constexpr int kFirstPowerPinID = IDC_POWER_PIN1;
+constexpr int kLastPowerPinID = IDC_POWER_PIN5;
+static_assert(kLastPowerPinID - kFirstPowerPinID == 7, "the power pin boxes take eight IDs in a row");
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSetupFormDlg, CDialog)
-    ON_BN_CLICKED(IDC_POWER_PIN1, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN2, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN3, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN4, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN5, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN6, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN7, OnPowerPinClicked)
-    ON_BN_CLICKED(IDC_POWER_PIN8, OnPowerPinClicked)
+    ON_CONTROL_RANGE(BN_CLICKED, kFirstPowerPinID, kLastPowerPinID, OnPowerPinClicked)
 END_MESSAGE_MAP()
 
 CSetupFormDlg::CSetupFormDlg(UINT nIDTemplate, CWnd* pParent, BYTE& nPowerPins)

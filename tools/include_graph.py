@@ -21,7 +21,7 @@ LAYERS = [
     ("platform/file", "file", {"core"}),
     ("platform/wnd", "wnd", {"core"}),
     ("platform/qt", "qt", {"core", "wnd"}),
-    ("platform/win32", "win32", {"core", "file", "file/win32", "wnd"}),
+    ("platform/win32", "win32", {"core", "wnd"}),
     ("platform/headless", "headless", {"core", "wnd"}),
     ("catalog", "catalog", {"core", "file"}),
     ("parts", "parts", {"core", "catalog"}),

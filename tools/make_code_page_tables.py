@@ -66,7 +66,8 @@ def main():
     print("const CodePageTable kCodePageTables[kCodePageTableCount] = {")
     for number, name, extra in PAGES:
         table = upper_half(number, extra)
-        print('    {%d, "%s",' % (number, name))
+        print("    // %s" % name)
+        print("    {%d," % number)
         print("     {")
         print("\n".join(rows(table, 4, 32)))
         print("     },")

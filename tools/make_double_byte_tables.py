@@ -165,31 +165,26 @@ def lower_case_ranges():
     return [tuple(r) for r in ranges]
 
 
-def rows(values, fmt, per_line):
-    for i in range(0, len(values), per_line):
-        yield "    " + " ".join(fmt % v for v in values[i:i + per_line])
+def listed(values, fmt):
+    """The values of an array on one line: the tables are read by the compiler, and a
+    line per value or per row would only make them long."""
+    return "{" + ",".join(fmt % v for v in values) + "}"
 
 
 def print_page_data(number, chars, prefer):
-    listed, runs = [], []
+    listed_chars, runs = [], []
     for first, count, char in segments(chars):
         if char is None:
-            runs.append((first, count, 0, len(listed)))
-            listed += [chars[c] for c in range(first, first + count)]
+            runs.append((first, count, 0, len(listed_chars)))
+            listed_chars += [chars[c] for c in range(first, first + count)]
         else:
             runs.append((first, count, char, 0xFFFF))
     print()
-    print("const DoubleByteRun k%dRuns[] = {" % number)
-    print("\n".join(rows(runs, "{0x%04X, %d, 0x%04X, %d},", 4)))
-    print("};")
-    print("const char16_t k%dChars[] = {" % number)
-    print("\n".join(rows(listed, "0x%04X,", 16)))
-    print("};")
+    print("const DoubleByteRun k%dRuns[] = %s;" % (number, listed(runs, "{0x%X,%d,0x%X,%d}")))
+    print("const char16_t k%dChars[] = %s;" % (number, listed(listed_chars, "0x%X")))
     others = variants(chars, prefer)
     if others:
-        print("const std::uint16_t k%dVariants[] = {" % number)
-        print("\n".join(rows(others, "0x%04X,", 16)))
-        print("};")
+        print("const std::uint16_t k%dVariants[] = %s;" % (number, listed(others, "0x%X")))
     return bool(others)
 
 
@@ -210,17 +205,13 @@ def main():
     print("const DoubleBytePageTable kDoubleBytePageTables[kDoubleBytePageTableCount] = {")
     for number, name, leads, default, half, has_variants in entries:
         lead_bytes = ", ".join("0x%02X, 0x%02X" % r for r in leads)
-        print('    {%d, "%s", {%s}, 0x%04X,' % (number, name, lead_bytes, default))
-        print("     {")
-        print("\n".join("    " + line for line in rows(half, "0x%04X,", 16)))
-        print("     },")
         variant_part = "k%dVariants, Count(k%dVariants)" % (number, number) if has_variants else "nullptr, 0"
+        print("    // %s" % name)
+        print("    {%d, {%s}, 0x%04X, %s," % (number, lead_bytes, default, listed(half, "0x%X")))
         print("     k%dRuns, Count(k%dRuns), k%dChars, %s}," % (number, number, number, variant_part))
     print("};")
     print()
-    print("const LowerCaseRange kLowerCaseRanges[] = {")
-    print("\n".join(rows(lower_case_ranges(), "{0x%05X, %d, %d, %d},", 4)))
-    print("};")
+    print("const LowerCaseRange kLowerCaseRanges[] = %s;" % listed(lower_case_ranges(), "{0x%X,%d,%d,%d}"))
     print("const std::size_t kLowerCaseRangeCount = Count(kLowerCaseRanges);")
 
 

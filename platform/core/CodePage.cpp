@@ -104,15 +104,6 @@ bool CodePageFromNumber(int nNumber, CodePage& cp)
     return true;
 }
 
-const char* CodePageName(CodePage cp)
-{
-    if (const CodePageTable* pTable = SingleByteTableOf(cp))
-        return pTable->pszName;
-    if (const DoubleBytePageTable* pTable = DoubleByteTableOf(cp))
-        return pTable->pszName;
-    return "UTF-8";
-}
-
 std::string CodePageRefusal(int nNumber)
 {
     CodePage cp;

@@ -30,8 +30,6 @@ enum class CodePage {
 
 // The page of a number; false for a number that is none of the pages above.
 bool CodePageFromNumber(int nNumber, CodePage& cp);
-// What the page is for, such as "Central European".
-const char* CodePageName(CodePage cp);
 // Why a page number cannot be used, as a message naming it; empty for a supported page.
 std::string CodePageRefusal(int nNumber);
 

@@ -4,7 +4,6 @@
 // Bytes below 0x80 are ASCII in every page.
 struct CodePageTable {
     int nNumber;
-    const char* pszName;
     // The character of each byte from 0x80, as Windows reads it: a byte the page leaves
     // undefined reads as the control character of its value or as a private-use one.
     char32_t aUnicode[128];

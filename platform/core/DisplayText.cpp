@@ -16,6 +16,15 @@ std::string CDisplayText::Utf8() const
     return m_bUtf8 ? m_str : Utf32ToUtf8(AnsiToUtf32(m_str, SystemAnsiCodePage()));
 }
 
+std::u16string CDisplayText::Utf16() const
+{
+    if (!m_bUtf8)
+        return AnsiToUtf16(m_str, SystemAnsiCodePage());
+    std::u32string text;
+    Utf8ToUtf32(m_str, text);
+    return Utf32ToUtf16(text);
+}
+
 CString CDisplayText::Ansi() const
 {
     if (!m_bUtf8)

@@ -24,6 +24,8 @@ public:
     const char* GetString() const { return m_str.c_str(); }
     // The text in UTF-8: an ANSI one is converted through the system's code page.
     std::string Utf8() const;
+    // The text as a window system shows it, in UTF-16.
+    std::u16string Utf16() const;
     // The text in the ANSI code page, where what the page lacks becomes '?'.
     CString Ansi() const;
 

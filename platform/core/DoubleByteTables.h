@@ -17,7 +17,6 @@ constexpr std::uint16_t kCountedRun = 0xFFFF;
 
 struct DoubleBytePageTable {
     int nNumber;
-    const char* pszName;
     unsigned char aLeadRanges[4];  // first and last lead byte of up to two ranges
     // What Windows reads an undefined pair or a lead byte without its trail byte as.
     char16_t cDefault;

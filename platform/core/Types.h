@@ -10,9 +10,6 @@ using DWORD = std::uint32_t;
 using UINT = unsigned int;
 using LONG = std::int32_t;
 using BOOL = int;
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
 using LPCTSTR = const char*;
 
 #ifndef TRUE

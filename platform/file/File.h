@@ -50,8 +50,7 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // pError is accepted for the framework's signature and never written.
-    BOOL Open(const char* pszFileName, UINT nOpenFlags, void* pError = nullptr);
+    BOOL Open(const char* pszFileName, UINT nOpenFlags);
     // Returns how many bytes were read: fewer than nCount only at the end of the file.
     UINT Read(void* pBuf, UINT nCount);
     // Returns FALSE when not every byte could be written.
@@ -75,7 +74,6 @@ public:
     // The descriptor, for writing through CFileReplace's checked writes.
     int GetDescriptor() const { return m_fd; }
     bool IsOpen() const { return m_fd >= 0; }
-    const CString& GetFilePath() const { return m_strFileName; }
     int GetLastError() const { return m_nLastError; }
 
     // Deletes a file. 0 or the error.
@@ -110,5 +108,4 @@ private:
 
     int m_fd = -1;
     int m_nLastError = 0;
-    CString m_strFileName;
 };

@@ -13,7 +13,7 @@ CFile::~CFile()
         CloseDescriptor(m_fd);
 }
 
-BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
+BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags)
 {
     if (m_fd >= 0)
         Close();
@@ -22,7 +22,6 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, void* /*pError*/)
     if (m_nLastError != 0)
         return FALSE;
     m_fd = fd;
-    m_strFileName = pszFileName;
     return TRUE;
 }
 
@@ -95,13 +94,16 @@ FileIdentity CFile::GetIdentity() const
 bool CFile::ReadAll(std::vector<BYTE>& bytes, std::uint64_t nMaxSize)
 {
     bytes.clear();
-    const long long nLength = GetLength();
+    // The system's own reason when the size or the position cannot be read.
+    FileIdentity id;
+    unsigned nLinks = 0;
     long long nPos = 0;
-    if (nLength < 0 || (m_nLastError = GetPosition(nPos)) != 0) {
-        if (m_nLastError == 0)
-            m_nLastError = EIO;
+    m_nLastError = m_fd < 0 ? EBADF : StatusOf(m_fd, id, nLinks);
+    if (m_nLastError == 0)
+        m_nLastError = GetPosition(nPos);
+    if (m_nLastError != 0)
         return false;
-    }
+    const long long nLength = id.nSize;
     const std::uint64_t nWant = nLength > nPos ? static_cast<std::uint64_t>(nLength - nPos) : 0;
     if (nWant > nMaxSize || nWant > SIZE_MAX / 2) {
         m_nLastError = EFBIG;

@@ -61,8 +61,3 @@ void CFileLock::SetWaitLimit(int nMilliseconds)
 {
     WaitLimit() = nMilliseconds;
 }
-
-int CFileLock::GetWaitLimit()
-{
-    return WaitLimit();
-}

@@ -20,7 +20,6 @@ public:
     static constexpr int DefaultWaitLimitMs = 10000;
     // For tests, which cannot wait ten seconds for a lock they hold themselves.
     static void SetWaitLimit(int nMilliseconds);
-    static int GetWaitLimit();
 
 private:
     // The system's half: the folder's identity, and the lock between processes on it,

@@ -12,7 +12,7 @@ CHeadlessBackend::~CHeadlessBackend()
     AfxSetBackend(m_pPrevious);
 }
 
-void CHeadlessBackend::ExpectDialog(UINT nTemplateID, Script script)
+void CHeadlessBackend::ExpectDialog(UINT nTemplateID, HeadlessScript script)
 {
     m_scripts.emplace_back(nTemplateID, std::move(script));
 }
@@ -35,7 +35,7 @@ std::vector<CString> CHeadlessBackend::MessageTexts() const
     return texts;
 }
 
-bool CHeadlessBackend::TakeScript(UINT nTemplateID, Script& script)
+bool CHeadlessBackend::TakeScript(UINT nTemplateID, HeadlessScript& script)
 {
     if (m_scripts.empty() || m_scripts.front().first != nTemplateID) {
         CString strWhat;
@@ -48,8 +48,8 @@ bool CHeadlessBackend::TakeScript(UINT nTemplateID, Script& script)
     return true;
 }
 
-std::unique_ptr<IDialogWindow> CHeadlessBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                                    IDialogWindow*)
+std::unique_ptr<CDialogWindow> CHeadlessBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                                    CDialogWindow*)
 {
     return std::make_unique<CHeadlessDialog>(static_cast<IHeadlessScripts&>(*this), tmpl, site);
 }

@@ -12,8 +12,6 @@
 // no test can block in a modal loop; anything unexpected is recorded in Failures().
 class CHeadlessBackend : public IWindowBackend, private IHeadlessScripts {
 public:
-    using Script = HeadlessScript;
-
     // The text's bytes, and whether they are UTF-8 rather than ANSI.
     struct MessageRecord {
         CString strText;
@@ -27,7 +25,7 @@ public:
     ~CHeadlessBackend() override;  // restores the previous one
 
     // The next dialog built from template nTemplateID runs this script.
-    void ExpectDialog(UINT nTemplateID, Script script);
+    void ExpectDialog(UINT nTemplateID, HeadlessScript script);
     // Answers for the next yes/no questions, in order. An OK box needs no answer.
     void AnswerMessageBox(int nAnswer);
     // The next box with these buttons (MB_OK or MB_YESNO) gets these keys in order and,
@@ -50,18 +48,18 @@ public:
     // Every dialog opened so far, by template ID, in order.
     const std::vector<UINT>& OpenedDialogs() const { return m_opened; }
 
-    std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                      IDialogWindow* pOwner) override;
+    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      CDialogWindow* pOwner) override;
     int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override;
     bool PromptForFile(const OpenFileRequest& request, CString& strPath) override;
 
 private:
     void DialogOpened(UINT nTemplateID) override { m_opened.push_back(nTemplateID); }
-    bool TakeScript(UINT nTemplateID, Script& script) override;
+    bool TakeScript(UINT nTemplateID, HeadlessScript& script) override;
     void Fail(const CString& strWhat) override { m_failures.push_back(strWhat); }
 
     IWindowBackend* m_pPrevious;
-    std::deque<std::pair<UINT, Script>> m_scripts;
+    std::deque<std::pair<UINT, HeadlessScript>> m_scripts;
     struct BoxActions {
         UINT nButtons;
         std::vector<DialogKey> keys;

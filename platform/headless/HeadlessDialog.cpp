@@ -4,7 +4,7 @@
 #include "DialogManager.h"
 
 CHeadlessDialog::CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate& tmpl, IDialogSite& site)
-    : CDialogWindowBase(tmpl, site), m_backend(backend), m_controls(tmpl.controls.size()), m_caption(tmpl.pszCaption)
+    : CDialogWindow(tmpl, site, TextForm::Bytes), m_backend(backend), m_controls(tmpl.controls.size())
 {
     for (std::size_t n = 0; n < m_controls.size(); ++n) {
         const ControlTemplate& c = tmpl.controls[n];
@@ -15,7 +15,7 @@ CHeadlessDialog::CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate
     RecordTemplateTexts();
 }
 
-int CHeadlessDialog::RunModal()
+int CHeadlessDialog::RunWindow()
 {
     m_backend.DialogOpened(m_tmpl.nID);
     m_site.SiteInitDialog();
@@ -121,14 +121,6 @@ void CHeadlessDialog::TypeKeys(int nID, const CString& strKeys)
 
 void CHeadlessDialog::Press(DialogKey key) { m_site.SiteKey(key); }
 
-void CHeadlessDialog::SetFocusTo(int nID)
-{
-    if (HasControl(nID))
-        m_nFocus = nID;
-}
-
-int CHeadlessDialog::GetFocus() const { return m_nFocus; }
-
 std::vector<CString> CHeadlessDialog::Rows(int nID) const
 {
     const std::size_t n = IndexOf(nID);
@@ -139,36 +131,6 @@ std::pair<int, int> CHeadlessDialog::Selection(int nID) const
 {
     const std::size_t n = IndexOf(nID);
     return n == npos ? std::pair<int, int>(0, 0) : m_controls[n].selection;
-}
-
-int CHeadlessDialog::GetCheck(int nID) const
-{
-    const std::size_t n = IndexOf(nID);
-    return n == npos ? 0 : m_controls[n].nCheck;
-}
-
-void CHeadlessDialog::SetCheck(int nID, int nCheck)
-{
-    if (const std::size_t n = IndexOf(nID); n != npos)
-        m_controls[n].nCheck = nCheck;
-}
-
-void CHeadlessDialog::EnableControl(int nID, BOOL bEnable)
-{
-    if (const std::size_t n = IndexOf(nID); n != npos)
-        m_controls[n].bEnabled = bEnable != FALSE;
-}
-
-BOOL CHeadlessDialog::IsControlEnabled(int nID) const
-{
-    const std::size_t n = IndexOf(nID);
-    return n != npos && m_controls[n].bEnabled;
-}
-
-void CHeadlessDialog::SelectAllText(int nID)
-{
-    if (const std::size_t n = IndexOf(nID); n != npos)
-        m_controls[n].selection = {0, m_controls[n].strText.GetLength()};
 }
 
 std::u16string CHeadlessDialog::ShownText(std::size_t nControl) const { return ToShown(m_controls[nControl].strText); }
@@ -183,18 +145,49 @@ void CHeadlessDialog::ShowText(std::size_t nControl, const std::u16string& strSh
         Notify(ct.nID, EN_CHANGE);
 }
 
-void CHeadlessDialog::ShowRows(std::size_t nControl, const std::vector<std::u16string>&)
+void CHeadlessDialog::ShowRows(std::size_t nControl, int nAt, const std::vector<std::u16string>& rows)
 {
-    m_controls[nControl].nCurSel = -1;
+    int& nCurSel = m_controls[nControl].nCurSel;
+    // The selected row moves down with the rows put in above it; new rows clear it.
+    if (nAt < 0)
+        nCurSel = -1;
+    else if (nCurSel >= nAt)
+        nCurSel += static_cast<int>(rows.size());
 }
 
-void CHeadlessDialog::ShowRowAt(std::size_t nControl, int nIndex, const std::u16string&)
+int CHeadlessDialog::ShownState(std::size_t nControl, ControlState state) const
 {
-    // The selected row moves down with the rows below the new one.
-    if (m_controls[nControl].nCurSel >= nIndex)
-        ++m_controls[nControl].nCurSel;
+    const Control& ctl = m_controls[nControl];
+    switch (state) {
+    case ControlState::Checked:
+        return ctl.nCheck;
+    case ControlState::Enabled:
+        return ctl.bEnabled ? 1 : 0;
+    case ControlState::Focused:
+        return TemplateAt(nControl).nID == m_nFocus ? 1 : 0;
+    case ControlState::SelectedRow:
+        return ctl.nCurSel;
+    }
+    return 0;
 }
 
-void CHeadlessDialog::ShowSelectedRow(std::size_t nControl, int nIndex) { m_controls[nControl].nCurSel = nIndex; }
-
-int CHeadlessDialog::SelectedRow(std::size_t nControl) const { return m_controls[nControl].nCurSel; }
+void CHeadlessDialog::ShowState(std::size_t nControl, ControlState state, int nValue)
+{
+    Control& ctl = m_controls[nControl];
+    switch (state) {
+    case ControlState::Checked:
+        ctl.nCheck = nValue;
+        break;
+    case ControlState::Enabled:
+        ctl.bEnabled = nValue != 0;
+        break;
+    case ControlState::Focused:
+        m_nFocus = TemplateAt(nControl).nID;
+        if (TemplateAt(nControl).kind == ControlKind::Edit)
+            ctl.selection = {0, ctl.strText.GetLength()};
+        break;
+    case ControlState::SelectedRow:
+        ctl.nCurSel = nValue;
+        break;
+    }
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogWindowBase.h"
+#include "DialogWindow.h"
 
 #include <functional>
 #include <vector>
@@ -22,7 +22,7 @@ protected:
 
 // A dialog window held in memory. Tests drive it as a user would (type, click, pick a
 // row, press Enter or Esc) and read back what its controls show.
-class CHeadlessDialog : public CDialogWindowBase {
+class CHeadlessDialog : public CDialogWindow {
 public:
     CHeadlessDialog(IHeadlessScripts& backend, const DialogTemplate& tmpl, IDialogSite& site);
 
@@ -41,8 +41,6 @@ public:
     void PressEnter() { Press(DialogKey::Enter); }
     void PressEscape() { Press(DialogKey::Escape); }
     void CloseBox() { Press(DialogKey::CloseBox); }
-    void SetFocusTo(int nID) override;
-    int GetFocus() const override;
 
     // What the window shows.
     CString Text(int nID) const { return GetText(nID); }
@@ -53,16 +51,6 @@ public:
     int Focus() const { return m_nFocus; }
     // The selection of an edit box as [start, end).
     std::pair<int, int> Selection(int nID) const;
-    const CDisplayText& Caption() const { return m_caption; }
-
-    // IDialogWindow.
-    int RunModal() override;
-    int GetCheck(int nID) const override;
-    void SetCheck(int nID, int nCheck) override;
-    void EnableControl(int nID, BOOL bEnable) override;
-    BOOL IsControlEnabled(int nID) const override;
-    void SelectAllText(int nID) override;
-    void SetCaption(const CDisplayText& strText) override { m_caption = strText; }
 
 private:
     // What the user sees of a control, beside the texts and rows the base keeps.
@@ -75,15 +63,15 @@ private:
     };
     Control* FindForUser(int nID, const char* pszAction);
 
+    // The script acts as the user once the window is shown.
+    int RunWindow() override;
     std::u16string ShownText(std::size_t nControl) const override;
     void ShowText(std::size_t nControl, const std::u16string& strShown) override;
-    void ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows) override;
-    void ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown) override;
-    void ShowSelectedRow(std::size_t nControl, int nIndex) override;
-    int SelectedRow(std::size_t nControl) const override;
+    void ShowRows(std::size_t nControl, int nAt, const std::vector<std::u16string>& rows) override;
+    int ShownState(std::size_t nControl, ControlState state) const override;
+    void ShowState(std::size_t nControl, ControlState state, int nValue) override;
 
     IHeadlessScripts& m_backend;
     std::vector<Control> m_controls;  // in template order
     int m_nFocus = 0;
-    CDisplayText m_caption;
 };

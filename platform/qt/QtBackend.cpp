@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -59,53 +58,57 @@ QString AnyCasePatterns(const CString& strPattern)
     const QString strCapital = strExt.left(1).toUpper() + strExt.mid(1).toLower();
     return QStringList{strLower, strStem + strExt.toUpper(), strStem + strCapital}.join(QLatin1Char(' '));
 }
+
+class CQtBackend : public IWindowBackend {
+public:
+    std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                      CDialogWindow* pOwner) override
+    {
+        auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
+        QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
+        return std::make_unique<CQtDialogWindow>(tmpl, site, pParent);
+    }
+
+    int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) override
+    {
+        CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption),
+                          QString::fromStdU16String(strText.Utf16()), MessageIcon(nType),
+                          QApplication::activeModalWidget());
+        return box.Ask();
+    }
+
+    // The name box offers the suggested name and keeps it while the user moves between
+    // folders, so Open in a folder without such a file names a new one there.
+    bool PromptForFile(const OpenFileRequest& request, CString& strPath) override
+    {
+        QFileDialog dialog(QApplication::activeModalWidget(), AnsiToQString(request.strTitle), QDir::currentPath());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        QStringList filters;
+        for (const FileFilter& filter : request.filters)
+            filters.append(
+                QStringLiteral("%1 (%2)").arg(AnsiToQString(filter.strName), AnyCasePatterns(filter.strPattern)));
+        dialog.setNameFilters(filters);
+        dialog.selectFile(AnsiToQString(request.strSuggestedName));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
+        strPath = CString(path.constData(), static_cast<int>(path.size()));
+        return true;
+    }
+};
 }  // namespace
 
-std::unique_ptr<IDialogWindow> CQtBackend::CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                              IDialogWindow* pOwner)
-{
-    auto* pOwnerWindow = dynamic_cast<CQtDialogWindow*>(pOwner);
-    QWidget* pParent = pOwnerWindow ? pOwnerWindow->Widget() : nullptr;
-    return std::make_unique<CQtDialogWindow>(tmpl, site, pParent);
-}
+std::unique_ptr<IWindowBackend> CreateQtBackend() { return std::make_unique<CQtBackend>(); }
 
-int CQtBackend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
+int RunQtApplication(int argc, char** argv, std::string& strProblem)
 {
-    const QString strShown = strText.IsUtf8() ? QString::fromStdString(strText.Str()) : AnsiToQString(strText.Str());
-    CQtMessageBox box(MessageBoxButtons::ForType(nType), AnsiToQString(strCaption), strShown, MessageIcon(nType),
-                      QApplication::activeModalWidget());
-    return box.Ask();
-}
-
-// The name box offers the suggested name and keeps it while the user moves between
-// folders, so Open in a folder without such a file names a new one there.
-bool CQtBackend::PromptForFile(const OpenFileRequest& request, CString& strPath)
-{
-    QFileDialog dialog(QApplication::activeModalWidget(), AnsiToQString(request.strTitle), QDir::currentPath());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const FileFilter& filter : request.filters)
-        filters.append(QStringLiteral("%1 (%2)").arg(AnsiToQString(filter.strName), AnyCasePatterns(filter.strPattern)));
-    dialog.setNameFilters(filters);
-    dialog.selectFile(AnsiToQString(request.strSuggestedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
-    strPath = CString(path.constData(), static_cast<int>(path.size()));
-    return true;
-}
-
-int RunQtApplication(int argc, char** argv)
-{
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
-        std::fputs("orvane: no display available (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
+    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM"))
+        strProblem = "no display available (set DISPLAY or WAYLAND_DISPLAY)";
+    else if (WillUseX11() && !CDisplayProbe::IsX11DisplayReachable(std::getenv("DISPLAY")))
+        strProblem = std::string("cannot connect to display ") + std::getenv("DISPLAY");
+    if (!strProblem.empty())
         return 1;
-    }
-    if (WillUseX11() && !CDisplayProbe::IsX11DisplayReachable(std::getenv("DISPLAY"))) {
-        std::fprintf(stderr, "orvane: cannot connect to display %s\n", std::getenv("DISPLAY"));
-        return 1;
-    }
     QApplication app(argc, argv);
     CQtBackend backend;
     return AfxWinMain(argc, argv, backend);

@@ -37,10 +37,21 @@ QString WidgetText(const QWidget* pWidget)
         return pGroup->title();
     return QString();
 }
+
+// nIndex is a row of the list, or -1 for none.
+void ShowSelectedRow(QListWidget* pList, int nIndex)
+{
+    if (nIndex < 0) {
+        pList->clearSelection();
+    } else {
+        pList->setCurrentRow(nIndex, QItemSelectionModel::ClearAndSelect);
+        pList->scrollToItem(pList->item(nIndex));
+    }
+}
 }  // namespace
 
 CQtDialogWindow::CQtDialogWindow(const DialogTemplate& tmpl, IDialogSite& site, QWidget* pParent)
-    : CDialogWindowBase(tmpl, site), m_units(CDialogUnits::FromFont(DialogFont(tmpl)))
+    : CDialogWindow(tmpl, site), m_units(CDialogUnits::FromFont(DialogFont(tmpl)))
 {
     m_pDialog = new CQtDialogWidget(pParent, [this](DialogKey key) { Report([&] { m_site.SiteKey(key); }); });
     m_pDialog->setFont(DialogFont(tmpl));
@@ -109,14 +120,12 @@ template <class F> void CQtDialogWindow::Report(F&& report)
         Deliver(std::forward<F>(report));
 }
 
-int CQtDialogWindow::RunModal()
+int CQtDialogWindow::RunWindow()
 {
     m_site.SiteInitDialog();
     RethrowPending();
-    if (IsEnded())
-        return Result();
-    m_pDialog->exec();
-    RethrowPending();
+    if (!IsEnded())
+        m_pDialog->exec();
     return Result();
 }
 
@@ -124,53 +133,6 @@ void CQtDialogWindow::CloseWindow(int nResult)
 {
     if (m_pDialog)
         m_pDialog->done(nResult);
-}
-
-template <class W> W* CQtDialogWindow::ControlAs(int nID) const { return qobject_cast<W*>(ControlWidget(nID)); }
-
-int CQtDialogWindow::GetCheck(int nID) const
-{
-    const QCheckBox* pBox = ControlAs<QCheckBox>(nID);
-    return pBox && pBox->isChecked() ? 1 : 0;
-}
-
-void CQtDialogWindow::SetCheck(int nID, int nCheck)
-{
-    if (QCheckBox* pBox = ControlAs<QCheckBox>(nID))
-        pBox->setChecked(nCheck != 0);
-}
-
-void CQtDialogWindow::EnableControl(int nID, BOOL bEnable)
-{
-    if (QWidget* pWidget = ControlWidget(nID))
-        pWidget->setEnabled(bEnable != FALSE);
-}
-
-BOOL CQtDialogWindow::IsControlEnabled(int nID) const
-{
-    const QWidget* pWidget = ControlWidget(nID);
-    return pWidget && pWidget->isEnabledTo(m_pDialog) ? TRUE : FALSE;
-}
-
-void CQtDialogWindow::SetFocusTo(int nID)
-{
-    if (QWidget* pWidget = ControlWidget(nID))
-        pWidget->setFocus(Qt::OtherFocusReason);
-}
-
-int CQtDialogWindow::GetFocus() const
-{
-    const QWidget* pFocus = m_pDialog ? m_pDialog->focusWidget() : nullptr;
-    for (std::size_t n = 0; pFocus && n < m_widgets.size(); ++n)
-        if (m_widgets[n] == pFocus)
-            return TemplateAt(n).nID == -1 ? 0 : TemplateAt(n).nID;
-    return 0;
-}
-
-void CQtDialogWindow::SelectAllText(int nID)
-{
-    if (QLineEdit* pEdit = ControlAs<QLineEdit>(nID))
-        pEdit->selectAll();
 }
 
 void CQtDialogWindow::ShowIcon(HICON /*hIcon*/, BOOL /*bBigIcon*/)
@@ -182,16 +144,9 @@ void CQtDialogWindow::ShowIcon(HICON /*hIcon*/, BOOL /*bBigIcon*/)
     m_pDialog->setWindowIcon(icon);
 }
 
-void CQtDialogWindow::SetCaption(const CDisplayText& strText)
+void CQtDialogWindow::ShowCaption(const std::u16string& strCaption)
 {
-    m_pDialog->setWindowTitle(strText.IsUtf8() ? QString::fromStdString(strText.Str()) : AnsiToQString(strText.Str()));
-}
-
-std::u16string CQtDialogWindow::ToShown(const CString& strText) const { return AnsiToQString(strText).toStdU16String(); }
-
-CString CQtDialogWindow::FromShown(const std::u16string& strShown) const
-{
-    return QStringToAnsi(QString::fromStdU16String(strShown));
+    m_pDialog->setWindowTitle(QString::fromStdU16String(strCaption));
 }
 
 std::u16string CQtDialogWindow::ShownText(std::size_t nControl) const
@@ -216,36 +171,53 @@ void CQtDialogWindow::ShowText(std::size_t nControl, const std::u16string& strSh
     }
 }
 
-void CQtDialogWindow::ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows)
+void CQtDialogWindow::ShowRows(std::size_t nControl, int nAt, const std::vector<std::u16string>& rows)
 {
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(rows.size()));
     for (const std::u16string& strRow : rows)
         shown.append(QString::fromStdU16String(strRow));
     auto* pList = qobject_cast<QListWidget*>(m_widgets[nControl]);
-    pList->clear();
-    pList->addItems(shown);
+    if (nAt < 0)
+        pList->clear();
+    pList->insertItems(nAt < 0 ? 0 : nAt, shown);
 }
 
-void CQtDialogWindow::ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown)
+int CQtDialogWindow::ShownState(std::size_t nControl, ControlState state) const
 {
-    qobject_cast<QListWidget*>(m_widgets[nControl])->insertItem(nIndex, QString::fromStdU16String(strShown));
-}
-
-void CQtDialogWindow::ShowSelectedRow(std::size_t nControl, int nIndex)
-{
-    auto* pList = qobject_cast<QListWidget*>(m_widgets[nControl]);
-    if (nIndex < 0) {
-        pList->clearSelection();
-    } else {
-        pList->setCurrentRow(nIndex, QItemSelectionModel::ClearAndSelect);
-        pList->scrollToItem(pList->item(nIndex));
+    const QWidget* pWidget = m_widgets[nControl];
+    switch (state) {
+    case ControlState::Checked:
+        return qobject_cast<const QCheckBox*>(pWidget)->isChecked() ? 1 : 0;
+    case ControlState::Enabled:
+        return pWidget->isEnabledTo(m_pDialog) ? 1 : 0;
+    case ControlState::Focused:
+        return m_pDialog && m_pDialog->focusWidget() == pWidget ? 1 : 0;
+    case ControlState::SelectedRow: {
+        const QModelIndexList selected = qobject_cast<const QListWidget*>(pWidget)->selectionModel()->selectedRows();
+        return selected.isEmpty() ? -1 : selected.first().row();
     }
+    }
+    return 0;
 }
 
-int CQtDialogWindow::SelectedRow(std::size_t nControl) const
+void CQtDialogWindow::ShowState(std::size_t nControl, ControlState state, int nValue)
 {
-    const auto* pList = qobject_cast<const QListWidget*>(m_widgets[nControl]);
-    const QModelIndexList selected = pList->selectionModel()->selectedRows();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    QWidget* pWidget = m_widgets[nControl];
+    switch (state) {
+    case ControlState::Checked:
+        qobject_cast<QCheckBox*>(pWidget)->setChecked(nValue != 0);
+        break;
+    case ControlState::Enabled:
+        pWidget->setEnabled(nValue != 0);
+        break;
+    case ControlState::Focused:
+        pWidget->setFocus(Qt::OtherFocusReason);
+        if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget))
+            pEdit->selectAll();
+        break;
+    case ControlState::SelectedRow:
+        ShowSelectedRow(qobject_cast<QListWidget*>(pWidget), nValue);
+        break;
+    }
 }

@@ -28,13 +28,6 @@ void QtAddIconImages(QIcon& icon, HICON hIcon)
         icon.addPixmap(QPixmap::fromImage(QtImageFromIconImage(image)));
 }
 
-QIcon QtIconFromResource(HICON hIcon)
-{
-    QIcon icon;
-    QtAddIconImages(icon, hIcon);
-    return icon;
-}
-
 QPixmap QtIconPixmap(HICON hIcon, int nSize)
 {
     const IconImage* pBest = nullptr;

@@ -1,6 +1,6 @@
 #include "DialogTemplateBuilder.h"
 
-#include "NativeFile.h"
+#include "Win32Text.h"
 
 namespace {
 constexpr DWORD kChild = 0x40000000;  // WS_CHILD
@@ -90,7 +90,7 @@ void CDialogTemplateBuilder::AddDword(DWORD dw)
 
 void CDialogTemplateBuilder::AddText(const char* pszText)
 {
-    for (wchar_t ch : CNativeFile::Wide(pszText ? pszText : ""))
+    for (wchar_t ch : CWin32Text::Wide(pszText ? pszText : ""))
         AddWord(static_cast<std::uint16_t>(ch));
     AddWord(0);
 }

@@ -1,7 +1,7 @@
 #include "Win32Accessibility.h"
 
 #include "AccessibleNames.h"
-#include "NativeFile.h"
+#include "Win32Text.h"
 
 namespace {
 bool IsNamedByWindows(const DialogTemplate& tmpl, std::size_t nIndex, const AccessibleName& name)
@@ -22,9 +22,9 @@ std::vector<Win32Annotation> CWin32Accessibility::Annotations(const DialogTempla
         if (nID == -1)
             continue;
         if (!names[i].strName.IsEmpty() && !IsNamedByWindows(tmpl, i, names[i]))
-            annotations.push_back({nID, false, CNativeFile::Wide(names[i].strName.Str())});
+            annotations.push_back({nID, false, CWin32Text::Wide(names[i].strName.Str())});
         if (!names[i].strDescription.IsEmpty())
-            annotations.push_back({nID, true, CNativeFile::Wide(names[i].strDescription.Str())});
+            annotations.push_back({nID, true, CWin32Text::Wide(names[i].strDescription.Str())});
     }
     return annotations;
 }

@@ -247,56 +247,62 @@ void CWin32Dialog::SetText(int nID, const std::wstring& strText)
         ::SetWindowTextW(hItem, strText.c_str());
 }
 
-int CWin32Dialog::GetCheck(int nID) const
+int CWin32Dialog::GetState(int nID, Win32ControlState state) const
 {
     HWND hItem = Item(nID);
-    return hItem && ::SendMessageW(hItem, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    if (!hItem)
+        return state == Win32ControlState::SelectedRow ? -1 : 0;
+    switch (state) {
+    case Win32ControlState::Checked:
+        return ::SendMessageW(hItem, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    case Win32ControlState::Enabled:
+        return ::IsWindowEnabled(hItem) ? 1 : 0;
+    case Win32ControlState::Focused:
+        return FocusedItem() == hItem ? 1 : 0;
+    case Win32ControlState::SelectedRow: {
+        const LRESULT nSel = ::SendMessageW(hItem, LB_GETCURSEL, 0, 0);
+        return nSel == LB_ERR ? -1 : static_cast<int>(nSel);
+    }
+    }
+    return 0;
 }
 
-void CWin32Dialog::SetCheck(int nID, int nCheck)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, BM_SETCHECK, nCheck ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void CWin32Dialog::Enable(int nID, bool bEnable)
-{
-    if (HWND hItem = Item(nID))
-        ::EnableWindow(hItem, bEnable ? TRUE : FALSE);
-}
-
-bool CWin32Dialog::IsEnabled(int nID) const
+void CWin32Dialog::SetState(int nID, Win32ControlState state, int nValue)
 {
     HWND hItem = Item(nID);
-    return hItem && ::IsWindowEnabled(hItem);
-}
-
-void CWin32Dialog::Focus(int nID)
-{
-    // Through the dialog manager, so that the default button follows the focus.
-    if (HWND hItem = Item(nID))
+    if (!hItem)
+        return;
+    switch (state) {
+    case Win32ControlState::Checked:
+        ::SendMessageW(hItem, BM_SETCHECK, nValue ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    case Win32ControlState::Enabled:
+        ::EnableWindow(hItem, nValue ? TRUE : FALSE);
+        break;
+    case Win32ControlState::Focused:
+        // Through the dialog manager, so that the default button follows the focus.
         ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
+        if (HasClass(hItem, L"Edit"))
+            ::SendMessageW(hItem, EM_SETSEL, 0, -1);
+        break;
+    case Win32ControlState::SelectedRow:
+        ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nValue), 0);
+        break;
+    }
 }
 
-int CWin32Dialog::FocusedID() const
+HWND__* CWin32Dialog::FocusedItem() const
 {
     HWND hFocus = ::GetFocus();
     while (hFocus && m_hWnd && ::GetParent(hFocus) != m_hWnd)
         hFocus = ::GetParent(hFocus);
-    return hFocus ? ::GetDlgCtrlID(hFocus) : 0;
+    return hFocus;
 }
 
 void CWin32Dialog::SetCaption(const std::wstring& strCaption)
 {
     if (m_hWnd)
         ::SetWindowTextW(m_hWnd, strCaption.c_str());
-}
-
-void CWin32Dialog::SelectAll(int nID)
-{
-    HWND hItem = Item(nID);
-    if (hItem && HasClass(hItem, L"Edit"))
-        ::SendMessageW(hItem, EM_SETSEL, 0, -1);
 }
 
 void CWin32Dialog::SetIcon(unsigned nResourceID, bool bBig)
@@ -317,12 +323,6 @@ void CWin32Dialog::ApplyIcon(bool bBig)
                                                 nSize, LR_DEFAULTCOLOR | LR_SHARED));
     }
     ::SendMessageW(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
-}
-
-void CWin32Dialog::ListReset(int nID)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, LB_RESETCONTENT, 0, 0);
 }
 
 void CWin32Dialog::ListInsert(int nID, int nIndex, const std::wstring& strText)
@@ -347,19 +347,4 @@ void CWin32Dialog::ListSetAll(int nID, const std::vector<std::wstring>& rows)
         ::SendMessageW(hItem, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(strRow.c_str()));
     ::SendMessageW(hItem, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(hItem, nullptr, TRUE);
-}
-
-int CWin32Dialog::ListGetCurSel(int nID) const
-{
-    HWND hItem = Item(nID);
-    if (!hItem)
-        return -1;
-    const LRESULT nSel = ::SendMessageW(hItem, LB_GETCURSEL, 0, 0);
-    return nSel == LB_ERR ? -1 : static_cast<int>(nSel);
-}
-
-void CWin32Dialog::ListSetCurSel(int nID, int nIndex)
-{
-    if (HWND hItem = Item(nID))
-        ::SendMessageW(hItem, LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
 }

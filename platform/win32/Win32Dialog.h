@@ -11,6 +11,14 @@ struct tagMSG;
 // The keys a dialog reports instead of letting the dialog manager act on them.
 enum class Win32DialogKey { Enter, Escape, Tab, ShiftTab, CloseBox, Help };
 
+// What a dialog reads and sets of a control besides its text and rows.
+enum class Win32ControlState {
+    Checked,      // 1 or 0
+    Enabled,      // 1 or 0
+    Focused,      // 1 or 0; setting 1 also selects all of an edit box's text
+    SelectedRow,  // a row of a list box, or -1 for none
+};
+
 // What a native dialog reports to the object that runs it. No handler may throw: a
 // failure must not unwind through the system's dialog manager.
 struct Win32DialogEvents {
@@ -52,24 +60,15 @@ public:
 
     std::wstring GetText(int nID) const;
     void SetText(int nID, const std::wstring& strText);
-    int GetCheck(int nID) const;
-    void SetCheck(int nID, int nCheck);
-    void Enable(int nID, bool bEnable);
-    bool IsEnabled(int nID) const;
-    void Focus(int nID);
-    // The ID of the control with the focus, or 0 when the focus is elsewhere.
-    int FocusedID() const;
+    int GetState(int nID, Win32ControlState state) const;
+    void SetState(int nID, Win32ControlState state, int nValue);
     void SetCaption(const std::wstring& strCaption);
-    void SelectAll(int nID);
     // Sets the window's big or small icon from the executable's icon resource nResourceID
     // (0 removes it), at the size the system uses for each.
     void SetIcon(unsigned nResourceID, bool bBig);
 
-    void ListReset(int nID);
     void ListInsert(int nID, int nIndex, const std::wstring& strText);
     void ListSetAll(int nID, const std::vector<std::wstring>& rows);
-    int ListGetCurSel(int nID) const;
-    void ListSetCurSel(int nID, int nIndex);
 
 private:
     static std::intptr_t __stdcall DialogProc(HWND__* hWnd, unsigned uMsg, std::uintptr_t wParam, std::intptr_t lParam);
@@ -79,6 +78,8 @@ private:
     void PrepareControls();
     void CenterOnOwner();
     void ApplyIcon(bool bBig);
+    // The control of the dialog, or its ancestor, that has the focus; null if none has.
+    HWND__* FocusedItem() const;
     HWND__* Item(int nID) const;
 
     std::vector<std::uint16_t> m_template;

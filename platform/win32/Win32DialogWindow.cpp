@@ -1,16 +1,23 @@
 #include "Win32DialogWindow.h"
 
 #include "DialogTemplateBuilder.h"
-#include "NativeFile.h"
 #include "Win32Accessibility.h"
+#include "Win32Text.h"
 
 namespace {
-std::wstring Wide(const std::u16string& strText) { return std::wstring(strText.begin(), strText.end()); }
-std::u16string Utf16(const std::wstring& strText) { return std::u16string(strText.begin(), strText.end()); }
+std::wstring Wide(const std::u16string& strText) { return CWin32Text::Wide(strText); }
+std::u16string Utf16(const std::wstring& strText) { return CWin32Text::Utf16(strText); }
+
+Win32ControlState NativeState(ControlState state)
+{
+    static constexpr Win32ControlState kStates[] = {Win32ControlState::Checked, Win32ControlState::Enabled,
+                                                    Win32ControlState::Focused, Win32ControlState::SelectedRow};
+    return kStates[static_cast<int>(state)];
+}
 }  // namespace
 
 CWin32DialogWindow::CWin32DialogWindow(const DialogTemplate& tmpl, IDialogSite& site, HWND__* hOwner)
-    : CDialogWindowBase(tmpl, site), m_hOwner(hOwner), m_dialog(CDialogTemplateBuilder::Build(tmpl), Events())
+    : CDialogWindow(tmpl, site), m_hOwner(hOwner), m_dialog(CDialogTemplateBuilder::Build(tmpl), Events())
 {
 }
 
@@ -31,12 +38,7 @@ Win32DialogEvents CWin32DialogWindow::Events()
     return events;
 }
 
-int CWin32DialogWindow::RunModal()
-{
-    const int nResult = m_dialog.RunModal(m_hOwner);
-    RethrowPending();
-    return nResult;
-}
+int CWin32DialogWindow::RunWindow() { return m_dialog.RunModal(m_hOwner); }
 
 void CWin32DialogWindow::CloseWindow(int nResult)
 {
@@ -72,59 +74,12 @@ void CWin32DialogWindow::OnCommand(int nID, int nCode, bool bFromControl) noexce
         Notify(nID, BN_CLICKED);
 }
 
-bool CWin32DialogWindow::IsCheckBox(int nID) const
-{
-    const std::size_t n = IndexOf(nID);
-    return n != npos && TemplateAt(n).kind == ControlKind::AutoCheckBox;
-}
-
-int CWin32DialogWindow::GetCheck(int nID) const { return IsCheckBox(nID) ? m_dialog.GetCheck(nID) : 0; }
-
-void CWin32DialogWindow::SetCheck(int nID, int nCheck)
-{
-    if (IsCheckBox(nID))
-        m_dialog.SetCheck(nID, nCheck);
-}
-
-void CWin32DialogWindow::EnableControl(int nID, BOOL bEnable)
-{
-    if (HasControl(nID))
-        m_dialog.Enable(nID, bEnable != FALSE);
-}
-
-BOOL CWin32DialogWindow::IsControlEnabled(int nID) const { return HasControl(nID) && m_dialog.IsEnabled(nID) ? TRUE : FALSE; }
-
-void CWin32DialogWindow::SetFocusTo(int nID)
-{
-    if (HasControl(nID))
-        m_dialog.Focus(nID);
-}
-
-int CWin32DialogWindow::GetFocus() const
-{
-    const int nID = m_dialog.FocusedID();
-    return HasControl(nID) ? nID : 0;
-}
-
-void CWin32DialogWindow::SetCaption(const CDisplayText& strCaption)
-{
-    m_dialog.SetCaption(CNativeFile::Wide(strCaption.Str(), strCaption.IsUtf8() ? CNativeFile::Utf8CodePage : 0));
-}
-
-void CWin32DialogWindow::SelectAllText(int nID)
-{
-    if (HasControl(nID))
-        m_dialog.SelectAll(nID);
-}
+void CWin32DialogWindow::ShowCaption(const std::u16string& strCaption) { m_dialog.SetCaption(Wide(strCaption)); }
 
 void CWin32DialogWindow::ShowIcon(HICON hIcon, BOOL bBigIcon)
 {
     m_dialog.SetIcon(hIcon ? hIcon->nID : 0, bBigIcon != FALSE);
 }
-
-std::u16string CWin32DialogWindow::ToShown(const CString& strText) const { return Utf16(CNativeFile::Wide(strText.Str())); }
-
-CString CWin32DialogWindow::FromShown(const std::u16string& strShown) const { return CString(CNativeFile::Ansi(Wide(strShown))); }
 
 std::u16string CWin32DialogWindow::ShownText(std::size_t nControl) const
 {
@@ -136,23 +91,25 @@ void CWin32DialogWindow::ShowText(std::size_t nControl, const std::u16string& st
     m_dialog.SetText(TemplateAt(nControl).nID, Wide(strShown));
 }
 
-void CWin32DialogWindow::ShowRows(std::size_t nControl, const std::vector<std::u16string>& rows)
+void CWin32DialogWindow::ShowRows(std::size_t nControl, int nAt, const std::vector<std::u16string>& rows)
 {
+    const int nID = TemplateAt(nControl).nID;
     std::vector<std::wstring> shown;
     shown.reserve(rows.size());
     for (const std::u16string& strRow : rows)
         shown.push_back(Wide(strRow));
-    m_dialog.ListSetAll(TemplateAt(nControl).nID, shown);
+    if (nAt < 0)
+        m_dialog.ListSetAll(nID, shown);
+    for (std::size_t i = 0; nAt >= 0 && i < shown.size(); ++i)
+        m_dialog.ListInsert(nID, nAt + static_cast<int>(i), shown[i]);
 }
 
-void CWin32DialogWindow::ShowRowAt(std::size_t nControl, int nIndex, const std::u16string& strShown)
+int CWin32DialogWindow::ShownState(std::size_t nControl, ControlState state) const
 {
-    m_dialog.ListInsert(TemplateAt(nControl).nID, nIndex, Wide(strShown));
+    return m_dialog.GetState(TemplateAt(nControl).nID, NativeState(state));
 }
 
-void CWin32DialogWindow::ShowSelectedRow(std::size_t nControl, int nIndex)
+void CWin32DialogWindow::ShowState(std::size_t nControl, ControlState state, int nValue)
 {
-    m_dialog.ListSetCurSel(TemplateAt(nControl).nID, nIndex);
+    m_dialog.SetState(TemplateAt(nControl).nID, NativeState(state), nValue);
 }
-
-int CWin32DialogWindow::SelectedRow(std::size_t nControl) const { return m_dialog.ListGetCurSel(TemplateAt(nControl).nID); }

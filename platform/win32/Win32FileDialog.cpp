@@ -1,6 +1,6 @@
 #include "Win32FileDialog.h"
 
-#include "NativeFile.h"
+#include "Win32Text.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -34,6 +34,6 @@ bool CWin32FileDialog::AskForFile(HWND__* hOwner, const Request& request, std::s
     ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!::GetOpenFileNameW(&ofn))
         return false;
-    strPath = CNativeFile::Utf8(file.data());
+    strPath = CWin32Text::Utf8(file.data());
     return true;
 }

@@ -1,19 +1,25 @@
 #include "Win32Text.h"
 
-#include <windows.h>
+#include "CodePage.h"
+
+std::wstring CWin32Text::Wide(const std::string& strText, bool bUtf8)
+{
+    if (!bUtf8)
+        return Wide(AnsiToUtf16(strText, SystemAnsiCodePage()));
+    std::u32string text;
+    Utf8ToUtf32(strText, text);
+    return Wide(Utf32ToUtf16(text));
+}
+
+std::string CWin32Text::Utf8(const std::wstring& strText) { return Utf32ToUtf8(Utf16ToUtf32(Utf16(strText))); }
 
 bool CWin32Text::IsAnsiRepresentable(wchar_t ch)
 {
+    const CodePage cp = SystemAnsiCodePage();
     // UTF-8 holds every character, those beyond the BMP too, which come as two halves.
-    if (::GetACP() == CP_UTF8)
+    if (cp == CodePage::Utf8)
         return true;
     if (ch >= 0xD800 && ch <= 0xDFFF)
         return false;
-    if (ch == L'?')
-        return true;
-    char achBytes[4];
-    BOOL bUsedDefault = FALSE;
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &ch, 1, achBytes, sizeof(achBytes), nullptr,
-                                             &bUsedDefault);
-    return nBytes > 0 && !bUsedDefault;
+    return AnsiHasChar(static_cast<char32_t>(ch), cp);
 }

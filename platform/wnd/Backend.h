@@ -48,52 +48,14 @@ struct OpenFileRequest {
     std::vector<FileFilter> filters;
 };
 
-// One dialog window of a backend, built from a template. Controls are addressed by ID.
-// Texts are 8-bit strings in the ANSI code page; a backend converts them for display.
-// Titles and message boxes, which may name a file, take a CDisplayText, which says
-// whether its bytes are ANSI or UTF-8.
-class IDialogWindow {
-public:
-    virtual ~IDialogWindow() = default;
-
-    // Runs SiteInitDialog, shows the window and runs until EndModal; returns its code.
-    virtual int RunModal() = 0;
-    virtual void EndModal(int nResult) = 0;
-
-    virtual bool HasControl(int nID) const = 0;
-    // Setting the text a control already shows raises no EN_CHANGE.
-    virtual void SetText(int nID, const CString& strText) = 0;
-    virtual CString GetText(int nID) const = 0;
-    virtual int GetCheck(int nID) const = 0;
-    virtual void SetCheck(int nID, int nCheck) = 0;
-    virtual void EnableControl(int nID, BOOL bEnable) = 0;
-    virtual BOOL IsControlEnabled(int nID) const = 0;
-    virtual void SetFocusTo(int nID) = 0;
-    // The ID of the control that has the focus, or 0.
-    virtual int GetFocus() const = 0;
-    virtual void SelectAllText(int nID) = 0;
-    virtual void SetIcon(HICON hIcon, BOOL bBigIcon) = 0;
-    // The window's title, in place of the template's caption. A backend that cannot
-    // retitle a window keeps the template's.
-    virtual void SetCaption(const CDisplayText&) {}
-
-    // List boxes hold rows in the order given; the framework decides sorted places and
-    // passes only indexes from 0 to the row count.
-    virtual void ListResetContent(int nID) = 0;
-    virtual void ListInsertString(int nID, int nIndex, const CString& strText) = 0;
-    virtual void ListSetStrings(int nID, std::vector<CString> rows) = 0;
-    virtual int ListGetCount(int nID) const = 0;
-    virtual CString ListGetText(int nID, int nIndex) const = 0;
-    virtual int ListGetCurSel(int nID) const = 0;
-    virtual void ListSetCurSel(int nID, int nIndex) = 0;
-};
+class CDialogWindow;
 
 class IWindowBackend {
 public:
     virtual ~IWindowBackend() = default;
     // pOwner is the window the new dialog belongs to, or null.
-    virtual std::unique_ptr<IDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
-                                                              IDialogWindow* pOwner) = 0;
+    virtual std::unique_ptr<CDialogWindow> CreateDialogWindow(const DialogTemplate& tmpl, IDialogSite& site,
+                                                              CDialogWindow* pOwner) = 0;
     // nType carries MB_OK or MB_YESNO and the icon; returns IDOK, IDYES or IDNO.
     virtual int MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType) = 0;
     // The window system's Open dialog: an existing file, or a new name in an existing

@@ -1,6 +1,6 @@
 #include "DataExchange.h"
 
-#include "Backend.h"
+#include "DialogWindow.h"
 #include "WinApp.h"
 
 #include <climits>
@@ -18,9 +18,9 @@ constexpr std::size_t kScanChars = 31;
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
-IDialogWindow& WindowOf(CDataExchange* pDX)
+CDialogWindow& WindowOf(CDataExchange* pDX)
 {
-    IDialogWindow* pWnd = pDX->m_pWindow;
+    CDialogWindow* pWnd = pDX->m_pWindow;
     if (!pWnd)
         throw std::logic_error("data exchange with a window that is not open");
     return *pWnd;
@@ -64,14 +64,14 @@ template <class T> void CheckRange(CDataExchange* pDX, T value, T minVal, T maxV
 }
 }  // namespace
 
-CDataExchange::CDataExchange(CWnd* pDlgWnd, IDialogWindow* pWindow, UINT nIDTemplate, BOOL bSaveAndValidate)
+CDataExchange::CDataExchange(CWnd* pDlgWnd, CDialogWindow* pWindow, UINT nIDTemplate, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_pWindow(pWindow), m_nIDTemplate(nIDTemplate)
 {
 }
 
 void CDataExchange::PrepareCtrl(int nIDC)
 {
-    IDialogWindow& wnd = WindowOf(this);
+    CDialogWindow& wnd = WindowOf(this);
     if (!wnd.HasControl(nIDC))
         throw std::logic_error("control " + std::to_string(nIDC) + " is missing from dialog template " +
                                std::to_string(m_nIDTemplate));
@@ -99,10 +99,7 @@ BOOL CDataExchange::KeepsText(int nIDC) const
 void CDataExchange::Fail()
 {
     if (m_bSaveAndValidate && m_idLastControl != 0) {
-        IDialogWindow& wnd = WindowOf(this);
-        wnd.SetFocusTo(m_idLastControl);
-        if (m_bEditLastControl)
-            wnd.SelectAllText(m_idLastControl);
+        WindowOf(this).SetFocusTo(m_idLastControl);
     }
     throw CUserException();
 }

@@ -5,7 +5,7 @@
 #include <exception>
 
 class CWnd;
-class IDialogWindow;
+class CDialogWindow;
 
 // Thrown by CDataExchange::Fail after the prompt has been shown.
 class CUserException : public std::exception {
@@ -17,7 +17,7 @@ class CDataExchange {
 public:
     // pWindow is the open window of pDlgWnd's dialog; nIDTemplate names its template in
     // the failure a missing control raises.
-    CDataExchange(CWnd* pDlgWnd, IDialogWindow* pWindow, UINT nIDTemplate, BOOL bSaveAndValidate);
+    CDataExchange(CWnd* pDlgWnd, CDialogWindow* pWindow, UINT nIDTemplate, BOOL bSaveAndValidate);
 
     // Remembers the control the next range check reports on.
     void PrepareCtrl(int nIDC);
@@ -31,7 +31,7 @@ public:
 
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;
-    IDialogWindow* m_pWindow;
+    CDialogWindow* m_pWindow;
     UINT m_nIDTemplate;
     int m_idLastControl = 0;
     BOOL m_bEditLastControl = FALSE;

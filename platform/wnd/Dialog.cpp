@@ -21,7 +21,7 @@ int CDialog::DoModal()
     CWnd* pOwner = m_pParentWnd;
     if (!pOwner && AfxGetApp())
         pOwner = AfxGetApp()->m_pMainWnd;
-    IDialogWindow* pOwnerWindow = pOwner && pOwner != this ? pOwner->GetBackendWindow() : nullptr;
+    CDialogWindow* pOwnerWindow = pOwner && pOwner != this ? pOwner->GetBackendWindow() : nullptr;
 
     m_pTemplate = pTemplate;
     m_pWindow = pBackend->CreateDialogWindow(*pTemplate, *this, pOwnerWindow);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogWindow.h"
 #include "Wnd.h"
 
 #include <memory>
@@ -17,7 +18,7 @@ public:
     UINT GetTemplateID() const override { return m_nIDTemplate; }
     bool IsOpen() const { return m_pWindow != nullptr; }
 
-    IDialogWindow* GetWindow() const { return m_pWindow.get(); }
+    CDialogWindow* GetWindow() const { return m_pWindow.get(); }
     // Moves the focus to a control as the dialog manager does: an edit box gets all of
     // its text selected, so what the user types next replaces it.
     void GotoDlgCtrl(int nID);
@@ -30,7 +31,7 @@ protected:
     virtual void OnCancel();
 
 private:
-    IDialogWindow* GetOwnWindow() const override { return GetWindow(); }
+    CDialogWindow* GetOwnWindow() const override { return GetWindow(); }
     void SiteInitDialog() override;
     void SiteCommand(int nID, int nCode) override;
     void SiteKey(DialogKey key) override;
@@ -42,5 +43,5 @@ private:
     UINT m_nIDTemplate;
     const DialogTemplate* m_pTemplate = nullptr;  // while the window is open
     CWnd* m_pParentWnd;
-    std::unique_ptr<IDialogWindow> m_pWindow;
+    std::unique_ptr<CDialogWindow> m_pWindow;
 };

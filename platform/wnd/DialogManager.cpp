@@ -9,24 +9,17 @@ bool CDialogManager::IsTabStop(const ControlTemplate& ct) const
     return ct.nID != -1 && (ct.dwStyle & WS_TABSTOP) && m_wnd.IsControlEnabled(ct.nID);
 }
 
-void CDialogManager::FocusControl(const ControlTemplate& ct)
-{
-    m_wnd.SetFocusTo(ct.nID);
-    if (ct.kind == ControlKind::Edit)
-        m_wnd.SelectAllText(ct.nID);
-}
-
 void CDialogManager::FocusControl(int nID)
 {
     if (const ControlTemplate* pControl = m_tmpl.FindControl(nID))
-        FocusControl(*pControl);
+        m_wnd.SetFocusTo(pControl->nID);
 }
 
 void CDialogManager::FocusFirstTabStop()
 {
     for (const ControlTemplate& ct : m_tmpl.controls) {
         if (IsTabStop(ct)) {
-            FocusControl(ct);
+            m_wnd.SetFocusTo(ct.nID);
             return;
         }
     }
@@ -44,7 +37,7 @@ bool CDialogManager::MoveFocus(bool bForward)
     for (int n = 1; n <= nCount; ++n) {
         const ControlTemplate& ct = m_tmpl.controls[static_cast<std::size_t>((nAt + nCount + n * nStep) % nCount)];
         if (IsTabStop(ct)) {
-            FocusControl(ct);
+            m_wnd.SetFocusTo(ct.nID);
             return true;
         }
     }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Backend.h"
+#include "DialogWindow.h"
 
 // What the window system's dialog manager decides between the user and a dialog, for
 // every backend alike: where the focus goes, what Enter, Esc and the close box mean, and
 // which typed characters an edit box takes. A backend only reports the keys.
 class CDialogManager {
 public:
-    CDialogManager(const DialogTemplate& tmpl, IDialogWindow& wnd) : m_tmpl(tmpl), m_wnd(wnd) {}
+    CDialogManager(const DialogTemplate& tmpl, CDialogWindow& wnd) : m_tmpl(tmpl), m_wnd(wnd) {}
 
     // The first enabled tab stop in template order takes the focus, as after
     // OnInitDialog returns TRUE.
@@ -31,9 +31,7 @@ public:
 
 private:
     bool IsTabStop(const ControlTemplate& ct) const;
-    // Focus as the dialog manager gives it: an edit box gets all of its text selected.
-    void FocusControl(const ControlTemplate& ct);
 
     const DialogTemplate& m_tmpl;
-    IDialogWindow& m_wnd;
+    CDialogWindow& m_wnd;
 };

@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "DialogWindow.h"
 #include "ListSortKeys.h"
 #include "SortedListOrder.h"
 
@@ -17,13 +18,13 @@ bool CListBox::IsSorted() const
 
 void CListBox::ResetContent()
 {
-    if (IDialogWindow* pWnd = GetBackendWindow())
+    if (CDialogWindow* pWnd = GetBackendWindow())
         pWnd->ListResetContent(m_nID);
 }
 
 int CListBox::AddString(const CString& strText)
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     if (!pWnd)
         return LB_ERR;
     int nIndex = pWnd->ListGetCount(m_nID);
@@ -36,7 +37,7 @@ int CListBox::AddString(const CString& strText)
 
 int CListBox::InsertString(int nIndex, const CString& strText)
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     if (!pWnd)
         return LB_ERR;
     const int nCount = pWnd->ListGetCount(m_nID);
@@ -50,7 +51,7 @@ int CListBox::InsertString(int nIndex, const CString& strText)
 
 void CListBox::AddStrings(const std::vector<CString>& rows)
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     if (!pWnd)
         return;
     const std::size_t nCount = static_cast<std::size_t>(pWnd->ListGetCount(m_nID));
@@ -75,19 +76,19 @@ void CListBox::AddStrings(const std::vector<CString>& rows)
 
 int CListBox::GetCount() const
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     return pWnd ? pWnd->ListGetCount(m_nID) : 0;
 }
 
 int CListBox::GetCurSel() const
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     return pWnd ? pWnd->ListGetCurSel(m_nID) : LB_ERR;
 }
 
 int CListBox::SetCurSel(int nSelect)
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     if (!pWnd || nSelect >= pWnd->ListGetCount(m_nID))
         return LB_ERR;
     pWnd->ListSetCurSel(m_nID, nSelect);
@@ -101,7 +102,7 @@ void CListBox::GetText(int nIndex, CString& strText) const
 
 CString CListBox::GetText(int nIndex) const
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     return pWnd ? pWnd->ListGetText(m_nID, nIndex) : CString();
 }
 

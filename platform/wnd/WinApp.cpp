@@ -60,8 +60,6 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance() { return 0; }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return AfxFindIcon(nIDResource); }
-
 void CWinApp::ProcessWndProcException(const std::exception& e)
 {
     AfxMessageBox(AfxExceptionMessage(e), MB_OK | MB_ICONEXCLAMATION);
@@ -82,7 +80,7 @@ bool AfxTakeExitAfterShow()
     return bExit;
 }
 
-int AfxMessageBox(const CDisplayText& strText, UINT nType, UINT)
+int AfxMessageBox(const CDisplayText& strText, UINT nType)
 {
     IWindowBackend* pBackend = AfxGetBackend();
     if (!pBackend) {

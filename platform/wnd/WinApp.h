@@ -26,7 +26,6 @@ public:
     // Three-dimensional controls are what every backend draws; kept for the start-up
     // sequence.
     BOOL Enable3dControls() { return TRUE; }
-    HICON LoadIcon(UINT nIDResource) const;
     // F1 anywhere: shows the application's help text, when it has one.
     void OnHelp();
 
@@ -43,7 +42,7 @@ protected:
 CWinApp* AfxGetApp();
 // Shows a message box captioned with the application title; MB_OK and MB_YESNO boxes
 // both carry the exclamation icon. Returns IDOK, IDYES or IDNO.
-int AfxMessageBox(const CDisplayText& strText, UINT nType = MB_OK, UINT nIDHelp = 0);
+int AfxMessageBox(const CDisplayText& strText, UINT nType = MB_OK);
 // The text the framework shows for an exception, which names the file of an archive.
 CDisplayText AfxExceptionMessage(const std::exception& e);
 

@@ -1,9 +1,10 @@
 #include "Wnd.h"
 
 #include "DataExchange.h"
+#include "DialogWindow.h"
 #include "ScopedCount.h"
 
-IDialogWindow* CWnd::GetBackendWindow() const
+CDialogWindow* CWnd::GetBackendWindow() const
 {
     return m_pOwner ? m_pOwner->GetOwnWindow() : nullptr;
 }
@@ -17,7 +18,7 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     if (!pWnd)
         return FALSE;
     CScopedCount exchanging(m_pOwner->m_nUpdateDepth);
@@ -32,43 +33,37 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 
 void CWnd::SetDlgItemText(int nID, const CString& strText)
 {
-    if (IDialogWindow* pWnd = GetBackendWindow())
+    if (CDialogWindow* pWnd = GetBackendWindow())
         pWnd->SetText(nID, strText);
 }
 
 CString CWnd::GetDlgItemText(int nID) const
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     return pWnd ? pWnd->GetText(nID) : CString();
-}
-
-void CWnd::CheckDlgButton(int nID, UINT nCheck)
-{
-    if (IDialogWindow* pWnd = GetBackendWindow())
-        pWnd->SetCheck(nID, static_cast<int>(nCheck));
 }
 
 UINT CWnd::IsDlgButtonChecked(int nID) const
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     return pWnd ? static_cast<UINT>(pWnd->GetCheck(nID)) : 0;
 }
 
 void CWnd::EnableDlgItem(int nID, BOOL bEnable)
 {
-    if (IDialogWindow* pWnd = GetBackendWindow())
+    if (CDialogWindow* pWnd = GetBackendWindow())
         pWnd->EnableControl(nID, bEnable);
 }
 
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-    if (IDialogWindow* pWnd = GetBackendWindow())
+    if (CDialogWindow* pWnd = GetBackendWindow())
         pWnd->SetIcon(hIcon, bBigIcon);
 }
 
 void CWnd::SetWindowText(const CDisplayText& strText)
 {
-    IDialogWindow* pWnd = GetBackendWindow();
+    CDialogWindow* pWnd = GetBackendWindow();
     if (pWnd && m_nID == 0)
         pWnd->SetCaption(strText);
     else if (pWnd)

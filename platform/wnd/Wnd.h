@@ -21,7 +21,6 @@ public:
 
     void SetDlgItemText(int nID, const CString& strText);
     CString GetDlgItemText(int nID) const;
-    void CheckDlgButton(int nID, UINT nCheck);
     UINT IsDlgButtonChecked(int nID) const;
     void EnableDlgItem(int nID, BOOL bEnable);
     void SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -35,14 +34,14 @@ public:
     // A dialog's template; 0 for a window that is not a dialog.
     virtual UINT GetTemplateID() const { return 0; }
     // The backend window while the dialog is open, else null.
-    IDialogWindow* GetBackendWindow() const;
+    CDialogWindow* GetBackendWindow() const;
     bool IsUpdatingData() const;
 
 protected:
     friend class CDataExchange;
     void AttachToControl(CWnd* pDialog, int nID) { m_pOwner = pDialog; m_nID = nID; }
     // A dialog's own window while it is open; a control has none and uses its dialog's.
-    virtual IDialogWindow* GetOwnWindow() const { return nullptr; }
+    virtual CDialogWindow* GetOwnWindow() const { return nullptr; }
     CWnd* m_pOwner = nullptr;
     int m_nID = 0;
 

@@ -19,7 +19,7 @@ ChipSettings Kind(BYTE nKind)
 class ChipListDlgTest : public CatalogDirFixture {
 protected:
     // Runs the chip list window; the script acts inside it.
-    void Run(CHeadlessBackend::Script script)
+    void Run(HeadlessScript script)
     {
         m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, [&](CHeadlessDialog& d) {
             script(d);

@@ -4,6 +4,7 @@
 #include "support/LockHolder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -104,6 +105,15 @@ TEST_F(FileSafetyTest, AFileAboveTheCeilingIsRefusedBeforeItIsRead)
     EXPECT_EQ(r.status, CCatalogFile::unreadable);
     EXPECT_EQ(r.strMessage.Str(), std::string("Cannot read " + m_strPath +
                                     ": Is 1073741825 bytes, more than the 1 GiB (1073741824 bytes) a catalogue may hold"));
+}
+
+TEST(FileReadAll, AFileThatIsNotOpenIsRefusedWithItsReason)
+{
+    CFile file;
+    std::vector<BYTE> bytes{1, 2};
+    EXPECT_FALSE(file.ReadAll(bytes));
+    EXPECT_EQ(file.GetLastError(), EBADF);
+    EXPECT_TRUE(bytes.empty());
 }
 
 TEST_F(FileSafetyTest, BytesAfterTheCatalogueAreCounted)

@@ -54,14 +54,14 @@ public:
     virtual void ActOnNextMessageBox(UINT nButtons, std::vector<DialogKey> keys, int nClick = 0) = 0;
 };
 
-// A driver that makes Backend the current backend for its life.
-template <class Backend> class CBackendDriver : public IConformanceDriver {
+// A driver that makes the backend Create makes the current backend for its life.
+template <std::unique_ptr<IWindowBackend> (*Create)()> class CBackendDriver : public IConformanceDriver {
 public:
-    CBackendDriver() { AfxSetBackend(&m_backend); }
+    CBackendDriver() { AfxSetBackend(m_pBackend.get()); }
     ~CBackendDriver() override { AfxSetBackend(nullptr); }
 
 private:
-    Backend m_backend;
+    std::unique_ptr<IWindowBackend> m_pBackend = Create();
 };
 
 using DriverFactory = std::unique_ptr<IConformanceDriver> (*)();

@@ -154,7 +154,7 @@ TEST_P(Conformance, ProgramChangesDuringUpdateDataReachNoHandler)
 TEST_P(Conformance, EditsNotifyOnlyRealChanges)
 {
     Run([this](IDriverWindow& w) {
-        IDialogWindow& wnd = *m_dlg.GetWindow();
+        CDialogWindow& wnd = *m_dlg.GetWindow();
         wnd.SetText(D::IDC_ENTRY, "other");
         EXPECT_EQ(m_dlg.NameChanges(), 1);
         wnd.SetText(D::IDC_ENTRY, "other");
@@ -166,7 +166,7 @@ TEST_P(Conformance, EditsNotifyOnlyRealChanges)
 TEST_P(Conformance, ProgramChangesToChecksAndListsRaiseNothing)
 {
     Run([this](IDriverWindow& w) {
-        IDialogWindow& wnd = *m_dlg.GetWindow();
+        CDialogWindow& wnd = *m_dlg.GetWindow();
         wnd.SetCheck(D::IDC_FLAG, 1);
         EXPECT_EQ(wnd.GetCheck(D::IDC_FLAG), 1);
         wnd.ListSetStrings(D::IDC_LIST, {"a", "b", "c"});

@@ -101,7 +101,7 @@ private:
     CQtDialogWindow& m_wnd;
 };
 
-class CQtDriver : public CBackendDriver<CQtBackend> {
+class CQtDriver : public CBackendDriver<CreateQtBackend> {
 public:
     int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
     {

@@ -72,7 +72,7 @@ private:
     CWin32DialogWindow& m_wnd;
 };
 
-class CWin32Driver : public CBackendDriver<CWin32Backend> {
+class CWin32Driver : public CBackendDriver<CreateWin32Backend> {
 public:
     int Run(CDialog& dlg, std::function<void(IDriverWindow&)> script) override
     {

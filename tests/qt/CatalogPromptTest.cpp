@@ -23,7 +23,7 @@ TEST_F(QtCatalogPromptTest, CancelChoosesNothing)
 {
     OnNextDialog(m_strTitle, [](QDialog& dlg) { dlg.reject(); });
     CString strPath = "unchanged";
-    EXPECT_FALSE(m_backend.PromptForFile(m_request, strPath));
+    EXPECT_FALSE(m_pBackend->PromptForFile(m_request, strPath));
     EXPECT_STREQ(strPath, "unchanged");
 }
 
@@ -37,7 +37,7 @@ TEST_F(QtCatalogPromptTest, StartsInTheWorkingFolderOnTheSuggestedName)
         dlg.accept();
     });
     CString strPath;
-    ASSERT_TRUE(m_backend.PromptForFile(m_request, strPath));
+    ASSERT_TRUE(m_pBackend->PromptForFile(m_request, strPath));
     EXPECT_EQ(strFolder, QDir::current().absolutePath());
     EXPECT_EQ(QDir(QString::fromStdString(strPath.Str())).canonicalPath(), QDir("List.txt").canonicalPath());
 }
@@ -52,7 +52,7 @@ TEST_F(QtCatalogPromptTest, OpenInAFolderWithoutTheFileNamesItThereAndListsItInA
         dlg.accept();
     });
     CString strPath;
-    ASSERT_TRUE(m_backend.PromptForFile(m_request, strPath));
+    ASSERT_TRUE(m_pBackend->PromptForFile(m_request, strPath));
     EXPECT_EQ(strName, "List.txt");
     EXPECT_EQ(filters, (QStringList{"Lists (*.txt *.TXT *.Txt)", "All files (*)"}));
     EXPECT_EQ(QString::fromStdString(strPath.Str()), QDir::current().absoluteFilePath("List.txt"));

@@ -23,7 +23,7 @@ namespace {
 void QtDialogTest::SetUp()
 {
     AfxSetResources(&OrvaneResources());
-    AfxSetBackend(&m_backend);
+    AfxSetBackend(m_pBackend.get());
     WorkDirFixture::SetUp();
 }
 

@@ -21,14 +21,14 @@ class QMessageBox;
 class QWidget;
 
 // Qt tests run on the offscreen platform inside one QApplication, made by a test
-// environment before the first test. Each test gets a fresh CQtBackend as the current
+// environment before the first test. Each test gets a fresh Qt backend as the current
 // backend, the application's resources and an empty working directory.
 class QtDialogTest : public WorkDirFixture {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    CQtBackend m_backend;
+    std::unique_ptr<IWindowBackend> m_pBackend = CreateQtBackend();
 };
 
 // Runs fn on the next modal window that bMatch accepts, polled from the event loop; fn

@@ -26,7 +26,7 @@ const NumberBox kByteBoxes[] = {
 
 class FormPromptsTest : public SetupFormFixture {
 protected:
-    int Run(bool bMicrowire, CHeadlessBackend::Script script)
+    int Run(bool bMicrowire, HeadlessScript script)
     {
         return bMicrowire ? RunMicrowire(true, 0, 0, std::move(script)) : RunI2C(true, 0, std::move(script));
     }

@@ -46,7 +46,7 @@ protected:
         SaveCatalog(kTypes, {});
     }
 
-    int Run(const TypedChip& c, bool bNew, int nIndex, CHeadlessBackend::Script script)
+    int Run(const TypedChip& c, bool bNew, int nIndex, HeadlessScript script)
     {
         return c.nVariant == kI2C ? RunI2C(bNew, nIndex, std::move(script), bNew ? "" : c.pszName)
                                   : RunMicrowire(bNew, nIndex, c.nVariant, std::move(script), bNew ? "" : c.pszName);

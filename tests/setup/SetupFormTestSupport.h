@@ -80,13 +80,13 @@ protected:
         return catalog.GetSettings(nIndex);
     }
 
-    int RunI2C(bool bNew, int nIndex, CHeadlessBackend::Script script, const CString& strName = "")
+    int RunI2C(bool bNew, int nIndex, HeadlessScript script, const CString& strName = "")
     {
         CI2CSetupDlg dlg;
         return RunForm(dlg, IDD_SETUP_I2C, bNew, nIndex, strName, std::move(script));
     }
 
-    int RunMicrowire(bool bNew, int nIndex, int nVariant, CHeadlessBackend::Script script,
+    int RunMicrowire(bool bNew, int nIndex, int nVariant, HeadlessScript script,
                      const CString& strName = "", int b16Bits = 0)
     {
         CMicrowireSetupDlg dlg;
@@ -97,7 +97,7 @@ protected:
 
     template <class Form>
     int RunForm(Form& dlg, UINT nTemplateID, bool bNew, int nIndex, const CString& strName,
-                CHeadlessBackend::Script script)
+                HeadlessScript script)
     {
         dlg.m_bNew = bNew;
         dlg.m_nIndex = nIndex;
@@ -114,7 +114,7 @@ public:
     static std::string FormName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Microwire" : "I2C"; }
 
 protected:
-    int Run(bool bNew, int nIndex, CHeadlessBackend::Script script)
+    int Run(bool bNew, int nIndex, HeadlessScript script)
     {
         return GetParam() ? RunMicrowire(bNew, nIndex, m_nVariant, std::move(script))
                           : RunI2C(bNew, nIndex, std::move(script));

@@ -27,7 +27,7 @@ const FormCase kForms[] = {
 
 class SetupFormsTest : public SetupFormFixture, public testing::WithParamInterface<FormCase> {
 protected:
-    int Run(bool bNew, int nIndex, CHeadlessBackend::Script script, const CString& strName = "")
+    int Run(bool bNew, int nIndex, HeadlessScript script, const CString& strName = "")
     {
         return GetParam().bMicrowire ? RunMicrowire(bNew, nIndex, 0, std::move(script), strName)
                                      : RunI2C(bNew, nIndex, std::move(script), strName);

@@ -82,7 +82,7 @@ protected:
     }
 
     // Runs the chip list window; the script acts in it and must end it.
-    void RunChipList(CHeadlessBackend::Script script)
+    void RunChipList(HeadlessScript script)
     {
         CChipListDlg dlg;
         m_backend.ExpectDialog(IDD_CHIPLIST_DIALOG, std::move(script));
@@ -90,7 +90,7 @@ protected:
     }
 
     // Runs Select Type; the script acts in it and must end it.
-    int RunTypes(CTypeSelectDlg& dlg, CHeadlessBackend::Script script)
+    int RunTypes(CTypeSelectDlg& dlg, HeadlessScript script)
     {
         m_backend.ExpectDialog(IDD_SELECT_TYPE, std::move(script));
         return dlg.DoModal();

@@ -15,7 +15,7 @@ namespace N = NativeProbe;
 class Win32BehaviourTest : public ::testing::Test {
 protected:
     void SetUp() override { InstallProbeAndAppResources(); }
-    IDialogWindow& Window() { return *m_dlg.GetWindow(); }
+    CDialogWindow& Window() { return *m_dlg.GetWindow(); }
     D m_dlg;
 };
 

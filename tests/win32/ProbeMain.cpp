@@ -12,8 +12,8 @@
 int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    CWin32Backend backend;
-    AfxSetBackend(&backend);
+    const std::unique_ptr<IWindowBackend> pBackend = CreateWin32Backend();
+    AfxSetBackend(pBackend.get());
     InstallProbeAndAppResources();
     if (argc == 3 && std::strcmp(argv[1], "--template") == 0) {
         CDialog dlg(static_cast<UINT>(std::atoi(argv[2])));

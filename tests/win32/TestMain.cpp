@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     if (argc > 1)
         testing::GTEST_FLAG(filter) = std::string("*") + argv[1] + "*";
-    CWin32Backend backend;
-    AfxSetBackend(&backend);
+    const std::unique_ptr<IWindowBackend> pBackend = CreateWin32Backend();
+    AfxSetBackend(pBackend.get());
     return RUN_ALL_TESTS();
 }

@@ -117,9 +117,21 @@ def presence(items):
     return words, counts
 
 
-def emit(languages):
-    """Prints CollationTables.cpp: the default order, then each order that differs from
-    it, shared by the languages that have it."""
+class Tables:
+    """What CollationTables.cpp holds: each order's ranges, as (first, last, unit, kind,
+    template, word), and joined runs, as (text, unit); the pool of units, the bitmaps of
+    listed ranges and the counts before their words; and each order's entry, as (names,
+    ranges, joined, reverse)."""
+
+    def __init__(self):
+        self.ranges, self.joined, self.entries = {}, {}, []
+        self.pool = bytearray()
+        self.words, self.counts = [], []
+
+
+def build(languages):
+    """The default order, then each order that differs from it, shared by the languages
+    that have it."""
     default = languages[0]
     orders = []  # [names, ranges, joined as (text, unit), reverse]
     for lang in languages:
@@ -133,48 +145,61 @@ def emit(languages):
             same[0].append(lang.name)
         else:
             orders.append([[lang.name]] + order)
-    pool = bytearray()
-    words, counts = [], []
+    t = Tables()
+    for n, (names, runs, joined, reverse) in enumerate(orders):
+        if runs:
+            t.ranges[n] = []
+            for kind, items in runs:
+                data, template = range_units(kind, items)
+                t.ranges[n].append((ord(items[0][0]), ord(items[-1][0]), len(t.pool), kind, int(template),
+                                    len(t.words) if kind == LISTED else 0))
+                t.pool += data
+                if kind == LISTED:
+                    w, c = presence(items)
+                    t.words += w
+                    t.counts += c
+        if joined:
+            t.joined[n] = []
+            for text, unit in joined:
+                t.joined[n].append((text, len(t.pool)))
+                t.pool += record(unit)
+        t.entries.append(("".join(name + " " for name in names if name), len(runs), len(joined), reverse))
+    return t
+
+
+def listed(values, fmt):
+    """The values of an array on one line: the tables are read by the compiler, and a
+    line per value or per row would only make them long."""
+    return "{" + ",".join(fmt % v for v in values) + "}"
+
+
+def write(t):
+    """CollationTables.cpp's text."""
     out = ["// Made by tools/collation/make_collation_tables.py from the sort keys Windows gives;",
            "// change that and run it again instead.",
            '#include "CollationTables.h"', "", "#ifndef _WIN32", ""]
-    entries = []
-    for n, (names, runs, joined, reverse) in enumerate(orders):
-        if runs:
-            out.append("const CollationRange kRanges%d[] = {" % n)
-            for kind, items in runs:
-                data, template = range_units(kind, items)
-                out.append("    {0x%04X, 0x%04X, %d, %d, %d, %d}," % (
-                    ord(items[0][0]), ord(items[-1][0]), len(pool), kind, template,
-                    len(words) if kind == LISTED else 0))
-                pool += data
-                if kind == LISTED:
-                    w, c = presence(items)
-                    words += w
-                    counts += c
-            out.append("};")
-        if joined:
-            out.append("const CollationJoined kJoined%d[] = {" % n)
-            for text, unit in joined:
-                out.append('    {u"%s", %d},' % ("".join("\\u%04X" % ord(c) for c in text), len(pool)))
-                pool += record(unit)
-            out.append("};")
-        entries.append('    {"%s", %s, %d, %s, %d, %s},' % (
-            "".join(name + " " for name in names if name), "kRanges%d" % n if runs else "nullptr", len(runs),
-            "kJoined%d" % n if joined else "nullptr", len(joined), "true" if reverse else "false"))
-    out += ["", "const std::uint64_t kCollationPresence[] = {"]
-    for i in range(0, len(words), 6):
-        out.append("    " + " ".join("0x%016X," % w for w in words[i:i + 6]))
-    out += ["};", "const std::uint16_t kCollationPresent[] = {"]
-    for i in range(0, len(counts), 16):
-        out.append("    " + " ".join("%d," % c for c in counts[i:i + 16]))
-    out += ["};", "", "const unsigned char kCollationUnits[] = {"]
-    for i in range(0, len(pool), 40):
-        out.append("    " + ",".join("%d" % b for b in pool[i:i + 40]) + ",")
-    out += ["};", "", "const unsigned char kCollationKanaNeutral[4] = {%s};" %
-            ", ".join("0x%02X" % v for v in KANA_NEUTRAL), "",
-            "const CollationLanguage kCollationLanguages[] = {"] + entries + [
-            "};", "const std::size_t kCollationLanguageCount = %d;" % len(entries), "", "#endif"]
-    print("\n".join(out))
+    for n in range(len(t.entries)):
+        if n in t.ranges:
+            out.append("const CollationRange kRanges%d[] = %s;" % (n, listed(t.ranges[n], "{0x%X,0x%X,%d,%d,%d,%d}")))
+        if n in t.joined:
+            texts = [("".join("\\u%04X" % ord(c) for c in text), unit) for text, unit in t.joined[n]]
+            out.append("const CollationJoined kJoined%d[] = %s;" % (n, listed(texts, '{u"%s",%d}')))
+    out += ["", "const std::uint64_t kCollationPresence[] = %s;" % listed(t.words, "0x%X"),
+            "const std::uint16_t kCollationPresent[] = %s;" % listed(t.counts, "%d"), "",
+            "const unsigned char kCollationUnits[] = %s;" % listed(t.pool, "%d"), "",
+            "const unsigned char kCollationKanaNeutral[4] = %s;" % listed(KANA_NEUTRAL, "0x%02X"), "",
+            "const CollationLanguage kCollationLanguages[] = {"]
+    for n, (names, nranges, njoined, reverse) in enumerate(t.entries):
+        out.append('    {"%s", %s, %d, %s, %d, %s},' % (
+            names, "kRanges%d" % n if nranges else "nullptr", nranges,
+            "kJoined%d" % n if njoined else "nullptr", njoined, "true" if reverse else "false"))
+    out += ["};", "const std::size_t kCollationLanguageCount = %d;" % len(t.entries), "", "#endif"]
+    return "\n".join(out)
+
+
+def emit(languages):
+    """Prints CollationTables.cpp."""
+    t = build(languages)
+    print(write(t))
     print("%d bytes of units, %d words of bitmaps, %d ranges, %d orders" % (
-        len(pool), len(words), sum(len(o[1]) for o in orders), len(entries)), file=sys.stderr)
+        len(t.pool), len(t.words), sum(len(r) for r in t.ranges.values()), len(t.entries)), file=sys.stderr)

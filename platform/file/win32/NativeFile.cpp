@@ -137,26 +137,32 @@ std::wstring CNativeFile::FullPath(const std::wstring& strPath)
 
 int CNativeFile::ErrorOf(unsigned long nSystemError)
 {
+    // Each errno value with the system's errors that mean it; the places a list leaves are 0.
     static const struct {
-        DWORD nSystem;
         int nErrno;
+        DWORD anSystem[6];
     } kMap[] = {
-        {ERROR_FILE_NOT_FOUND, ENOENT},       {ERROR_PATH_NOT_FOUND, ENOENT},
-        {ERROR_INVALID_DRIVE, ENOENT},        {ERROR_BAD_NETPATH, ENOENT},
-        {ERROR_BAD_NET_NAME, ENOENT},         {ERROR_INVALID_NAME, ENOENT},
-        {ERROR_ACCESS_DENIED, EACCES},        {ERROR_WRITE_PROTECT, EROFS},
-        {ERROR_DISK_FULL, ENOSPC},            {ERROR_HANDLE_DISK_FULL, ENOSPC},
-        {ERROR_FILE_EXISTS, EEXIST},          {ERROR_ALREADY_EXISTS, EEXIST},
-        {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},    {ERROR_OUTOFMEMORY, ENOMEM},
-        {ERROR_TOO_MANY_OPEN_FILES, EMFILE},  {ERROR_DIRECTORY, ENOTDIR},
-        {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_NOT_SAME_DEVICE, EXDEV},
-        {ERROR_CANT_RESOLVE_FILENAME, ELOOP}, {ERROR_BROKEN_PIPE, EPIPE},
-        {ERROR_CRC, EIO},                     {ERROR_IO_DEVICE, EIO},
-        {ERROR_SHARING_VIOLATION, SharingViolation}, {ERROR_LOCK_VIOLATION, SharingViolation},
+        {ENOENT, {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_INVALID_DRIVE, ERROR_BAD_NETPATH,
+                  ERROR_BAD_NET_NAME, ERROR_INVALID_NAME}},
+        {EACCES, {ERROR_ACCESS_DENIED}},
+        {EROFS, {ERROR_WRITE_PROTECT}},
+        {ENOSPC, {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL}},
+        {EEXIST, {ERROR_FILE_EXISTS, ERROR_ALREADY_EXISTS}},
+        {ENOMEM, {ERROR_NOT_ENOUGH_MEMORY, ERROR_OUTOFMEMORY}},
+        {EMFILE, {ERROR_TOO_MANY_OPEN_FILES}},
+        {ENOTDIR, {ERROR_DIRECTORY}},
+        {ENAMETOOLONG, {ERROR_FILENAME_EXCED_RANGE}},
+        {EXDEV, {ERROR_NOT_SAME_DEVICE}},
+        {ELOOP, {ERROR_CANT_RESOLVE_FILENAME}},
+        {EPIPE, {ERROR_BROKEN_PIPE}},
+        {EIO, {ERROR_CRC, ERROR_IO_DEVICE}},
+        {SharingViolation, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}},
     };
     for (const auto& m : kMap) {
-        if (m.nSystem == nSystemError)
-            return m.nErrno;
+        for (DWORD nSystem : m.anSystem) {
+            if (nSystem != ERROR_SUCCESS && nSystem == nSystemError)
+                return m.nErrno;
+        }
     }
     return nSystemError == ERROR_SUCCESS ? EIO : NativeErrorBase + static_cast<int>(nSystemError);
 }

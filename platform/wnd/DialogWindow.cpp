@@ -1,17 +1,18 @@
-#include "DialogWindowBase.h"
+#include "DialogWindow.h"
 
+#include "CodePage.h"
 #include "ScopedCount.h"
 
 namespace {
 bool HoldsText(ControlKind kind) { return kind != ControlKind::ListBox && kind != ControlKind::Icon; }
 }  // namespace
 
-CDialogWindowBase::CDialogWindowBase(const DialogTemplate& tmpl, IDialogSite& site)
-    : m_tmpl(tmpl), m_site(site), m_controls(tmpl.controls.size())
+CDialogWindow::CDialogWindow(const DialogTemplate& tmpl, IDialogSite& site, TextForm form)
+    : m_tmpl(tmpl), m_site(site), m_form(form), m_controls(tmpl.controls.size()), m_caption(tmpl.pszCaption)
 {
 }
 
-void CDialogWindowBase::RecordTemplateTexts()
+void CDialogWindow::RecordTemplateTexts()
 {
     for (std::size_t n = 0; n < m_controls.size(); ++n) {
         const ControlTemplate& ct = m_tmpl.controls[n];
@@ -22,7 +23,7 @@ void CDialogWindowBase::RecordTemplateTexts()
     }
 }
 
-std::size_t CDialogWindowBase::IndexOf(int nID) const
+std::size_t CDialogWindow::IndexOf(int nID) const
 {
     for (std::size_t n = 0; nID != -1 && n < m_tmpl.controls.size(); ++n)
         if (m_tmpl.controls[n].nID == nID)
@@ -30,24 +31,24 @@ std::size_t CDialogWindowBase::IndexOf(int nID) const
     return npos;
 }
 
-std::size_t CDialogWindowBase::TextIndexOf(int nID) const
+std::size_t CDialogWindow::TextIndexOf(int nID) const
 {
     const std::size_t n = IndexOf(nID);
     return n != npos && HoldsText(m_tmpl.controls[n].kind) ? n : npos;
 }
 
-std::size_t CDialogWindowBase::ListIndexOf(int nID) const
+std::size_t CDialogWindow::ListIndexOf(int nID) const
 {
     const std::size_t n = IndexOf(nID);
     return n != npos && m_tmpl.controls[n].kind == ControlKind::ListBox ? n : npos;
 }
 
-void CDialogWindowBase::Notify(int nID, int nCode) noexcept
+void CDialogWindow::Notify(int nID, int nCode) noexcept
 {
     Deliver([&] { m_site.SiteCommand(nID, nCode); });
 }
 
-void CDialogWindowBase::KeepFailure() noexcept
+void CDialogWindow::KeepFailure() noexcept
 {
     if (!m_pendingException)
         m_pendingException = std::current_exception();
@@ -55,7 +56,7 @@ void CDialogWindowBase::KeepFailure() noexcept
         EndModal(IDCANCEL);
 }
 
-void CDialogWindowBase::RethrowPending()
+void CDialogWindow::RethrowPending()
 {
     if (!m_pendingException)
         return;
@@ -64,14 +65,28 @@ void CDialogWindowBase::RethrowPending()
     std::rethrow_exception(pending);
 }
 
-bool CDialogWindowBase::HasControl(int nID) const { return IndexOf(nID) != npos; }
+int CDialogWindow::RunModal()
+{
+    const int nResult = RunWindow();
+    RethrowPending();
+    return nResult;
+}
 
-void CDialogWindowBase::SetText(int nID, const CString& strText)
+void CDialogWindow::EndModal(int nResult)
+{
+    if (m_bEnded)
+        return;
+    m_bEnded = true;
+    m_nResult = nResult;
+    CloseWindow(nResult);
+}
+
+void CDialogWindow::SetText(int nID, const CString& strText)
 {
     const std::size_t n = TextIndexOf(nID);
     if (n == npos)
         return;
-    ControlState& ctl = m_controls[n];
+    ControlRecord& ctl = m_controls[n];
     ctl.strSet = strText;
     ctl.strShown = ToShown(strText);
     // An edit box would raise EN_CHANGE for any text it is given, the same one included.
@@ -84,7 +99,7 @@ void CDialogWindowBase::SetText(int nID, const CString& strText)
     RethrowPending();
 }
 
-CString CDialogWindowBase::GetText(int nID) const
+CString CDialogWindow::GetText(int nID) const
 {
     const std::size_t n = TextIndexOf(nID);
     if (n == npos)
@@ -93,9 +108,58 @@ CString CDialogWindowBase::GetText(int nID) const
     return strShown == m_controls[n].strShown ? m_controls[n].strSet : FromShown(strShown);
 }
 
-void CDialogWindowBase::ListResetContent(int nID) { ListSetStrings(nID, {}); }
+int CDialogWindow::GetCheck(int nID) const
+{
+    const std::size_t n = IndexOf(nID);
+    return n != npos && TemplateAt(n).kind == ControlKind::AutoCheckBox ? ShownState(n, ControlState::Checked) : 0;
+}
 
-void CDialogWindowBase::ListInsertString(int nID, int nIndex, const CString& strText)
+void CDialogWindow::SetCheck(int nID, int nCheck)
+{
+    const std::size_t n = IndexOf(nID);
+    if (n != npos && TemplateAt(n).kind == ControlKind::AutoCheckBox)
+        ShowState(n, ControlState::Checked, nCheck != 0 ? 1 : 0);
+}
+
+void CDialogWindow::EnableControl(int nID, BOOL bEnable)
+{
+    if (const std::size_t n = IndexOf(nID); n != npos)
+        ShowState(n, ControlState::Enabled, bEnable != FALSE ? 1 : 0);
+}
+
+BOOL CDialogWindow::IsControlEnabled(int nID) const
+{
+    const std::size_t n = IndexOf(nID);
+    return n != npos && ShownState(n, ControlState::Enabled) ? TRUE : FALSE;
+}
+
+void CDialogWindow::SetFocusTo(int nID)
+{
+    if (const std::size_t n = IndexOf(nID); n != npos)
+        ShowState(n, ControlState::Focused, 1);
+}
+
+int CDialogWindow::GetFocus() const
+{
+    for (std::size_t n = 0; n < m_controls.size(); ++n)
+        if (TemplateAt(n).nID != -1 && ShownState(n, ControlState::Focused))
+            return TemplateAt(n).nID;
+    return 0;
+}
+
+void CDialogWindow::SetCaption(const CDisplayText& strCaption)
+{
+    m_caption = strCaption;
+    ShowCaption(strCaption.Utf16());
+}
+
+void CDialogWindow::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
+    ShowIcon(hIcon, bBigIcon);
+}
+
+void CDialogWindow::ListInsertString(int nID, int nIndex, const CString& strText)
 {
     const std::size_t n = ListIndexOf(nID);
     if (n == npos)
@@ -105,10 +169,10 @@ void CDialogWindowBase::ListInsertString(int nID, int nIndex, const CString& str
         return;  // the framework never asks for a place outside the list
     rows.insert(rows.begin() + nIndex, strText);
     CScopedCount programChange(m_nProgramChange);
-    ShowRowAt(n, nIndex, ToShown(strText));
+    ShowRows(n, nIndex, {ToShown(strText)});
 }
 
-void CDialogWindowBase::ListSetStrings(int nID, std::vector<CString> rows)
+void CDialogWindow::ListSetStrings(int nID, std::vector<CString> rows)
 {
     const std::size_t n = ListIndexOf(nID);
     if (n == npos)
@@ -119,16 +183,16 @@ void CDialogWindowBase::ListSetStrings(int nID, std::vector<CString> rows)
         shown.push_back(ToShown(strRow));
     m_controls[n].rows = std::move(rows);
     CScopedCount programChange(m_nProgramChange);
-    ShowRows(n, shown);
+    ShowRows(n, -1, shown);
 }
 
-int CDialogWindowBase::ListGetCount(int nID) const
+int CDialogWindow::ListGetCount(int nID) const
 {
     const std::size_t n = ListIndexOf(nID);
     return n == npos ? 0 : static_cast<int>(m_controls[n].rows.size());
 }
 
-CString CDialogWindowBase::ListGetText(int nID, int nIndex) const
+CString CDialogWindow::ListGetText(int nID, int nIndex) const
 {
     const std::size_t n = ListIndexOf(nID);
     if (n == npos || nIndex < 0 || nIndex >= static_cast<int>(m_controls[n].rows.size()))
@@ -136,47 +200,38 @@ CString CDialogWindowBase::ListGetText(int nID, int nIndex) const
     return m_controls[n].rows[static_cast<std::size_t>(nIndex)];
 }
 
-int CDialogWindowBase::ListGetCurSel(int nID) const
+int CDialogWindow::ListGetCurSel(int nID) const
 {
     const std::size_t n = ListIndexOf(nID);
-    return n == npos ? -1 : SelectedRow(n);
+    return n == npos ? -1 : ShownState(n, ControlState::SelectedRow);
 }
 
-void CDialogWindowBase::ListSetCurSel(int nID, int nIndex)
+void CDialogWindow::ListSetCurSel(int nID, int nIndex)
 {
     const std::size_t n = ListIndexOf(nID);
     if (n == npos)
         return;
     const bool bInside = nIndex >= 0 && nIndex < static_cast<int>(m_controls[n].rows.size());
     CScopedCount programChange(m_nProgramChange);
-    ShowSelectedRow(n, bInside ? nIndex : -1);
+    ShowState(n, ControlState::SelectedRow, bInside ? nIndex : -1);
 }
 
-void CDialogWindowBase::EndModal(int nResult)
+// The window systems show UTF-16 and take it back through the system's code page; a
+// window held in memory shows each byte as the character of its value.
+std::u16string CDialogWindow::ToShown(const CString& strText) const
 {
-    if (m_bEnded)
-        return;
-    m_bEnded = true;
-    m_nResult = nResult;
-    CloseWindow(nResult);
-}
-
-void CDialogWindowBase::SetIcon(HICON hIcon, BOOL bBigIcon)
-{
-    (bBigIcon ? m_hBigIcon : m_hSmallIcon) = hIcon;
-    ShowIcon(hIcon, bBigIcon);
-}
-
-std::u16string CDialogWindowBase::ToShown(const CString& strText) const
-{
+    if (m_form == TextForm::CodePage)
+        return AnsiToUtf16(strText.Str(), SystemAnsiCodePage());
     std::u16string strShown;
     for (const char ch : strText.Str())
         strShown.push_back(static_cast<unsigned char>(ch));
     return strShown;
 }
 
-CString CDialogWindowBase::FromShown(const std::u16string& strShown) const
+CString CDialogWindow::FromShown(const std::u16string& strShown) const
 {
+    if (m_form == TextForm::CodePage)
+        return CString(Utf16ToAnsi(strShown, SystemAnsiCodePage()));
     std::string bytes;
     for (const char16_t ch : strShown)
         bytes.push_back(static_cast<char>(ch));
