@@ -50,11 +50,11 @@ int TakeArguments(int argc, const char* const* argv)
         Tell(stdout, "orvane " ORVANE_VERSION "\n");
         return 0;
     case CStartArguments::badArguments:
-        Tell(stderr, "orvane: " + args.m_strMessage + "\n");
+        Tell(stderr, CString("orvane: " + MessageText(args.m_strMessage.Str()) + "\n"));
         return kExitUsage;
     case CStartArguments::editPath:
         if (!CCatalogPlace::Resolve(args.m_strPath, place, strError) || !place.Enter(theApp.m_file, strError)) {
-            Tell(stderr, "orvane: " + strError + "\n");
+            Tell(stderr, CString("orvane: " + MessageText(strError.Str()) + "\n"));
             return kExitUsage;
         }
         return -1;

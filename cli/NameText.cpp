@@ -2,33 +2,16 @@
 
 #include <cstdio>
 
-namespace {
-
-void AppendEscaped(std::string& out, unsigned char b)
-{
-    static const char kDigits[] = "0123456789ABCDEF";
-    out += "\\x";
-    out += kDigits[b >> 4];
-    out += kDigits[b & 0xF];
-}
-
-bool IsControl(char32_t c)
-{
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
-}
-
-}  // namespace
-
 void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp)
 {
     for (std::size_t i = 0; i < strAnsi.size();) {
         const AnsiChar ch = AnsiCharAt(strAnsi, i, cp);
         const bool bShown = ch.kind == AnsiCharKind::Defined || ch.kind == AnsiCharKind::Variant;
-        if (bShown && !IsControl(ch.c)) {
+        if (bShown && !IsControlChar(ch.c)) {
             out += AnsiToUtf8(strAnsi.substr(i, ch.nLength), cp);
         } else {
             for (std::size_t k = i; k < i + ch.nLength; ++k)
-                AppendEscaped(out, static_cast<unsigned char>(strAnsi[k]));
+                AppendEscapedByte(out, static_cast<unsigned char>(strAnsi[k]));
         }
         i += ch.nLength;
     }
@@ -45,27 +28,6 @@ std::string DisplayText(const std::string& strAnsi, CodePage cp)
 std::string QuotedText(const std::string& strAnsi, CodePage cp)
 {
     return "\"" + DisplayText(strAnsi, cp) + "\"";
-}
-
-std::string MessageText(const std::string& strUtf8)
-{
-    std::string out;
-    out.reserve(strUtf8.size());
-    for (std::size_t i = 0; i < strUtf8.size();) {
-        const std::size_t nStart = i;
-        char32_t c = 0;
-        const bool bValid = NextUtf8CodePoint(strUtf8, i, c);
-        if (bValid && c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) {
-            out.append(strUtf8, nStart, i - nStart);
-            continue;
-        }
-        // Of a bad sequence only the first byte is escaped, so the next starts afresh.
-        if (!bValid)
-            i = nStart + 1;
-        for (std::size_t k = nStart; k < i; ++k)
-            AppendEscaped(out, static_cast<unsigned char>(strUtf8[k]));
-    }
-    return out;
 }
 
 std::string HexEncode(const std::string& bytes, bool bSpaced)

@@ -5,7 +5,7 @@
 #include <string>
 
 // Names in messages, hex and code page numbers, for the command line. The UTF-8
-// conversions themselves are the code page's (CodePage.h).
+// conversions and MessageText are the code page's (CodePage.h).
 
 // A text for one line of terminal output: control characters and bytes the page leaves
 // undefined appear as \xNN, so a name can neither break a line nor drive the terminal.
@@ -14,9 +14,6 @@ std::string DisplayText(const std::string& strAnsi, CodePage cp);
 void AppendDisplayText(std::string& out, const std::string& strAnsi, CodePage cp);
 // A quoted DisplayText, as used to name a chip in messages.
 std::string QuotedText(const std::string& strAnsi, CodePage cp);
-// A message for the terminal: valid UTF-8 passes, while control characters and bytes
-// that are not valid UTF-8 appear as \xNN.
-std::string MessageText(const std::string& strUtf8);
 
 // "41 42" style hex; HexDecode accepts upper or lower case, with or without spaces.
 std::string HexEncode(const std::string& bytes, bool bSpaced = false);

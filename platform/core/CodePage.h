@@ -132,3 +132,12 @@ std::string Utf32ToUtf8(const std::u32string& s);
 // Surrogate pairs are joined; a NUL unit is kept like any other.
 std::u32string Utf16ToUtf32(const std::u16string& s);
 std::u16string Utf32ToUtf16(const std::u32string& s);
+
+// C0 and C1 controls and DEL, which a terminal takes for commands.
+bool IsControlChar(char32_t c);
+// Appends a byte as \xNN.
+void AppendEscapedByte(std::string& out, unsigned char b);
+// A message for a terminal: valid UTF-8 passes, while control characters and bytes that
+// are not valid UTF-8 appear as \xNN, so a name or path it quotes can neither break the
+// line nor drive the terminal.
+std::string MessageText(const std::string& strUtf8);

@@ -134,3 +134,37 @@ std::u16string Utf32ToUtf16(const std::u32string& s)
 {
     return EncodeUtf32<std::u16string>(s, AppendUtf16);
 }
+
+bool IsControlChar(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
+
+void AppendEscapedByte(std::string& out, unsigned char b)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kDigits[b >> 4];
+    out += kDigits[b & 0xF];
+}
+
+std::string MessageText(const std::string& strUtf8)
+{
+    std::string out;
+    out.reserve(strUtf8.size());
+    for (std::size_t i = 0; i < strUtf8.size();) {
+        const std::size_t nStart = i;
+        char32_t c = 0;
+        const bool bValid = NextUtf8CodePoint(strUtf8, i, c);
+        if (bValid && !IsControlChar(c)) {
+            out.append(strUtf8, nStart, i - nStart);
+            continue;
+        }
+        // Of a bad sequence only the first byte is escaped, so the next starts afresh.
+        if (!bValid)
+            i = nStart + 1;
+        for (std::size_t k = nStart; k < i; ++k)
+            AppendEscapedByte(out, static_cast<unsigned char>(strUtf8[k]));
+    }
+    return out;
+}

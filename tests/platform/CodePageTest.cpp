@@ -201,3 +201,23 @@ TEST(CodePage, UnicodeFormsConvertBothWays)
     EXPECT_EQ(Utf32ToUtf8(U"Łódź\U0001F600"), "Łódź\U0001F600");
     EXPECT_EQ(Utf32ToUtf8(std::u32string{0xDC00}), "\xEF\xBF\xBD");
 }
+
+// A path or option quoted in a message for the terminal: the letters of any script pass,
+// what would break the line, drive the terminal or is no UTF-8 shows as \xNN.
+TEST(CodePage, MessagesForTheTerminalShowControlsAndBadBytesAsHex)
+{
+    const struct {
+        std::string strIn;
+        std::string strShown;
+    } kCases[] = {
+        {"'Ελληνικά 日本/Progr.ini': no such file", "'Ελληνικά 日本/Progr.ini': no such file"},
+        {"--x\ny", "--x\\x0Ay"},
+        {"a\x1B]0;title\x07z", "a\\x1B]0;title\\x07z"},
+        {"del\x7F tab\t", "del\\x7F tab\\x09"},
+        {"c1 \xC2\x9B", "c1 \\xC2\\x9B"},
+        {"bad \xE9t\xC3", "bad \\xE9t\\xC3"},
+        {"\xE2\x82", "\\xE2\\x82"},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(MessageText(c.strIn), c.strShown) << c.strIn;
+}
