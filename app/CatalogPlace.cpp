@@ -47,19 +47,6 @@ bool EndsWithIni(const std::string& strName)
     return strEnd == ".ini";
 }
 
-// The place of an existing folder and a name in it; false with the error when the folder
-// has no full path.
-bool Place(const std::string& strFolder, const std::string& strName, CCatalogPlace& place, int& nError)
-{
-    CFileStatus folder;
-    nError = CFile::GetStatus(strFolder.c_str(), folder);
-    if (nError != 0)
-        return false;
-    place.m_strFolder = folder.strFullName;
-    place.m_strFile = strName;
-    return true;
-}
-
 }  // namespace
 
 bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CString& strError)
@@ -82,26 +69,32 @@ bool CCatalogPlace::Resolve(const CString& strPath, CCatalogPlace& place, CStrin
         place.m_strFile = CCatalogFile::DefaultFileName;
         return true;
     }
-    if (nError == 0 && status.kind == FileKind::regular && !bFolderOnly) {
-        if (Place(folder, name, place, nError))
-            return true;
-    } else if (nError == 0) {
+    const bool bFile = nError == 0 && status.kind == FileKind::regular && !bFolderOnly;
+    if (nError == 0 && !bFile) {
         strError = Failure(strPath, bFolderOnly ? "not a folder" : "not a catalogue file or a folder");
         return false;
-    } else if (nError == ENOENT || nError == ENOTDIR) {
-        CFileStatus parent;
-        const bool bNew = !bFolderOnly && EndsWithIni(name) && CFile::GetStatus(folder.c_str(), parent) == 0 &&
-                          parent.kind == FileKind::directory;
-        if (!bNew) {
-            strError = Failure(strPath, bFolderOnly ? "no such folder"
-                                                    : "no such file or folder (a new catalogue's name ends in .ini)");
-            return false;
-        }
-        if (Place(folder, name, place, nError))
-            return true;
     }
-    strError = Failure(strPath, CFile::ErrorText(nError));
-    return false;
+    if (!bFile && nError != ENOENT && nError != ENOTDIR) {
+        strError = Failure(strPath, CFile::ErrorText(nError));
+        return false;
+    }
+    // An existing file, or a new catalogue's name in an existing folder: the place is
+    // that folder.
+    CFileStatus parent;
+    nError = CFile::GetStatus(folder.c_str(), parent);
+    const bool bNewInFolder = !bFolderOnly && EndsWithIni(name) && nError == 0 && parent.kind == FileKind::directory;
+    if (!bFile && !bNewInFolder) {
+        strError = Failure(strPath, bFolderOnly ? "no such folder"
+                                                : "no such file or folder (a new catalogue's name ends in .ini)");
+        return false;
+    }
+    if (nError != 0) {
+        strError = Failure(strPath, CFile::ErrorText(nError));
+        return false;
+    }
+    place.m_strFolder = parent.strFullName;
+    place.m_strFile = name;
+    return true;
 }
 
 bool CCatalogPlace::Enter(CEditedFile& file, CString& strError) const

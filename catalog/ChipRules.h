@@ -3,6 +3,7 @@
 #include "String.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 // A chip's twelve settings bytes, the kind they name, the values each setup form shows
@@ -101,6 +102,7 @@ struct ChipValueInfo {
     bool IsTyped() const { return nMax > 0; }
     bool Accepts(int n) const { return n >= nMin && n <= nMax; }
     const char* ShownLabel() const { return pszShown ? pszShown : pszLabel; }
+    std::string RangeText() const { return std::to_string(nMin) + ".." + std::to_string(nMax); }
 };
 
 const ChipValueInfo& ChipValueInfoOf(ChipValue value);

@@ -15,11 +15,5 @@ void CEditedFile::UseVirtualStoreCopy()
     if (strCopy.empty())
         return;
     m_strPath = strCopy;
-    m_strShownPath = CDisplayText::FromUtf8(strCopy);
-    m_bVirtualStoreCopy = true;
-}
-
-CDisplayText CEditedFile::ShownPath() const
-{
-    return m_bVirtualStoreCopy ? m_strShownPath + " (the VirtualStore copy the programmer reads)" : m_strShownPath;
+    m_strShownPath = CDisplayText::FromUtf8(strCopy + " (the VirtualStore copy the programmer reads)");
 }

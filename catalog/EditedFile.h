@@ -22,10 +22,9 @@ public:
     const char* Path() const { return m_strPath; }
     // The whole path, as the main window's title and the help name the catalogue; empty
     // when the program was started on Progr.ini in its folder without naming it.
-    CDisplayText ShownPath() const;
+    const CDisplayText& ShownPath() const { return m_strShownPath; }
 
 private:
     CString m_strPath = CCatalogFile::DefaultFileName;
     CDisplayText m_strShownPath;
-    bool m_bVirtualStoreCopy = false;
 };

@@ -10,7 +10,7 @@
 
 CLI::Validator NativePath()
 {
-    return CLI::Validator([](std::string&) { return std::string(); }, "FILE");
+    return CLI::Validator("FILE");
 }
 
 namespace {
@@ -71,12 +71,12 @@ void AddValueOptions(CLI::App* sub, ChipValueOptions& values)
     for (int i = 0; i < static_cast<int>(ChipValue::none); ++i) {
         const ChipValue value = static_cast<ChipValue>(i);
         const ChipValueInfo& info = ChipValueInfoOf(value);
+        if (!info.IsTyped())
+            continue;
         // "Pin DATA of an I2C chip, 0..8", naming the family whose form alone has the value.
         const char* pszOnly = !FindChipField(ChipFamily::microwire, value) ? " of an I2C chip"
                               : !FindChipField(ChipFamily::i2c, value)     ? " of a Microwire chip" : "";
-        const std::string strRange = ", " + std::to_string(info.nMin) + ".." + std::to_string(info.nMax);
-        if (info.IsTyped())
-            sub->add_option(info.pszOption, values[value], info.ShownLabel() + std::string(pszOnly) + strRange);
+        sub->add_option(info.pszOption, values[value], info.ShownLabel() + std::string(pszOnly) + ", " + info.RangeText());
     }
 }
 

@@ -23,8 +23,7 @@ void CheckValues(const ChipValueOptions& o, ChipFamily family)
                                                 (family == ChipFamily::i2c ? "an I2C" : "a Microwire") + " chip",
                             exitUsage);
         if (!info.Accepts(n))
-            throw CCliError(info.pszOption, std::to_string(n) + " is outside " + std::to_string(info.nMin) + ".." +
-                                                std::to_string(info.nMax), exitUsage);
+            throw CCliError(info.pszOption, std::to_string(n) + " is outside " + info.RangeText(), exitUsage);
     }
 }
 
@@ -69,8 +68,7 @@ ChipSettings BuildSettings(ChipSettings current, bool bNew, int nKind, const Chi
         const int n = field.Read(s);
         if (!info.Accepts(n))
             throw CCliError(info.pszOption, "the chip holds " + std::to_string(n) + ", outside " +
-                                                std::to_string(info.nMin) + ".." + std::to_string(info.nMax) +
-                                                ", which the form refuses to store; give a new value",
+                                                info.RangeText() + ", which the form refuses to store; give a new value",
                             exitUsage);
     }
     return FormStoredSettings(s);

@@ -24,35 +24,47 @@ void CheckRanges(const ChipSettings& s, const std::vector<ChipField>& fields, in
         const int n = field.Read(s);
         if (info.IsTyped() && !info.Accepts(n))
             Add(findings, Severity::error, nEntry,
-                ValueWords(field.value) + " " + std::to_string(n) + " is outside " + std::to_string(info.nMin) + ".." +
-                    std::to_string(info.nMax) + "; the form refuses to store it");
+                ValueWords(field.value) + " " + std::to_string(n) + " is outside " + info.RangeText() + "; the form refuses to store it");
     }
 }
 
-// The pins a form sets, as "CLK" for its box "Pin CLK".
+bool IsSetPin(const ChipField& field)
+{
+    return field.coding == FieldCoding::pin && !field.bWorkedOut;
+}
+
+// A pin as "CLK" for its box "Pin CLK".
+std::string PinName(const ChipField& field)
+{
+    return ChipValueInfoOf(field.value).pszLabel + 4;
+}
+
+// The pins a form sets. Runs for every chip, so words are made only for a finding.
 void CheckPins(const ChipSettings& s, const std::vector<ChipField>& fields, int nEntry,
                std::vector<Finding>& findings)
 {
-    std::vector<std::pair<std::string, BYTE>> seen;
-    for (const ChipField& field : fields) {
-        if (field.coding != FieldCoding::pin || field.bWorkedOut)
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const ChipField& field = fields[i];
+        if (!IsSetPin(field))
             continue;
-        const std::string strPin = std::string(ChipValueInfoOf(field.value).pszLabel).substr(4);
         const BYTE nMask = s[field.nByte];
-        const std::string strMask = strPin + " mask ";
-        ChipField number = field;  // the mask as a number
-        number.coding = FieldCoding::number;
-        if (nMask == 0)
-            Add(findings, Severity::warning, nEntry, strMask + "is 0: no pin is set");
-        else if (MaskToPin(nMask) == 0)
-            Add(findings, Severity::warning, nEntry,
-                strMask + FieldText(number, s) + " has several bits set; the form opens it as pin 0 and stores 0");
-        for (const auto& [strOther, nOther] : seen) {
-            if (nMask != 0 && MaskToPin(nMask) != 0 && nOther == nMask)
-                Add(findings, Severity::warning, nEntry,
-                    strOther + " and " + strPin + " are both on pin " + std::to_string(MaskToPin(nMask)));
+        if (nMask == 0) {
+            Add(findings, Severity::warning, nEntry, PinName(field) + " mask is 0: no pin is set");
+            continue;
         }
-        seen.emplace_back(strPin, nMask);
+        if (MaskToPin(nMask) == 0) {
+            ChipField number = field;  // the mask as a number
+            number.coding = FieldCoding::number;
+            Add(findings, Severity::warning, nEntry,
+                PinName(field) + " mask " + FieldText(number, s) +
+                    " has several bits set; the form opens it as pin 0 and stores 0");
+            continue;
+        }
+        for (std::size_t j = 0; j < i; ++j)
+            if (IsSetPin(fields[j]) && s[fields[j].nByte] == nMask)
+                Add(findings, Severity::warning, nEntry,
+                    PinName(fields[j]) + " and " + PinName(field) + " are both on pin " +
+                        std::to_string(MaskToPin(nMask)));
     }
 }
 

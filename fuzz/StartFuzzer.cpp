@@ -22,6 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string RealPath(const std::string& strPath)
+{
+    char szReal[PATH_MAX];
+    return realpath(strPath.c_str(), szReal) ? szReal : "";
+}
+
 // Made once per process and removed when it ends.
 class CScratchFolder {
 public:
@@ -31,8 +37,7 @@ public:
         std::string strTemplate = base.string();
         if (!mkdtemp(strTemplate.data()))
             FuzzFailure("a scratch folder can be made", strTemplate);
-        char szReal[PATH_MAX];
-        m_strPath = realpath(strTemplate.c_str(), szReal);
+        m_strPath = RealPath(strTemplate);
         fs::create_directory(m_strPath + "/sub");
         for (const char* pszFile : {"/sub/Progr.ini", "/sub/other.dat", "/cat.INI"})
             std::ofstream(m_strPath + pszFile) << "x";
@@ -89,12 +94,6 @@ std::string KeptInside(const std::string& strArg, const std::string& strScratch)
         nStart = nEnd + 1;
     }
     return strKept;
-}
-
-std::string RealPath(const std::string& strPath)
-{
-    char szReal[PATH_MAX];
-    return realpath(strPath.c_str(), szReal) ? szReal : "";
 }
 
 bool EndsWithIni(const std::string& strName)

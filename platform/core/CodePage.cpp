@@ -137,17 +137,22 @@ int SystemAnsiCodePageNumber()
     // Windows says which page its 8-bit texts are in; the locale variables are not set there.
     static const int nPage = static_cast<int>(::GetACP());
 #else
-    static const int nPage = [] {
-        for (const char* pszVar : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-            const char* pszValue = std::getenv(pszVar);
-            if (pszValue && *pszValue)
-                return AnsiCodePageFromLocale(pszValue);
-        }
-        return 1252;
-    }();
+    static const int nPage = AnsiCodePageFromLocale(SystemLocaleName());
 #endif
     return nPage;
 }
+
+#ifndef _WIN32
+const char* SystemLocaleName()
+{
+    for (const char* pszVar : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* pszValue = std::getenv(pszVar);
+        if (pszValue && *pszValue)
+            return pszValue;
+    }
+    return "";
+}
+#endif
 
 CodePage SystemAnsiCodePage()
 {

@@ -36,6 +36,11 @@ std::string CodePageRefusal(int nNumber);
 // The ANSI code page of a locale name ("pl_PL.UTF-8") the way Windows compatibility
 // layers map it. Unknown languages, C and POSIX give 1252.
 int AnsiCodePageFromLocale(const char* pszLocale);
+#ifndef _WIN32
+// The locale the system's code page and sort order come from: the first of LC_ALL,
+// LC_CTYPE and LANG that is set, or "".
+const char* SystemLocaleName();
+#endif
 // The system's ANSI code page number: GetACP on Windows; elsewhere the locale, from
 // LC_ALL, LC_CTYPE and LANG, in that order, read once.
 int SystemAnsiCodePageNumber();

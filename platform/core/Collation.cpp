@@ -1,23 +1,15 @@
 #include "Collation.h"
 
 #ifndef _WIN32
+#include "CodePage.h"
 #include "CollationKey.h"
-
-#include <cstdlib>
 
 CCollation::CCollation(const char* pszLocale) : m_pLanguage(&CollationLanguageOf(pszLocale ? pszLocale : "")) {}
 
 const CCollation& CCollation::System()
 {
-    // The variables the code page comes from, in the same order.
-    static const CCollation collation([] {
-        for (const char* pszVar : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-            const char* pszValue = std::getenv(pszVar);
-            if (pszValue && *pszValue)
-                return pszValue;
-        }
-        return "";
-    }());
+    // The locale the code page comes from.
+    static const CCollation collation(SystemLocaleName());
     return collation;
 }
 

@@ -1,13 +1,5 @@
 #include "ListSortKeys.h"
 
-int CompareListText(const std::string& a, const std::string& b, CodePage cp)
-{
-    CListSortKeys keys;
-    keys.Add(a, cp);
-    keys.Add(b, cp);
-    return keys.Compare(0, 1);
-}
-
 #ifdef _WIN32
 #include <windows.h>
 

@@ -34,7 +34,3 @@ private:
     std::vector<std::size_t> m_ends;  // where each key ends in m_keys
 #endif
 };
-
-// Two names in the system's order: negative when a sorts first, 0 when the list box
-// counts them equal (as "24C02" and "24c02").
-int CompareListText(const std::string& a, const std::string& b, CodePage cp);

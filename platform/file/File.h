@@ -69,8 +69,6 @@ public:
     // The length of the open file, or -1 when it cannot be told.
     long long GetLength() const;
     FileIdentity GetIdentity() const;
-    // How many names (hard links) the open file has; 0 when it cannot be told.
-    unsigned GetLinkCount() const;
     // The descriptor, for writing through CFileReplace's checked writes.
     int GetDescriptor() const { return m_fd; }
     bool IsOpen() const { return m_fd >= 0; }

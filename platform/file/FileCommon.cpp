@@ -77,12 +77,6 @@ long long CFile::GetLength() const
     return m_fd >= 0 && StatusOf(m_fd, id, nLinks) == 0 ? id.nSize : -1;
 }
 
-unsigned CFile::GetLinkCount() const
-{
-    FileIdentity id;
-    unsigned nLinks = 0;
-    return m_fd >= 0 && StatusOf(m_fd, id, nLinks) == 0 ? nLinks : 0;
-}
 
 FileIdentity CFile::GetIdentity() const
 {

@@ -57,7 +57,7 @@ std::unique_ptr<CDialogWindow> CHeadlessBackend::CreateDialogWindow(const Dialog
 int CHeadlessBackend::MessageBox(const CDisplayText& strText, const CString& strCaption, UINT nType)
 {
     const int nAnswer = AnswerFromScript(nType, strText.Str());
-    m_messages.push_back({strText.Str(), strCaption, nType, nAnswer, strText.IsUtf8()});
+    m_messages.push_back({strText.Str(), strCaption, nType, nAnswer});
     return nAnswer;
 }
 

@@ -12,13 +12,12 @@
 // no test can block in a modal loop; anything unexpected is recorded in Failures().
 class CHeadlessBackend : public IWindowBackend, private IHeadlessScripts {
 public:
-    // The text's bytes, and whether they are UTF-8 rather than ANSI.
+    // The text's bytes, as given.
     struct MessageRecord {
         CString strText;
         CString strCaption;
         UINT nType;
         int nAnswer;
-        bool bUtf8;
     };
 
     CHeadlessBackend();  // installs itself as the current backend

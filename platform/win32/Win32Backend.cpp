@@ -32,7 +32,7 @@ public:
         const bool bSecondIsDefault = buttons.answers.size() == 2 && buttons.nDefault == buttons.answers[1];
         const UINT nNativeType = nButtons | (nType & kIconMask) | (bSecondIsDefault ? kDefaultButton2 : 0);
         const int nAnswer =
-            CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CWin32Text::Wide(strText.Str(), strText.IsUtf8()),
+            CWin32MessageBox::Show(CWin32Dialog::TopDialog(), CWin32Text::Wide(strText.Utf16()),
                                    CWin32Text::Wide(strCaption.Str()), nNativeType, buttons.nEscape);
         for (int nGiven : buttons.answers)
             if (nAnswer == nGiven)

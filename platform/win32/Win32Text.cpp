@@ -2,13 +2,9 @@
 
 #include "CodePage.h"
 
-std::wstring CWin32Text::Wide(const std::string& strText, bool bUtf8)
+std::wstring CWin32Text::Wide(const std::string& strAnsi)
 {
-    if (!bUtf8)
-        return Wide(AnsiToUtf16(strText, SystemAnsiCodePage()));
-    std::u32string text;
-    Utf8ToUtf32(strText, text);
-    return Wide(Utf32ToUtf16(text));
+    return Wide(AnsiToUtf16(strAnsi, SystemAnsiCodePage()));
 }
 
 std::string CWin32Text::Utf8(const std::wstring& strText) { return Utf32ToUtf8(Utf16ToUtf32(Utf16(strText))); }

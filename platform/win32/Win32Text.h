@@ -9,8 +9,8 @@
 // the system's.
 class CWin32Text {
 public:
-    // Text in the system's ANSI code page, or in UTF-8 (a path, or a text naming one).
-    static std::wstring Wide(const std::string& strText, bool bUtf8 = false);
+    // Text in the system's ANSI code page; a CDisplayText gives its own Utf16().
+    static std::wstring Wide(const std::string& strAnsi);
     static std::wstring Wide(const std::u16string& strText) { return std::wstring(strText.begin(), strText.end()); }
     static std::u16string Utf16(const std::wstring& strText) { return std::u16string(strText.begin(), strText.end()); }
     static std::string Utf8(const std::wstring& strText);

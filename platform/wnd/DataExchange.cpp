@@ -78,13 +78,11 @@ void CDataExchange::PrepareCtrl(int nIDC)
     if (m_idReadStop != 0 && m_idLastControl == m_idReadStop)
         m_bPastReadStop = TRUE;
     m_idLastControl = nIDC;
-    m_bEditLastControl = FALSE;
 }
 
 void CDataExchange::PrepareEditCtrl(int nIDC)
 {
     PrepareCtrl(nIDC);
-    m_bEditLastControl = TRUE;
 }
 
 BOOL CDataExchange::KeepsText(int nIDC) const

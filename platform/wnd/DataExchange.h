@@ -34,7 +34,6 @@ public:
     CDialogWindow* m_pWindow;
     UINT m_nIDTemplate;
     int m_idLastControl = 0;
-    BOOL m_bEditLastControl = FALSE;
     // Set by the dialog before a write: the control at which its last read stopped, or 0.
     int m_idReadStop = 0;
 

@@ -40,7 +40,7 @@ void CDialog::EndDialog(int nResult)
 void CDialog::GotoDlgCtrl(int nID)
 {
     if (m_pWindow)
-        CDialogManager(*m_pTemplate, *m_pWindow).FocusControl(nID);
+        m_pWindow->SetFocusTo(nID);
 }
 
 BOOL CDialog::OnInitDialog()

@@ -9,12 +9,6 @@ bool CDialogManager::IsTabStop(const ControlTemplate& ct) const
     return ct.nID != -1 && (ct.dwStyle & WS_TABSTOP) && m_wnd.IsControlEnabled(ct.nID);
 }
 
-void CDialogManager::FocusControl(int nID)
-{
-    if (const ControlTemplate* pControl = m_tmpl.FindControl(nID))
-        m_wnd.SetFocusTo(pControl->nID);
-}
-
 void CDialogManager::FocusFirstTabStop()
 {
     for (const ControlTemplate& ct : m_tmpl.controls) {

@@ -12,8 +12,6 @@ public:
     // The first enabled tab stop in template order takes the focus, as after
     // OnInitDialog returns TRUE.
     void FocusFirstTabStop();
-    // The control with this ID takes the focus, as when the program moves it there.
-    void FocusControl(int nID);
     // Tab and Shift+Tab: the next or previous enabled tab stop in template order, round
     // the end. Returns false when the dialog has none.
     bool MoveFocus(bool bForward);

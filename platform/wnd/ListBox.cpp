@@ -4,11 +4,6 @@
 #include "ListSortKeys.h"
 #include "SortedListOrder.h"
 
-int AfxCompareListText(const CString& a, const CString& b)
-{
-    return CompareListText(a.Str(), b.Str(), SystemAnsiCodePage());
-}
-
 bool CListBox::IsSorted() const
 {
     const DialogTemplate* pTmpl = m_pOwner ? AfxFindDialogTemplate(m_pOwner->GetTemplateID()) : nullptr;
@@ -28,9 +23,16 @@ int CListBox::AddString(const CString& strText)
     if (!pWnd)
         return LB_ERR;
     int nIndex = pWnd->ListGetCount(m_nID);
-    if (IsSorted())
-        nIndex = SortedListInsertIndex(
-            nIndex, [&](int i) { return AfxCompareListText(pWnd->ListGetText(m_nID, i), strText); });
+    if (IsSorted()) {
+        // The new row's key is made once; each row the search looks at adds its own.
+        const CodePage cp = SystemAnsiCodePage();
+        CListSortKeys keys;
+        keys.Add(strText.Str(), cp);
+        nIndex = SortedListInsertIndex(nIndex, [&](int i) {
+            keys.Add(pWnd->ListGetText(m_nID, i).Str(), cp);
+            return keys.Compare(keys.GetCount() - 1, 0);
+        });
+    }
     pWnd->ListInsertString(m_nID, nIndex, strText);
     return nIndex;
 }

@@ -35,6 +35,3 @@ private:
 
 // Attaches rControl to list nIDC of the dialog being exchanged.
 void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& rControl);
-
-// The order of a sorted list box, for names in the system's ANSI code page.
-int AfxCompareListText(const CString& a, const CString& b);
